@@ -1,0 +1,30 @@
+#include "core/rates.h"
+
+#include "core/numbermask.h"
+
+#include <cmath>
+
+float dailyRate(double monthly)
+{
+    // Truncation on the decimal value: 57 / 30 is 1.90, though 1.9 * 100 is 189.999... in binary.
+    const double hundredths = std::trunc(roundTo15Digits(monthly / 30.0 * 100.0));
+    return float(hundredths / 100.0);
+}
+
+std::optional<QString> hourlyAverageText(const QString &dailyText, const QLocale &locale)
+{
+    const std::optional<double> daily = readNumber(dailyText, locale);
+    if (!daily)
+        return std::nullopt;
+    return formatMask(*daily / 24.0, u"##0.00#", locale);
+}
+
+RateFigures deriveRates(double monthly, const QLocale &locale)
+{
+    RateFigures figures;
+    figures.daily = dailyRate(monthly);
+    figures.ParametroDia = formatMask(double(figures.daily), u"###0.00", locale);
+    figures.Parametrohora = hourlyAverageText(figures.ParametroDia, locale).value_or(QString());
+    figures.Label8 = formatMask(monthly / 30.0 * 100.0 / 100.0 * 365.0, u"###0.0", locale);
+    return figures;
+}

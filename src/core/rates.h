@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+
+#include <optional>
+
+// The figures derived from a monthly number of occurrences, as the fields show them
+// (30 days a month, 365 a year, 24 hours a day).
+struct RateFigures
+{
+    float daily = 0;        // truncated to hundredths, as a 32-bit value
+    QString ParametroDia;   // "###0.00"
+    QString Parametrohora;  // the daily text read back, / 24, "##0.00#"
+    QString Label8;         // yearly figure, "###0.0", not truncated
+};
+
+// Daily rate: the monthly number / 30, truncated (not rounded) to hundredths.
+float dailyRate(double monthly);
+
+// Hourly average text from the daily field's text; nothing when it holds no number.
+std::optional<QString> hourlyAverageText(const QString &dailyText,
+                                         const QLocale &locale = QLocale());
+
+RateFigures deriveRates(double monthly, const QLocale &locale = QLocale());

@@ -1,0 +1,79 @@
+#include "core/recount.h"
+
+#include "core/numbermask.h"
+
+#include <algorithm>
+
+namespace {
+
+double hourShare(const RecountInput &in, int hour)
+{
+    const int h = std::clamp(hour, 0, 24);
+    return in.dailyRate * (double(in.hourly.percentualHora[h]) / in.hourly.hoursPerShare())
+           / 100.0;
+}
+
+} // namespace
+
+float todayCount(const RecountInput &in)
+{
+    const QTime time = in.now.time();
+    if (!in.useDistribution) {
+        const double seconds = time.msecsSinceStartOfDay() / 1000.0;
+        return float(in.dailyRate * (seconds / 86400.0));
+    }
+    const int hour = time.hour();
+    float count = 0;
+    for (int i = 0; i < hour; ++i)
+        count = float(double(count) + hourShare(in, i));
+    const double intoHour = (time.msecsSinceStartOfDay() - hour * 3600000) / 1000.0;
+    return float(double(count) + hourShare(in, hour) * intoHour / 3600.0);
+}
+
+float accumulatedCount(const RecountInput &in, float today)
+{
+    const QDate date = in.now.date();
+    switch (in.mode) {
+    case AccumulationMode::Mes:
+        return float(double(today) + in.dailyRate * (date.day() - 1));
+    case AccumulationMode::Ano:
+        return float(double(today) + in.dailyRate * (date.dayOfYear() - 1));
+    case AccumulationMode::Dia:
+        break;
+    }
+    return today;
+}
+
+RecountResult recount(const RecountInput &in, const QLocale &locale)
+{
+    RecountResult out;
+    const int hour = in.now.time().hour();
+
+    if (in.useDistribution) {
+        out.Parametrohora = formatMask(hourShare(in, hour), u"##0.00#", locale);
+        out.PercentualDinamico =
+            formatMask(double(in.hourly.percentualHora[hour]), u"##0.0#", locale) + u'%';
+    } else {
+        out.Parametrohora = formatMask(in.dailyRate / 24.0, u"##0.00#", locale);
+        out.PercentualDinamico = QStringLiteral("Indef");
+        out.clearChart = true;
+    }
+
+    out.today = todayCount(in);
+    out.statusText = QStringLiteral("  Ocorrências até o momento : ") + formatPanelNumber(out.today);
+    // A negative rate cannot come from the program's own inputs; show it as nothing counted.
+    out.count = std::max(0.0f, accumulatedCount(in, out.today));
+    if (out.count > kCapacity) {
+        out.overCapacity = true;
+        return out;
+    }
+
+    out.hojeMasked = formatMask(double(out.count), u"00000.0000", locale);
+    int next = 0;
+    for (QChar c : std::as_const(out.hojeMasked)) {
+        if (c.isDigit() && next < 9)
+            out.digits[next++] = float(c.digitValue());
+    }
+    out.hojeShown = formatMask(double(out.count), u"####0.0000", locale);
+    return out;
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "core/counterstate.h"
+
+#include <QDateTime>
+#include <QLocale>
+#include <QString>
+
+#include <array>
+
+// Counts above this do not fit the odometer's five integer wheels.
+inline constexpr float kCapacity = 99999.0f;
+
+inline const QString kCapacityMessage = QStringLiteral(
+    "Capacidade acumulada excede o máximo previsto para o processamento (99.999,9999) - "
+    "tente com um período acumulado menor");
+
+struct RecountInput
+{
+    double dailyRate = 0;            // R, the number in the daily field
+    AccumulationMode mode = AccumulationMode::Dia;
+    bool useDistribution = false;    // "Usar a distribuição ativada" chosen
+    HourlyTable hourly;
+    QDateTime now;
+};
+
+// Occurrences so far today: by the clock alone, or weighted by the hourly table (every hour
+// before the current one in full, the current one in proportion to the seconds elapsed).
+float todayCount(const RecountInput &in);
+
+// Today's count plus the whole days already past in the month or the year.
+float accumulatedCount(const RecountInput &in, float today);
+
+// What one recount shows. When the count is over capacity only the hourly figures and the
+// status text are meant to change.
+struct RecountResult
+{
+    float today = 0;
+    float count = 0;
+    bool overCapacity = false;
+    QString statusText;          // panel 2 of the status bar
+    QString Parametrohora;       // hourly figure, "##0.00#"
+    QString PercentualDinamico;  // share of the current interval, or "Indef"
+    bool clearChart = false;     // no distribution in use: the spectrum is cleared
+    QString hojeMasked;          // "00000.0000": the digits come from it
+    QString hojeShown;           // "####0.0000": what the count field keeps
+    // Ten-thousands, thousands, hundreds, tens, units, then the four decimals.
+    std::array<float, 9> digits{};
+};
+
+RecountResult recount(const RecountInput &in, const QLocale &locale = QLocale());
