@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+
+// The arithmetic of a pattern: the digits-only rule of its cells, the percentage of each
+// interval and the editor's 12 bars.
+namespace Shares {
+
+// True for a text of the digits 0 to 9 only, at least one.
+bool isDigitsOnly(QStringView text);
+
+// The count in a cell that isDigitsOnly.
+double quantityValue(const QString &text);
+
+// quantity / total * 100 with the mask "#0.00" (total > 0).
+QString percentText(double quantity, double total, const QLocale &locale = QLocale());
+
+// The 12 bars of the editor's chart for `count` intervals and the texts of
+// Percentual(0..count-1): with 12 intervals each bar is its interval's share; with 3, 4 or 6
+// the first bar of each interval carries the interval's whole share and the others stay 0;
+// with 1 or 2 every bar is the share per hour. Each value is rounded down; a label that
+// holds no number counts as 0.
+std::array<int, 12> bars(int count, const QStringList &percentual,
+                         const QLocale &locale = QLocale());
+
+} // namespace Shares

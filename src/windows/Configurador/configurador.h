@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include <array>
+#include <functional>
+
+class DistributionModel;
+class PictureButton;
+class QAction;
+class QBarSet;
+class QChartView;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QSlider;
+class QStatusBar;
+class SoundCues;
+
+// The distribution editor "Configurador de Padrões": names a crime, divides the day into
+// intervals, takes the occurrences of each, checks, charts and saves the pattern. A view of
+// DistributionModel, which holds the state; one instance for the whole run, only hidden.
+class Configurador : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    Configurador(DistributionModel &model, SoundCues &cues, QWidget *parent = nullptr);
+    ~Configurador() override;
+
+    DistributionModel &model() { return m_model; }
+
+    // Opens a file in the desktop's application for it; replaced by tests.
+    std::function<bool(const QString &)> openInApp;
+
+    void botao_Click(int index);
+    void abretexto();
+    QBarSet *chartBars() const { return m_chartBars; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildControls();
+    void buildMenus();
+    void connectModel();
+    QWidget *buildRows();
+    QWidget *buildSlider();
+    QWidget *buildChart();
+    QWidget *buildButtons();
+
+    void mirrorLayout();
+    void mirrorList();
+    void mirrorMarks();
+    void mirrorChart();
+    void clearButtonBorders();
+    bool quantidadeKey(int index, QKeyEvent *event);
+
+    DistributionModel &m_model;
+    SoundCues &m_cues;
+
+    QLineEdit *m_tipo = nullptr;
+    QSlider *m_sl1 = nullptr;
+    std::array<QLabel *, 6> m_label3{};
+    std::array<QLabel *, 24> m_label7{};
+    std::array<QLineEdit *, 12> m_quantidade{};
+    std::array<QLabel *, 12> m_percentual{};
+    QChartView *m_chart = nullptr;
+    QBarSet *m_chartBars = nullptr;
+    QListWidget *m_list1 = nullptr;
+    std::array<PictureButton *, 4> m_botao{};
+    QFrame *m_picture1 = nullptr;
+    QStatusBar *m_statusBar1 = nullptr;
+    QLabel *m_panel1 = nullptr;
+};
