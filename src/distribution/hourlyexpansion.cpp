@@ -1,0 +1,75 @@
+#include "distribution/hourlyexpansion.h"
+
+#include "core/numbermask.h"
+
+#include <cmath>
+
+namespace {
+
+double shareAt(const QList<double> &shares, int k)
+{
+    return k < shares.size() ? shares[k] : 0.0;
+}
+
+} // namespace
+
+bool isValidIntervalCount(int n)
+{
+    return n == 1 || n == 2 || n == 3 || n == 4 || n == 6 || n == 12;
+}
+
+HourlyTable expandHourly(int n, const QList<double> &shares)
+{
+    HourlyTable table;
+    if (!isValidIntervalCount(n))
+        return table;
+    table.intervalCount = n;
+
+    const int bandsPerInterval = 12 / n;
+    for (int b = 0; b < 12; ++b) {
+        const double share = shareAt(shares, b / bandsPerInterval);
+        // The single interval is spread over the day at once; the division is done in
+        // double and only the result is narrowed.
+        table.percentualIntervalo[b] = n == 1 ? float(share / 24.0) : float(share);
+    }
+    for (int i = 0; i <= 12; ++i)
+        table.percentualHora[2 * i] = table.percentualIntervalo[i];
+    for (int i = 0; i <= 22; i += 2)
+        table.percentualHora[i + 1] = table.percentualHora[i];
+    return table;
+}
+
+std::array<double, 12> spectrumBars(int n, const QList<double> &shares)
+{
+    std::array<double, 12> bars{};
+    if (!isValidIntervalCount(n))
+        return bars;
+
+    const int step = 12 / n;
+    for (int k = 0, p = 0; k < n; ++k, p += step)
+        bars[p] = std::floor(shareAt(shares, k));
+
+    if (n == 1) {
+        bars.fill(std::floor(shareAt(shares, 0) / 24.0));
+    } else if (n == 2) {
+        for (int b = 0; b < 6; ++b) {
+            bars[b] = std::floor(shareAt(shares, 0) / 12.0);
+            bars[b + 6] = std::floor(shareAt(shares, 1) / 12.0);
+        }
+    }
+    return bars;
+}
+
+double flatSpectrumValue(const QString &parametrohoraCaption)
+{
+    return readLeadingPointNumber(parametrohoraCaption);
+}
+
+QList<double> sharesFromCaptions(const QStringList &captions, int n, const QLocale &locale)
+{
+    QList<double> shares;
+    shares.reserve(qMax(n, 0));
+    for (int k = 0; k < n; ++k)
+        shares.append(k < captions.size() ? readNumber(captions[k], locale).value_or(0.0) : 0.0);
+    return shares;
+}

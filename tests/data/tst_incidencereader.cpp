@@ -1,0 +1,338 @@
+#include "data/incidencereader.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QTest>
+
+// Entries as one flat list: name, quantity, name, quantity, ...
+static QStringList flatten(const QList<IncidenceEntry> &entries)
+{
+    QStringList flat;
+    for (const IncidenceEntry &entry : entries)
+        flat << entry.name << entry.quantity;
+    return flat;
+}
+
+class TestIncidenceReader : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void readsItems_data();
+    void readsItems();
+    void decodesNames_data();
+    void decodesNames();
+    void fillsThreeParallelLists();
+    void readsFixtureFiles_data();
+    void readsFixtureFiles();
+    void missingOrUnreadableFileFails();
+    void readsShippedFiles_data();
+    void readsShippedFiles();
+    void shippedPatternsNameShippedEntries();
+    void errorReportNamesTheFailedFile();
+};
+
+void TestIncidenceReader::readsItems_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("expected");
+    QTest::addColumn<int>("failureLine"); // 0: read to the end without failure
+
+    const QStringList two = {"Roubos", "10", "Furtos", "20"};
+
+    // Files as the format asks for them.
+    QTest::newRow("empty file") << QByteArray() << QStringList() << 0;
+    QTest::newRow("final line end") << QByteArray("\"Roubos\",\"10\"\r\n\"Furtos\",\"20\"\r\n")
+                                    << two << 0;
+    QTest::newRow("no final line end") << QByteArray("\"Roubos\",\"10\"\r\n\"Furtos\",\"20\"")
+                                       << two << 0;
+    QTest::newRow("example line")
+        << QByteArray("\"Homicidios em S\xe3o Paulo\",\"937\"\r\n")
+        << QStringList{"Homicidios em São Paulo", "937"} << 0;
+    QTest::newRow("comma inside quotes")
+        << QByteArray("\"Roubos, cidade\",\"10\"\r\n\"Furtos\",\"20\"\r\n")
+        << QStringList{"Roubos, cidade", "10", "Furtos", "20"} << 0;
+    QTest::newRow("spaces inside quotes kept")
+        << QByteArray("\" Roubos  \",\" 10\"\r\n") << QStringList{" Roubos  ", " 10"} << 0;
+    QTest::newRow("spaces in front skipped")
+        << QByteArray("  \"Roubos\",   \"10\"\r\n") << QStringList{"Roubos", "10"} << 0;
+
+    // Items, not lines: every two items make an entry.
+    QTest::newRow("entry over two lines")
+        << QByteArray("\"Roubos\"\r\n\"10\"\r\n\"Furtos\",\"20\"\r\n") << two << 0;
+    QTest::newRow("third item lent to next entry")
+        << QByteArray("\"Roubos\",\"10\",\"Furtos\"\r\n\"20\"\r\n") << two << 0;
+    QTest::newRow("lone last item") << QByteArray("\"Roubos\",\"10\"\r\n\"Furtos\"\r\n")
+                                    << QStringList{"Roubos", "10"} << 2;
+    QTest::newRow("lone item without line end")
+        << QByteArray("\"Roubos\",\"10\"\r\n\"Furtos\"") << QStringList{"Roubos", "10"} << 2;
+
+    // Blank lines are items.
+    QTest::newRow("blank line at end: all entries, then failure")
+        << QByteArray("\"Roubos\",\"10\"\r\n\"Furtos\",\"20\"\r\n\r\n") << two << 3;
+    QTest::newRow("blank line between: shifted pairing, then failure")
+        << QByteArray("\"Roubos\",\"10\"\r\n\r\n\"Furtos\",\"20\"\r\n")
+        << QStringList{"Roubos", "10", "", "Furtos"} << 3;
+    QTest::newRow("two blank lines between: shifted, no failure")
+        << QByteArray("\"Roubos\",\"10\"\r\n\r\n\r\n\"Furtos\",\"20\"\r\n")
+        << QStringList{"Roubos", "10", "", "", "Furtos", "20"} << 0;
+    QTest::newRow("only a line end") << QByteArray("\r\n") << QStringList() << 1;
+    QTest::newRow("blanks alone on the last line")
+        << QByteArray("\"Roubos\",\"10\"\r\n  \t") << QStringList{"Roubos", "10"} << 2;
+
+    // Line ends of every kind.
+    QTest::newRow("LF") << QByteArray("\"Roubos\",\"10\"\n\"Furtos\",\"20\"\n") << two << 0;
+    QTest::newRow("CR") << QByteArray("\"Roubos\",\"10\"\r\"Furtos\",\"20\"\r") << two << 0;
+    QTest::newRow("mixed") << QByteArray("\"Roubos\",\"10\"\r\"Furtos\",\"20\"\n") << two << 0;
+    QTest::newRow("LF blank line at end")
+        << QByteArray("\"Roubos\",\"10\"\n\"Furtos\",\"20\"\n\n") << two << 3;
+    QTest::newRow("CR blank line between, twice")
+        << QByteArray("\"Roubos\",\"10\"\r\r\r\"Furtos\",\"20\"\r")
+        << QStringList{"Roubos", "10", "", "", "Furtos", "20"} << 0;
+
+    // Hand-edited files.
+    QTest::newRow("unquoted items") << QByteArray("Roubos, 10\r\nFurtos ,20  \r\n") << two << 0;
+    QTest::newRow("unquoted quantity") << QByteArray("\"Roubos\", 10\r\n\"Furtos\",20\r\n")
+                                       << two << 0;
+    QTest::newRow("unquoted name with inner spaces")
+        << QByteArray("  Roubos em geral  ,\"10\"\r\n")
+        << QStringList{"Roubos em geral", "10"} << 0;
+    QTest::newRow("tabs around items")
+        << QByteArray("\t\"Roubos\"\t,\t\"10\"\t\r\n\tFurtos\t,\t20\t\r\n") << two << 0;
+    QTest::newRow("text after closing quote ignored")
+        << QByteArray("\"Roubos\" x,\"10\"ocorrencias\r\n\"Furtos\",\"20\"\r\n") << two << 0;
+    QTest::newRow("comma at end of line adds no item")
+        << QByteArray("\"Roubos\",\"10\",\r\n\"Furtos\",\"20\", \r\n") << two << 0;
+    QTest::newRow("empty item between commas")
+        << QByteArray("\"Roubos\",,\"10\",\"Furtos\"\r\n")
+        << QStringList{"Roubos", "", "10", "Furtos"} << 0;
+    QTest::newRow("missing closing quote ends at line end")
+        << QByteArray("\"Roubos, cidade  \r\n\"10\"\r\n\"Furtos\",\"20\"\r\n")
+        << QStringList{"Roubos, cidade", "10", "Furtos", "20"} << 0;
+}
+
+void TestIncidenceReader::readsItems()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, expected);
+    QFETCH(int, failureLine);
+
+    const IncidenceReading reading = readIncidences(bytes);
+    QCOMPARE(flatten(reading.entries), expected);
+    QCOMPARE(reading.failed(), failureLine != 0);
+    QCOMPARE(reading.failure,
+             failureLine ? IncidenceFailure::LoneItem : IncidenceFailure::None);
+    QCOMPARE(reading.failureLine, failureLine);
+}
+
+void TestIncidenceReader::decodesNames_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<TextEncoding>("encoding");
+
+    QTest::newRow("Windows-1252") << QByteArray("\"Cear\xe1 e S\xe3o Paulo\",\"1\"\r\n")
+                                  << QStringLiteral("Ceará e São Paulo")
+                                  << TextEncoding::Windows1252;
+    QTest::newRow("Windows-1252 only letters") << QByteArray("\"Goi\xe1s \x96 \x80\",\"1\"\r\n")
+                                               << QStringLiteral("Goiás – €")
+                                               << TextEncoding::Windows1252;
+    QTest::newRow("UTF-8") << QByteArray("\"Cear\xc3\xa1 e S\xc3\xa3o Paulo\",\"1\"\n")
+                           << QStringLiteral("Ceará e São Paulo") << TextEncoding::Utf8;
+    QTest::newRow("UTF-8 with byte-order mark")
+        << QByteArray("\xef\xbb\xbf\"S\xc3\xa3o Paulo\",\"1\"\n") << QStringLiteral("São Paulo")
+        << TextEncoding::Utf8;
+    QTest::newRow("plain ASCII") << QByteArray("\"Bahia\",\"1\"\r\n") << QStringLiteral("Bahia")
+                                 << TextEncoding::Utf8;
+}
+
+void TestIncidenceReader::decodesNames()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, name);
+    QFETCH(TextEncoding, encoding);
+
+    const IncidenceReading reading = readIncidences(bytes);
+    QVERIFY(!reading.failed());
+    QCOMPARE(reading.entries.size(), 1);
+    QCOMPARE(reading.entries[0].name, name);
+    QCOMPARE(reading.encoding, encoding);
+}
+
+void TestIncidenceReader::fillsThreeParallelLists()
+{
+    const IncidenceReading reading = readIncidences(
+        QByteArray("\"Homicidios em S\xe3o Paulo\",\"937\"\r\n\"Roubos, cidade\",\"11110\"\r\n"));
+    QCOMPARE(incidenceListTexts(reading.entries),
+             QStringList({"Homicidios em São Paulo   937", "Roubos, cidade   11110"}));
+    QCOMPARE(incidenceQuantities(reading.entries), QStringList({"937", "11110"}));
+    QCOMPARE(incidenceNames(reading.entries),
+             QStringList({"Homicidios em São Paulo", "Roubos, cidade"}));
+}
+
+void TestIncidenceReader::readsFixtureFiles_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QStringList>("expected");
+    QTest::addColumn<IncidenceFailure>("failure");
+
+    const QStringList valid = {"Homicidios em São Paulo", "937", "Roubos, cidade de São Paulo",
+                               "11110", "Latrocínios", "4"};
+    QTest::newRow("Windows-1252, CR LF")
+        << "incidencia_valida_1252.txt" << valid << IncidenceFailure::None;
+    QTest::newRow("UTF-8, LF") << "incidencia_valida_utf8.txt" << valid << IncidenceFailure::None;
+    QTest::newRow("blank line at end")
+        << "incidencia_branco_no_fim.txt"
+        << QStringList{"Homicidios em São Paulo", "937", "Latrocínios", "4"}
+        << IncidenceFailure::LoneItem;
+    QTest::newRow("blank line between")
+        << "incidencia_branco_no_meio.txt"
+        << QStringList{"Homicidios em São Paulo", "937", "", "Latrocínios"}
+        << IncidenceFailure::LoneItem;
+}
+
+void TestIncidenceReader::readsFixtureFiles()
+{
+    QFETCH(QString, file);
+    QFETCH(QStringList, expected);
+    QFETCH(IncidenceFailure, failure);
+
+    const IncidenceReading reading = readIncidenceFile(QDir(QUORVEL_TEST_DATA).filePath(file));
+    QCOMPARE(flatten(reading.entries), expected);
+    QCOMPARE(reading.failure, failure);
+}
+
+void TestIncidenceReader::missingOrUnreadableFileFails()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+
+    const IncidenceReading missing = readIncidenceFile(dir.filePath("QuorvelParametros.txt"));
+    QCOMPARE(missing.failure, IncidenceFailure::CannotOpen);
+    QVERIFY(missing.entries.isEmpty());
+
+    const IncidenceReading directory = readIncidenceFile(dir.path());
+    QVERIFY(directory.failed());
+    QVERIFY(directory.entries.isEmpty());
+
+    // The reader lets go of the file: it can be replaced and read again at once.
+    const QString path = dir.filePath("Quorvelhomicidios.txt");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("\"Bahia\",\"555\"\r\n\r\n");
+    file.close();
+    QCOMPARE(readIncidenceFile(path).failure, IncidenceFailure::LoneItem);
+    QVERIFY(QFile::remove(path));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("\"Bahia\",\"555\"\r\n");
+    file.close();
+    const IncidenceReading again = readIncidenceFile(path);
+    QVERIFY(!again.failed());
+    QCOMPARE(flatten(again.entries), QStringList({"Bahia", "555"}));
+}
+
+void TestIncidenceReader::readsShippedFiles_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QStringList>("first");
+    QTest::addColumn<QStringList>("last");
+
+    QTest::newRow("crimes") << "QuorvelParametros.txt" << 12
+                            << QStringList{"Homicidios em São Paulo", "937"}
+                            << QStringList{"Roubos de carga no estado de São Paulo", "531"};
+    QTest::newRow("homicides by state") << "Quorvelhomicidios.txt" << 28
+                                        << QStringList{"Acre", "20"}
+                                        << QStringList{"Brasil", "3959"};
+}
+
+void TestIncidenceReader::readsShippedFiles()
+{
+    QFETCH(QString, file);
+    QFETCH(int, count);
+    QFETCH(QStringList, first);
+    QFETCH(QStringList, last);
+
+    QFile raw(QDir(QUORVEL_ASSETS).filePath("data/" + file));
+    QVERIFY(raw.open(QIODevice::ReadOnly));
+    const QByteArray bytes = raw.readAll();
+    // The documented format: Windows-1252 bytes, every line ended by CR LF.
+    QVERIFY(bytes.endsWith("\r\n"));
+    QCOMPARE(bytes.count("\r\n"), count);
+    QCOMPARE(bytes.count('\n'), count);
+
+    const IncidenceReading reading = readIncidences(bytes);
+    QVERIFY(!reading.failed());
+    QCOMPARE(reading.encoding, TextEncoding::Windows1252);
+    QCOMPARE(reading.entries.size(), count);
+    QCOMPARE(flatten({reading.entries.first()}), first);
+    QCOMPARE(flatten({reading.entries.last()}), last);
+    for (const IncidenceEntry &entry : reading.entries) {
+        bool whole = false;
+        QVERIFY2(entry.quantity.toInt(&whole) > 0 && whole, qPrintable(entry.name));
+        QVERIFY2(!entry.name.contains(u','), qPrintable(entry.name));
+    }
+}
+
+// Each shipped pattern must be reachable: named exactly as a shipped entry, with a whole
+// quantity for each of 1, 2, 3, 4, 6 or 12 intervals.
+void TestIncidenceReader::shippedPatternsNameShippedEntries()
+{
+    const QDir data(QDir(QUORVEL_ASSETS).filePath("data"));
+    QStringList names = incidenceNames(
+        readIncidenceFile(data.filePath("QuorvelParametros.txt")).entries);
+    names += incidenceNames(readIncidenceFile(data.filePath("Quorvelhomicidios.txt")).entries);
+
+    QFile file(data.filePath("QuorvelDistribuicao.txt"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    QVERIFY(bytes.endsWith("\r\n"));
+    const QString text = decodeText(bytes).text;
+    QSet<int> counts;
+    for (const QString &line : text.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts)) {
+        const QStringList fields = line.split(u',');
+        for (const QString &field : fields)
+            QVERIFY2(field.size() >= 2 && field.startsWith(u'"') && field.endsWith(u'"'),
+                     qPrintable(line));
+        const QString name = fields[0].mid(1, fields[0].size() - 2);
+        QVERIFY2(names.contains(name), qPrintable(name));
+        const int n = int(fields.size()) - 1;
+        QVERIFY2(QList<int>({1, 2, 3, 4, 6, 12}).contains(n), qPrintable(line));
+        counts.insert(n);
+        for (qsizetype k = 1; k < fields.size(); ++k) {
+            bool whole = false;
+            QVERIFY(fields[k].mid(1, fields[k].size() - 2).toUInt(&whole) <= 100000 && whole);
+        }
+    }
+    QVERIFY(counts.contains(4) && counts.contains(6) && counts.contains(12));
+}
+
+void TestIncidenceReader::errorReportNamesTheFailedFile()
+{
+    const QString text = incidenceFileErrorText(QStringLiteral("Quorvelhomicidios.txt"));
+    QVERIFY(text.endsWith(u'\n'));
+    const QStringList lines = text.chopped(1).split(u'\n');
+    const QStringList expected = {
+        "Erro no acesso ao arquivo Quorvelhomicidios.txt",
+        "",
+        "1- Este arquivo deve estar localizado no mesmo diretório do programa.",
+        "",
+        "2- Cada linha deste arquivo deve conter dois parametros separados por vírgulas, "
+        "ambos entre aspas:",
+        "        \"Nome do Delito\",\"Quantidade mensal de ocorrências\"",
+        "",
+        "          Exemplo de linha: \"Homicidios em São Paulo\",\"937\"",
+        "",
+        "3- Não pode conter linhas em branco ou inválidas",
+        "",
+        "4- O arquivo encontra-se em formato texto, simples, sem tabulações",
+    };
+    QCOMPARE(lines, expected);
+    QVERIFY(incidenceFileErrorText(QStringLiteral("QuorvelParametros.txt"))
+                .startsWith("Erro no acesso ao arquivo QuorvelParametros.txt\n\n1- "));
+}
+
+QTEST_GUILESS_MAIN(TestIncidenceReader)
+#include "tst_incidencereader.moc"

@@ -1,0 +1,154 @@
+#include "distribution/hourlyexpansion.h"
+
+#include <QTest>
+
+using Bars = QList<double>;
+
+// The twelve band values of a pattern: band b lies in interval b / (12 / n).
+static QList<float> bands(int n, const QList<float> &values)
+{
+    QList<float> result;
+    for (int b = 0; b < 12; ++b)
+        result.append(values[b / (12 / n)]);
+    return result;
+}
+
+class TestHourlyExpansion : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void expandsAndDrawsSpectrum_data();
+    void expandsAndDrawsSpectrum();
+    void impossibleCountsAndMissingShares();
+    void flatSpectrum_data();
+    void flatSpectrum();
+    void sharesFromCaptions_data();
+    void sharesFromCaptions();
+};
+
+void TestHourlyExpansion::expandsAndDrawsSpectrum_data()
+{
+    QTest::addColumn<int>("n");
+    QTest::addColumn<QList<double>>("shares");
+    QTest::addColumn<QList<float>>("bandValues"); // percentualIntervalo(0..11)
+    QTest::addColumn<Bars>("bars");
+
+    QTest::newRow("4 intervals") << 4 << QList<double>{10, 20, 40, 30}
+                                 << bands(4, {10, 20, 40, 30})
+                                 << Bars{10, 0, 0, 20, 0, 0, 40, 0, 0, 30, 0, 0};
+    // The share of the single interval is spread over the day: 100/24 in double, then
+    // narrowed, and the bars show the whole part of the share per hour.
+    QTest::newRow("1 interval") << 1 << QList<double>{100} << bands(1, {float(100.0 / 24.0)})
+                                << Bars(12, 4);
+    QTest::newRow("2 intervals") << 2 << QList<double>{37.5, 62.5} << bands(2, {37.5f, 62.5f})
+                                 << Bars{3, 3, 3, 3, 3, 3, 5, 5, 5, 5, 5, 5};
+    QTest::newRow("2 intervals 33.33/66.67")
+        << 2 << QList<double>{33.33, 66.67} << bands(2, {33.33f, 66.67f})
+        << Bars{2, 2, 2, 2, 2, 2, 5, 5, 5, 5, 5, 5};
+    QTest::newRow("3 intervals") << 3 << QList<double>{25, 25, 50} << bands(3, {25, 25, 50})
+                                 << Bars{25, 0, 0, 0, 25, 0, 0, 0, 50, 0, 0, 0};
+    QTest::newRow("6 intervals")
+        << 6 << QList<double>{22.5, 9.99, 10, 14, 20.01, 23.5}
+        << bands(6, {22.5f, 9.99f, 10, 14, 20.01f, 23.5f})
+        << Bars{22, 0, 9, 0, 10, 0, 14, 0, 20, 0, 23, 0};
+    const QList<double> twelve = {6.25, 5, 3.1, 2, 4, 7.99, 8, 9, 11, 14.5, 17, 12.16};
+    QTest::newRow("12 intervals")
+        << 12 << twelve
+        << QList<float>{6.25f, 5, 3.1f, 2, 4, 7.99f, 8, 9, 11, 14.5f, 17, 12.16f}
+        << Bars{6, 5, 3, 2, 4, 7, 8, 9, 11, 14, 17, 12};
+}
+
+void TestHourlyExpansion::expandsAndDrawsSpectrum()
+{
+    QFETCH(int, n);
+    QFETCH(QList<double>, shares);
+    QFETCH(QList<float>, bandValues);
+    QFETCH(Bars, bars);
+
+    const HourlyTable table = expandHourly(n, shares);
+    QCOMPARE(table.intervalCount, n);
+    for (int b = 0; b < 12; ++b) // exact: single precision is the stored value
+        QVERIFY2(table.percentualIntervalo[b] == bandValues[b], qPrintable(QString::number(b)));
+    QCOMPARE(table.percentualIntervalo[12], 0.0f);
+    for (int h = 0; h < 24; ++h)
+        QVERIFY2(table.percentualHora[h] == bandValues[h / 2], qPrintable(QString::number(h)));
+    QCOMPARE(table.percentualHora[24], 0.0f);
+
+    const std::array<double, 12> drawn = spectrumBars(n, shares);
+    QCOMPARE(Bars(drawn.begin(), drawn.end()), bars);
+}
+
+void TestHourlyExpansion::impossibleCountsAndMissingShares()
+{
+    for (int n : {0, 5, 7, 24, -1}) {
+        const HourlyTable table = expandHourly(n, {10, 20, 30, 40, 50});
+        QCOMPARE(table.intervalCount, 1);
+        QVERIFY(std::all_of(table.percentualHora.begin(), table.percentualHora.end(),
+                            [](float v) { return v == 0; }));
+        const std::array<double, 12> bars = spectrumBars(n, {10, 20, 30, 40, 50});
+        QVERIFY(std::all_of(bars.begin(), bars.end(), [](double v) { return v == 0; }));
+    }
+
+    // Fewer shares than intervals: the missing ones are 0.
+    const HourlyTable table = expandHourly(4, {10, 20});
+    QCOMPARE(table.percentualHora[6], 20.0f);
+    QCOMPARE(table.percentualHora[12], 0.0f);
+    QCOMPARE(table.percentualHora[23], 0.0f);
+    const std::array<double, 12> bars = spectrumBars(2, {48});
+    QCOMPARE(bars[0], 4.0);
+    QCOMPARE(bars[11], 0.0);
+}
+
+void TestHourlyExpansion::flatSpectrum_data()
+{
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<double>("value");
+
+    QTest::newRow("decimal comma: whole part only") << "1,25" << 1.0;
+    QTest::newRow("decimal point") << "1.25" << 1.25;
+    QTest::newRow("three decimals") << "0.042" << 0.042;
+    QTest::newRow("comma, below one") << "0,042" << 0.0;
+    QTest::newRow("whole") << "12" << 12.0;
+    QTest::newRow("grouped thousands stop at the separator") << "1.234,50" << 1.234;
+    QTest::newRow("empty") << "" << 0.0;
+    QTest::newRow("no number") << "Indef" << 0.0;
+}
+
+void TestHourlyExpansion::flatSpectrum()
+{
+    QFETCH(QString, caption);
+    QFETCH(double, value);
+    QCOMPARE(flatSpectrumValue(caption), value);
+}
+
+void TestHourlyExpansion::sharesFromCaptions_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QStringList>("captions");
+    QTest::addColumn<int>("n");
+    QTest::addColumn<QList<double>>("shares");
+
+    QTest::newRow("comma locale") << "pt_BR" << QStringList{"10,00", "20,50", "40,00", "29,50"}
+                                  << 4 << QList<double>{10, 20.5, 40, 29.5};
+    QTest::newRow("point locale") << "en_US" << QStringList{"37.50", "62.50"} << 2
+                                  << QList<double>{37.5, 62.5};
+    QTest::newRow("empty and non-numeric count as 0")
+        << "pt_BR" << QStringList{"", "abc", "50,00", " "} << 4 << QList<double>{0, 0, 50, 0};
+    QTest::newRow("fewer captions than intervals")
+        << "pt_BR" << QStringList{"100,00"} << 3 << QList<double>{100, 0, 0};
+    QTest::newRow("only the first n captions") << "en_US" << QStringList{"60.00", "40.00", "9"}
+                                               << 2 << QList<double>{60, 40};
+}
+
+void TestHourlyExpansion::sharesFromCaptions()
+{
+    QFETCH(QString, locale);
+    QFETCH(QStringList, captions);
+    QFETCH(int, n);
+    QFETCH(QList<double>, shares);
+    QCOMPARE(::sharesFromCaptions(captions, n, QLocale(locale)), shares);
+}
+
+QTEST_GUILESS_MAIN(TestHourlyExpansion)
+#include "tst_hourlyexpansion.moc"
