@@ -1,0 +1,238 @@
+#include "windows/DeadZone/deadzone.h"
+
+#include "core/clock.h"
+#include "core/numbermask.h"
+#include "core/soundcues.h"
+#include "core/timers.h"
+#include "display/picclip.h"
+#include "display/picturebox.h"
+#include "display/picturebutton.h"
+#include "display/svgpicture.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QEvent>
+#include <QFrame>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QRadioButton>
+#include <QSlider>
+#include <QTimer>
+#include <QUrl>
+
+DeadZone::DeadZone(Clock &clock, SoundCues &sound, QString dataDirectory, QWidget *parent)
+    : QWidget(parent), m_clock(clock), m_sound(sound), m_dataDirectory(std::move(dataDirectory))
+{
+    openInApplication = [](const QString &path) {
+        return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    };
+    showModalMessage = [this](const QString &text) {
+        QMessageBox::information(this, QStringLiteral("Quorvel Counter"), text, QMessageBox::Ok);
+    };
+
+    m_PicClip0 = std::make_unique<PicClip>(QStringLiteral(":/pictures/strip0.svg"));
+    m_PicClip1 = std::make_unique<PicClip>(QStringLiteral(":/pictures/strip1.svg"));
+    m_PicClip2 = std::make_unique<PicClip>(QStringLiteral(":/pictures/strip2.svg"));
+    m_PicClip3 = std::make_unique<PicClip>(QStringLiteral(":/pictures/strip3.svg"));
+
+    buildControls();
+    connectControls();
+    Form_Load();
+}
+
+DeadZone::~DeadZone() = default;
+
+bool DeadZone::counting() const
+{
+    return Timer3->isActive();
+}
+
+void DeadZone::connectControls()
+{
+    connect(ParametroMes, &QLineEdit::textChanged, this, &DeadZone::ParametroMes_Change);
+    ParametroMes->installEventFilter(this);
+    connect(ParametroDia, &QLineEdit::textChanged, this, &DeadZone::ParametroDia_Change);
+    connect(ParametroHoje, &QLineEdit::textChanged, this, &DeadZone::ParametroHoje_Change);
+    connect(Option1Group, &QButtonGroup::idToggled, this, [this](int id, bool on) {
+        if (on)
+            Option1_Click(id);
+    });
+    connect(opcaoDistribuicaoGroup, &QButtonGroup::idToggled, this, [this](int, bool on) {
+        if (on)
+            opcaoDistribuicao_Click();
+    });
+    connect(Option2, &QRadioButton::clicked, this, &DeadZone::Option2_Click);
+    connect(Option3, &QRadioButton::clicked, this, &DeadZone::Option3_Click);
+    connect(Option6Group, &QButtonGroup::idToggled, this, [this](int id, bool on) {
+        if (on)
+            Option6_Click(id);
+    });
+
+    connect(Timer3, &QTimer::timeout, this, &DeadZone::Timer3_Timer);
+    connect(Timer1, &QTimer::timeout, this, &DeadZone::Timer1_Timer);
+    connect(Timer2, &QTimer::timeout, this, &DeadZone::Timer2_Timer);
+    connect(Timer4, &QTimer::timeout, this, &DeadZone::Timer4_Timer);
+    connect(RelogUnidade, &QTimer::timeout, this,
+            [this] { joltTick(RelogUnidade, Picture3, 9, false); });
+    connect(RelogDezena, &QTimer::timeout, this,
+            [this] { joltTick(RelogDezena, Picture2, 9, true); });
+    connect(Relogcentena, &QTimer::timeout, this,
+            [this] { joltTick(Relogcentena, Picture1, 6, true); });
+    connect(RelogUnidadeInteiro, &QTimer::timeout, this,
+            [this] { joltTick(RelogUnidadeInteiro, Picture20, 8, true); });
+    connect(RelogdezenaInteiro, &QTimer::timeout, this,
+            [this] { joltTick(RelogdezenaInteiro, Picture19, 8, true); });
+    connect(relogAnjo, &QTimer::timeout, this, &DeadZone::relogAnjo_Timer);
+    connect(RelogAuto, &QTimer::timeout, this, &DeadZone::RelogAuto_Timer);
+    connect(RelogPolcar, &QTimer::timeout, this, &DeadZone::RelogPolcar_Timer);
+    connect(RelogMensagem, &QTimer::timeout, this, &DeadZone::RelogMensagem_Timer);
+
+    connect(Image2, &PictureButton::clicked, this, &DeadZone::Image2_Click);
+    connect(Image3, &PictureButton::clicked, this, &DeadZone::Image3_Click);
+    for (PictureButton *button : {Image2, Image3}) {
+        connect(button, &PictureButton::mousePressed, button, [button] { button->setBorderStyle(1); });
+        connect(button, &PictureButton::mouseReleased, button, [button] { button->setBorderStyle(0); });
+    }
+
+    connect(List1, &QListWidget::itemDoubleClicked, this, &DeadZone::List1_DblClick);
+    connect(Homicidios, &QComboBox::currentIndexChanged, this, &DeadZone::Homicidios_Click);
+
+    for (int i = 0; i < 10; ++i) {
+        PictureButton *button = botao[i];
+        connect(button, &PictureButton::clicked, this, [this, i] { botao_Click(i); });
+        connect(button, &PictureButton::mouseMoved, button, [button] { button->setBorderStyle(1); });
+        connect(button, &PictureButton::mousePressed, button, [button] { button->setAppearance(0); });
+        connect(button, &PictureButton::mouseReleased, button, [button] { button->setAppearance(1); });
+    }
+}
+
+void DeadZone::Form_Load()
+{
+    const QSize wheel(px(1095), px(975));
+    const qreal dpr = devicePixelRatioF();
+    Picture0->setPicture(m_PicClip0->cell(9, wheel, dpr));
+    Picture1->setPicture(m_PicClip1->cell(9, wheel, dpr));
+    Picture2->setPicture(m_PicClip2->cell(9, wheel, dpr));
+    Picture3->setPicture(m_PicClip3->cell(9, wheel, dpr));
+    for (PictureBox *w : {Picture17, Picture18, Picture19, Picture20, Picture29})
+        w->setPicture(neutroPicture());
+
+    const QSize face(px(640), px(600));
+    m_playon = svgPicture(QStringLiteral(":/pictures/playon.svg"), face, dpr);
+    m_playoff = svgPicture(QStringLiteral(":/pictures/playoff.svg"), face, dpr);
+    m_waitOn = svgPicture(QStringLiteral(":/pictures/waiton.svg"), face, dpr);
+    m_WaitOff = svgPicture(QStringLiteral(":/pictures/waitoff.svg"), face, dpr);
+    Image2->setPicture(m_playoff);
+    Image3->setPicture(m_WaitOff);
+    Picture22->setPicture(svgPicture(QStringLiteral(":/pictures/cover.svg"),
+                                     QSize(px(9270), px(1030)), dpr));
+    Image6->setPicture(svgPicture(QStringLiteral(":/pictures/tilt.svg"), QSize(px(1300), px(420)), dpr));
+    Image8->setPicture(svgPicture(QStringLiteral(":/pictures/som.svg"), QSize(px(1300), px(420)), dpr));
+    anjo->setPicture(svgPicture(QStringLiteral(":/pictures/anjo.svg"), QSize(px(1410), px(2085)), dpr));
+    autoCar->setPicture(svgPicture(QStringLiteral(":/pictures/auto.svg"), QSize(px(1500), px(750)), dpr));
+    m_Pol1 = svgPicture(QStringLiteral(":/pictures/pol1.svg"), QSize(px(1500), px(1005)), dpr);
+    m_Pol2 = svgPicture(QStringLiteral(":/pictures/pol2.svg"), QSize(px(1500), px(1005)), dpr);
+    for (int i = 0; i < 10; ++i) {
+        const QRect g = m_twipsGeometry.value(botao[i]);
+        botao[i]->setPicture(svgPicture(QStringLiteral(":/pictures/botao%1.svg").arg(i),
+                                        QSize(px(g.width()), px(g.height())), dpr));
+    }
+
+    Timer1->setInterval(qRound(Timer2->interval() / 4.0));
+    m_sound.SomDesligado = 1;
+    if (const auto m = readNumber(ParametroMes->text()))
+        ParametroDia->setText(QString::number(*m / 30.0));
+
+    place(PainelList1, m_twipsGeometry.value(PainelList1).x(), 720,
+          m_twipsGeometry.value(PainelList1).width(), m_twipsGeometry.value(PainelList1).height());
+    place(PainelFerramentas, m_twipsGeometry.value(PainelFerramentas).x(), 660,
+          m_twipsGeometry.value(PainelFerramentas).width(),
+          m_twipsGeometry.value(PainelFerramentas).height());
+    LimpaGrafico();
+
+    Timer3->stop();
+    Ajuste();
+    Timer3->stop();
+
+    m_state.forgetShownDigits();
+    setLed(QColor(128, 0, 0));
+    // The jolt timers stored enabled give one jolt when the window comes up.
+    enable(RelogUnidade);
+    enable(Relogcentena);
+    enable(Timer2);
+}
+
+void DeadZone::Inicializa()
+{
+    Percent->setText(QStringLiteral("0"));
+    Pg1->setValue(0);
+    for (PictureBox *w : {Picture0, Picture1, Picture2, Picture3, Picture18, Picture19, Picture20,
+                          Picture17, Picture29})
+        w->setPicture(neutroPicture());
+    m_state.forgetShownDigits();
+    opcaoDistribuicao[0]->setEnabled(false);
+    PercentualDinamico->clear();
+    Timer4->stop();
+    setLed(QColor(128, 0, 0));
+    teclasOff();
+    LimpaGrafico();
+    sl2->setMaximum(24);
+    sl2->setValue(0);
+}
+
+void DeadZone::Form_Unload()
+{
+    // The whole program ends with the main window; no file is written.
+    QApplication::closeAllWindows();
+    QCoreApplication::quit();
+}
+
+void DeadZone::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    Form_Unload();
+}
+
+void DeadZone::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    const double scale = qMin(width() / (10515.0 / 15.0), height() / (6225.0 / 15.0));
+    if (scale > 0 && qAbs(scale - m_scale) > 0.01) {
+        m_scale = scale;
+        applyScale();
+    }
+}
+
+void DeadZone::mouseMoveEvent(QMouseEvent *event)
+{
+    hoverOff();
+    QWidget::mouseMoveEvent(event);
+}
+
+bool DeadZone::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == ParametroMes && event->type() == QEvent::KeyPress) {
+        // The handler runs first, then the key still has its own effect on the field.
+        ParametroMes_KeyDown(static_cast<QKeyEvent *>(event)->key()
+                             | int(static_cast<QKeyEvent *>(event)->modifiers()
+                                   & Qt::KeypadModifier));
+        return false;
+    }
+    if (event->type() == QEvent::MouseMove
+        && (watched == static_cast<QObject *>(Frame1) || watched == Label9
+            || watched == List1 || watched == List1->viewport()
+            || watched == PainelFerramentas || watched == Picture42 || watched == Picture8)) {
+        hoverOff();
+    }
+    if (event->type() == QEvent::MouseButtonRelease && watched == Picture8)
+        botao[0]->setAppearance(1);
+    return QWidget::eventFilter(watched, event);
+}

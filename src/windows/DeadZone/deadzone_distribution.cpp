@@ -1,0 +1,174 @@
+// The hourly distribution at run time: finding the pattern of the chosen crime in the
+// editor, expanding it to 24 hours, and the risk spectrum.
+#include "windows/DeadZone/deadzone.h"
+
+#include "core/clock.h"
+#include "core/numbermask.h"
+#include "core/soundcues.h"
+#include "core/timers.h"
+#include "distribution/distributionmodel.h"
+#include "distribution/hourlyexpansion.h"
+
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QValueAxis>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QSlider>
+#include <QStatusBar>
+#include <QTimer>
+
+namespace {
+
+const QString kFoundNotice = QStringLiteral(
+    "Atenção: O Sistema Localizou uma distribuição com o titulo desta amostragem");
+
+} // namespace
+
+DistributionModel &DeadZone::distributionModel()
+{
+    if (!m_distribution) {
+        m_distribution = new DistributionModel(
+            QDir(m_dataDirectory).filePath(QStringLiteral("QuorvelDistribuicao.txt")), m_sound,
+            this);
+        m_distribution->setActivation([this] { return counting(); },
+                                      [this] { return !ParametroMes->text().isEmpty(); },
+                                      [this] { AtivaDistribuicao(); });
+    }
+    return *m_distribution;
+}
+
+void DeadZone::setLed(const QColor &color)
+{
+    QPalette p = Led->palette();
+    p.setColor(QPalette::Window, color);
+    Led->setPalette(p);
+}
+
+QColor DeadZone::ledColor() const
+{
+    return Led->palette().color(QPalette::Window);
+}
+
+std::array<double, 12> DeadZone::chartValues() const
+{
+    std::array<double, 12> values{};
+    for (int i = 0; i < 12; ++i)
+        values[i] = MSChart3Bars->at(i);
+    return values;
+}
+
+void DeadZone::setChartBars(const std::array<double, 12> &values)
+{
+    if (values == chartValues())
+        return; // the tick clears the chart every two seconds: nothing to redraw
+    double top = 0;
+    for (int i = 0; i < 12; ++i) {
+        MSChart3Bars->replace(i, values[i]);
+        top = qMax(top, values[i]);
+    }
+    // Keep small shares readable: the scale follows the highest bar.
+    const auto axes = MSChart3->chart()->axes(Qt::Vertical);
+    if (!axes.isEmpty())
+        axes.first()->setRange(0, top > 0 ? top * 1.15 : 10);
+    emit chartChanged();
+}
+
+void DeadZone::LimpaGrafico()
+{
+    setChartBars({});
+}
+
+void DeadZone::PreparaGrafico()
+{
+    std::array<double, 12> bars;
+    bars.fill(flatSpectrumValue(Parametrohora->text()));
+    setChartBars(bars);
+}
+
+void DeadZone::FazGraficoFrequenciasDistribuicao()
+{
+    DistributionModel &model = distributionModel();
+    const int n = model.intervalCount();
+    QStringList captions;
+    for (int i = 0; i < n; ++i)
+        captions << model.Percentual(i);
+    const QList<double> shares = sharesFromCaptions(captions, n);
+    m_state.hourly = expandHourly(n, shares);
+    setChartBars(spectrumBars(n, shares));
+}
+
+void DeadZone::opcaoDistribuicao_Click()
+{
+    const bool use = opcaoDistribuicao[0]->isChecked();
+    if (use) {
+        enable(Timer4);
+        FazGraficoFrequenciasDistribuicao();
+    } else {
+        Timer4->stop();
+        PreparaGrafico();
+    }
+    const int hour = m_clock.now().time().hour();
+    const std::optional<double> daily = readNumber(ParametroDia->text());
+    if (!daily)
+        return; // no rate yet: the hourly figure stays as it is
+    const double perHour = use ? *daily * m_state.hourly.percentualHora[hour]
+                                     / m_state.hourly.hoursPerShare() / 100.0
+                               : *daily / 24.0;
+    Parametrohora->setText(formatMask(perHour, u"##0.00#"));
+}
+
+void DeadZone::Busca_Tipificacao_para_distribuicao()
+{
+    buscaDistribuicao(List3->currentItem() ? List3->currentItem()->text() : QString());
+}
+
+void DeadZone::Busca_Tipificacao_para_distribuicao_homicidios()
+{
+    buscaDistribuicao(List3b->currentItem() ? List3b->currentItem()->text() : QString());
+}
+
+void DeadZone::buscaDistribuicao(const QString &chosenName)
+{
+    setLed(QColor(128, 0, 0));
+    opcaoDistribuicao[1]->setChecked(true);
+    LimpaGrafico();
+    DistributionModel &model = distributionModel();
+    const int count = model.patternCount();
+    for (int i = 0; i < count; ++i) {
+        model.selectPattern(i);
+        if (model.currentText() == chosenName) {
+            activateFoundPattern();
+            return;
+        }
+    }
+    model.clearCells();
+}
+
+void DeadZone::activateFoundPattern()
+{
+    st1Panel[0]->setText(kFoundNotice);
+    m_sound.TocaStop();
+    enable(RelogMensagem);
+    setLed(QColor(255, 0, 0));
+    opcaoDistribuicao[0]->setEnabled(true);
+    opcaoDistribuicao[1]->setChecked(true);
+    opcaoDistribuicao[0]->setChecked(true);
+    sl2->setMaximum(24);
+    sl2->setValue(m_clock.now().time().hour());
+}
+
+void DeadZone::AtivaDistribuicao()
+{
+    distributionModel();
+    PreparaGrafico();
+    sl2->setMaximum(24);
+    sl2->setValue(m_clock.now().time().hour());
+    setLed(QColor(128, 0, 0));
+    opcaoDistribuicao[1]->setChecked(true);
+    activateFoundPattern();
+}

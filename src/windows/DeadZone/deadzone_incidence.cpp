@@ -1,0 +1,132 @@
+// The incidence lists: reading both files, the error report, choosing an entry, and
+// opening a file in the desktop's application for it.
+#include "windows/DeadZone/deadzone.h"
+
+#include "core/clock.h"
+#include "core/soundcues.h"
+#include "data/incidencereader.h"
+#include "display/picturebutton.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QStatusBar>
+
+namespace {
+
+const QString kParametros = QStringLiteral("QuorvelParametros.txt");
+const QString kHomicidios = QStringLiteral("Quorvelhomicidios.txt");
+
+} // namespace
+
+void DeadZone::abrearquivo()
+{
+    const QDir dir(m_dataDirectory);
+    List1->clear();
+    List2->clear();
+    List3->clear();
+    {
+        // Emptying the combo box is not a choice of a state.
+        const QSignalBlocker blocker(Homicidios);
+        Homicidios->clear();
+    }
+    List2b->clear();
+    List3b->clear();
+
+    QString failedFile;
+    const IncidenceReading parametros = readIncidenceFile(dir.filePath(kParametros));
+    List1->setUpdatesEnabled(false);
+    List1->addItems(incidenceListTexts(parametros.entries));
+    List1->setUpdatesEnabled(true);
+    List2->addItems(incidenceQuantities(parametros.entries));
+    List3->addItems(incidenceNames(parametros.entries));
+    if (parametros.failed()) {
+        failedFile = kParametros;
+    } else {
+        PainelList1->show();
+        PainelList1->raise();
+        const IncidenceReading homicidios = readIncidenceFile(dir.filePath(kHomicidios));
+        {
+            const QSignalBlocker blocker(Homicidios);
+            Homicidios->addItems(incidenceListTexts(homicidios.entries));
+            Homicidios->setCurrentIndex(-1);
+        }
+        List2b->addItems(incidenceQuantities(homicidios.entries));
+        List3b->addItems(incidenceNames(homicidios.entries));
+        if (homicidios.failed())
+            failedFile = kHomicidios;
+    }
+
+    if (!failedFile.isEmpty()) {
+        for (PictureButton *button : botao)
+            button->setBorderStyle(0);
+        Erro_no_Arquivo_ocorrencias(failedFile);
+    }
+}
+
+void DeadZone::Erro_no_Arquivo_ocorrencias(const QString &failedFile)
+{
+    showModalMessage(incidenceFileErrorText(failedFile));
+}
+
+void DeadZone::abretexto()
+{
+    ArquivoParaAbrir = QDir(m_dataDirectory).filePath(kParametros);
+    AbreQualquertipoDeArquivo();
+}
+
+void DeadZone::abrehomicidios()
+{
+    ArquivoParaAbrir = QDir(m_dataDirectory).filePath(kHomicidios);
+    AbreQualquertipoDeArquivo();
+}
+
+void DeadZone::AbreQualquertipoDeArquivo()
+{
+    const bool missing = !QFileInfo::exists(ArquivoParaAbrir);
+    if (missing || !openInApplication(ArquivoParaAbrir)) {
+        m_sound.TocaAbaixo();
+        st1Panel[0]->setText(missing ? QStringLiteral("Arquivo não encontrado: %1")
+                                           .arg(QFileInfo(ArquivoParaAbrir).fileName())
+                                     : QStringLiteral("Não há aplicativo para abrir o arquivo %1")
+                                           .arg(QFileInfo(ArquivoParaAbrir).fileName()));
+    }
+}
+
+void DeadZone::List1_DblClick()
+{
+    chooseIncidence(List1->currentRow(), false);
+}
+
+void DeadZone::Homicidios_Click(int index)
+{
+    chooseIncidence(index, true);
+}
+
+void DeadZone::chooseIncidence(int index, bool homicides)
+{
+    QListWidget *quantities = homicides ? List2b : List2;
+    QListWidget *names = homicides ? List3b : List3;
+    if (index < 0 || index >= quantities->count())
+        return;
+
+    Label9->setText(homicides ? Homicidios->itemText(index) : List1->item(index)->text());
+    PainelList1->hide();
+    quantities->setCurrentRow(index);
+    names->setCurrentRow(index);
+    ParametroMes->setText(quantities->currentItem()->text());
+    Inicializa();
+    distributionModel();
+    PreparaGrafico();
+    sl2->setMaximum(24);
+    sl2->setValue(m_clock.now().time().hour());
+    if (homicides)
+        Busca_Tipificacao_para_distribuicao_homicidios();
+    else
+        Busca_Tipificacao_para_distribuicao();
+}

@@ -1,0 +1,539 @@
+// Building the main window's controls and placing them, in twips, at the window's scale.
+#include "windows/DeadZone/deadzone.h"
+
+#include "display/picturebox.h"
+#include "display/picturebutton.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QButtonGroup>
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QRadioButton>
+#include <QSlider>
+#include <QStatusBar>
+#include <QTimer>
+#include <QValueAxis>
+
+namespace {
+
+// Client area of the window at scale 1, in twips (15 twips = 1 pixel at 96 dpi).
+constexpr int kClientWidth = 10515;
+constexpr int kClientHeight = 6225;
+// Text height of ordinary captions, in twips.
+constexpr int kFontTwips = 165;
+
+template <typename T> T *named(T *widget, const QString &name)
+{
+    widget->setObjectName(name);
+    return widget;
+}
+
+QLabel *caption(QWidget *parent, const QString &name, const QString &text, double size = 1.0,
+                bool bold = false)
+{
+    auto *label = named(new QLabel(text, parent), name);
+    label->setProperty("fontScale", size);
+    label->setProperty("fontBold", bold);
+    label->setWordWrap(true);
+    return label;
+}
+
+QRadioButton *option(QWidget *parent, const QString &name, const QString &text)
+{
+    auto *button = named(new QRadioButton(text, parent), name);
+    return button;
+}
+
+QFrame *panel(QWidget *parent, const QString &name)
+{
+    auto *frame = named(new QFrame(parent), name);
+    frame->setFrameShape(QFrame::StyledPanel);
+    frame->setFrameShadow(QFrame::Raised);
+    frame->setAutoFillBackground(true);
+    return frame;
+}
+
+QTimer *timer(QObject *parent, const QString &name, int interval)
+{
+    auto *t = named(new QTimer(parent), name);
+    t->setInterval(interval);
+    return t;
+}
+
+} // namespace
+
+int DeadZone::px(double twips) const
+{
+    return qRound(twips / 15.0 * m_scale);
+}
+
+int DeadZone::windowWidthTwips() const
+{
+    return qRound(frameGeometry().width() * 15.0 / m_scale);
+}
+
+int DeadZone::windowHeightTwips() const
+{
+    return qRound(frameGeometry().height() * 15.0 / m_scale);
+}
+
+void DeadZone::place(QWidget *widget, int left, int top, int width, int height)
+{
+    m_twipsGeometry.insert(widget, QRect(left, top, width, height));
+    widget->setGeometry(px(left), px(top), px(width), px(height));
+}
+
+void DeadZone::applyScale()
+{
+    for (auto it = m_twipsGeometry.cbegin(); it != m_twipsGeometry.cend(); ++it) {
+        const QRect &g = it.value();
+        it.key()->setGeometry(px(g.x()), px(g.y()), px(g.width()), px(g.height()));
+    }
+    QFont base = font();
+    base.setPixelSize(qMax(8, px(kFontTwips)));
+    setFont(base);
+    const auto children = findChildren<QWidget *>();
+    for (QWidget *child : children) {
+        const QVariant scale = child->property("fontScale");
+        if (!scale.isValid())
+            continue;
+        QFont f = base;
+        f.setPixelSize(qMax(8, qRound(base.pixelSize() * scale.toDouble())));
+        f.setBold(child->property("fontBold").toBool());
+        child->setFont(f);
+    }
+    moveScene(anjo, anjoTwips.x(), anjoTwips.y());
+    moveScene(autoCar, autoTwips.x(), autoTwips.y());
+    moveScene(Polcar, PolcarTwips.x(), PolcarTwips.y());
+}
+
+void DeadZone::buildControls()
+{
+    setObjectName(QStringLiteral("DeadZone"));
+    setWindowTitle(QStringLiteral("Quorvel Counter"));
+    setMouseTracking(true);
+    resize(px(kClientWidth), px(kClientHeight));
+
+    buildTimers();
+    buildCounterArea();
+    buildChartArea();
+    buildOdometer();
+    buildToolbar();
+    buildListPanel();
+    buildToolPanel();
+
+    st1 = named(new QStatusBar(this), QStringLiteral("st1"));
+    StatusBar1 = named(new QStatusBar(this), QStringLiteral("StatusBar1"));
+    for (int i = 0; i < 2; ++i) {
+        st1Panel[i] = named(new QLabel(st1), QStringLiteral("st1Panel(%1)").arg(i + 1));
+        StatusBar1Panel[i] =
+            named(new QLabel(StatusBar1), QStringLiteral("StatusBar1Panel(%1)").arg(i + 1));
+        st1->addWidget(st1Panel[i], i == 0 ? 3 : 2);
+        StatusBar1->addWidget(StatusBar1Panel[i], i == 0 ? 3 : 2);
+    }
+    st1->setSizeGripEnabled(false);
+    StatusBar1->setSizeGripEnabled(false);
+    place(StatusBar1, 0, 5475, kClientWidth, 375);
+    place(st1, 0, 5850, kClientWidth, 375);
+
+    // Scene images fly over everything and never take the mouse.
+    anjo = named(new PictureBox(this), QStringLiteral("anjo"));
+    autoCar = named(new PictureBox(this), QStringLiteral("auto"));
+    Polcar = named(new PictureBox(this), QStringLiteral("Polcar"));
+    for (PictureBox *image : {anjo, autoCar, Polcar})
+        image->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    // Panels over the counter area, the scene above them.
+    Picture22->raise();
+    PainelList1->raise();
+    PainelFerramentas->raise();
+    anjo->raise();
+    autoCar->raise();
+    Polcar->raise();
+
+    applyScale();
+}
+
+void DeadZone::buildTimers()
+{
+    Timer3 = timer(this, QStringLiteral("Timer3"), 200);
+    Timer1 = timer(this, QStringLiteral("Timer1"), 200);
+    Timer2 = timer(this, QStringLiteral("Timer2"), 100);
+    Timer4 = timer(this, QStringLiteral("Timer4"), 120);
+    Relogcentena = timer(this, QStringLiteral("Relogcentena"), 199);
+    RelogUnidade = timer(this, QStringLiteral("RelogUnidade"), 476);
+    RelogDezena = timer(this, QStringLiteral("RelogDezena"), 300);
+    RelogUnidadeInteiro = timer(this, QStringLiteral("RelogUnidadeInteiro"), 400);
+    RelogdezenaInteiro = timer(this, QStringLiteral("RelogdezenaInteiro"), 637);
+    RelogPolcar = timer(this, QStringLiteral("RelogPolcar"), 20);
+    RelogAuto = timer(this, QStringLiteral("RelogAuto"), 10);
+    relogAnjo = timer(this, QStringLiteral("relogAnjo"), 50);
+    RelogMensagem = timer(this, QStringLiteral("RelogMensagem"), 3000);
+}
+
+void DeadZone::buildToolbar()
+{
+    Picture8 = named(new QFrame(this), QStringLiteral("Picture8"));
+    static_cast<QFrame *>(Picture8)->setFrameShape(QFrame::StyledPanel);
+    Picture8->setMouseTracking(true);
+    Picture8->installEventFilter(this);
+    place(Picture8, 0, 0, kClientWidth, 960);
+
+    Frame1 = named(new QGroupBox(QStringLiteral("Indice Criminal Ativado"), Picture8),
+                   QStringLiteral("Frame1"));
+    Frame1->setMouseTracking(true);
+    Frame1->installEventFilter(this);
+    place(Frame1, 2450, 0, 3700, 930);
+    Label11 = caption(Frame1, QStringLiteral("Label11"),
+                      QStringLiteral("Clique no folder para exibir os indicadores do arquivo "
+                                     "QuorvelParametros.txt"),
+                      0.8);
+    place(Label11, 700, 180, 2950, 380);
+    Label9 = caption(Frame1, QStringLiteral("Label9"), QString(), 1.0, true);
+    Label9->setMouseTracking(true);
+    Label9->installEventFilter(this);
+    place(Label9, 700, 570, 2950, 330);
+
+    for (int i = 0; i < 10; ++i)
+        botao[i] = named(new PictureButton(this), QStringLiteral("botao(%1)").arg(i));
+    botao[0]->setParent(Frame1);
+    for (int i : {1, 3, 4, 5, 6, 8})
+        botao[i]->setParent(Picture8);
+    place(botao[0], 80, 150, 540, 435);
+    place(botao[1], 50, 120, 480, 480);
+    place(botao[3], 8760, 45, 525, 375);
+    place(botao[4], 9480, 0, 645, 615);
+    place(botao[5], 600, 120, 480, 480);
+    place(botao[6], 1200, 120, 480, 480);
+    place(botao[8], 1800, 120, 550, 480);
+
+    Image2 = named(new PictureButton(Picture8), QStringLiteral("Image2"));
+    Image3 = named(new PictureButton(Picture8), QStringLiteral("Image3"));
+    Image2->setAccessibleName(QStringLiteral("Iniciar contagem"));
+    Image2->setToolTip(QStringLiteral("Iniciar contagem"));
+    Image3->setAccessibleName(QStringLiteral("Pausar contagem"));
+    Image3->setToolTip(QStringLiteral("Pausar contagem"));
+    place(Image2, 6350, 40, 640, 600);
+    place(Image3, 7050, 40, 640, 600);
+    Label14 = caption(Picture8, QStringLiteral("Label14"),
+                      QStringLiteral("Controles de acionamento"), 0.8);
+    Label14->setAlignment(Qt::AlignCenter);
+    place(Label14, 6250, 660, 1550, 260);
+}
+
+void DeadZone::buildCounterArea()
+{
+    Label17 = caption(this, QStringLiteral("Label17"),
+                      QStringLiteral("Selecione um arquivo no folder ou digite uma quantidade "
+                                     "no mês"),
+                      0.9);
+    place(Label17, 120, 1000, 5700, 260);
+
+    ParametroMes = named(new QLineEdit(this), QStringLiteral("ParametroMes"));
+    ParametroMes->setAccessibleName(QStringLiteral("Ocorrências por mês"));
+    ParametroMes->setProperty("fontScale", 1.3);
+    ParametroMes->setProperty("fontBold", true);
+    place(ParametroMes, 120, 1300, 1300, 400);
+    Label1 = caption(this, QStringLiteral("Label1"), QStringLiteral("/ mês"));
+    place(Label1, 1470, 1370, 500, 260);
+
+    ParametroDia = named(new QLineEdit(this), QStringLiteral("ParametroDia"));
+    ParametroDia->setReadOnly(true);
+    ParametroDia->setAccessibleName(QStringLiteral("Ocorrências por dia"));
+    ParametroDia->setProperty("fontScale", 1.3);
+    ParametroDia->setProperty("fontBold", true);
+    place(ParametroDia, 2050, 1300, 1200, 400);
+    Label2 = caption(this, QStringLiteral("Label2"), QStringLiteral("/ dia"));
+    place(Label2, 3300, 1370, 450, 260);
+
+    Label8 = caption(this, QStringLiteral("Label8"), QString(), 1.3, true);
+    Label8->setFrameShape(QFrame::Panel);
+    Label8->setFrameShadow(QFrame::Sunken);
+    place(Label8, 3850, 1300, 1400, 400);
+    Label7 = caption(this, QStringLiteral("Label7"), QStringLiteral("/ ano"));
+    place(Label7, 5300, 1370, 500, 260);
+
+    auto *modes = named(new QGroupBox(this), QStringLiteral("Option1Frame"));
+    place(modes, 120, 1800, 2800, 1050);
+    Option1Group = new QButtonGroup(this);
+    const QString modeTexts[3] = {QStringLiteral("Ocorrências no Dia"),
+                                  QStringLiteral("Ocorrências no mês"),
+                                  QStringLiteral("Ocorrências no ano")};
+    for (int i = 0; i < 3; ++i) {
+        Option1[i] = option(modes, QStringLiteral("Option1(%1)").arg(i), modeTexts[i]);
+        place(Option1[i], 120, 90 + i * 310, 2600, 300);
+        Option1Group->addButton(Option1[i], i);
+    }
+    Option1[0]->setChecked(true);
+    Label13 = caption(this, QStringLiteral("Label13"),
+                      QStringLiteral("Selecione uma das opções acima para definir a "
+                                     "acumulação"),
+                      0.8);
+    place(Label13, 120, 2870, 2800, 400);
+
+    Label15 = caption(this, QStringLiteral("Label15"),
+                      QStringLiteral("Média de Ocorrências / hora, no momento"), 0.8);
+    place(Label15, 3100, 1800, 2700, 260);
+    Parametrohora = caption(this, QStringLiteral("Parametrohora"), QString(), 1.3, true);
+    Parametrohora->setFrameShape(QFrame::Panel);
+    Parametrohora->setFrameShadow(QFrame::Sunken);
+    place(Parametrohora, 3100, 2080, 1300, 400);
+    PercentualDinamico = caption(this, QStringLiteral("PercentualDinamico"),
+                                 QStringLiteral("%"), 1.1, true);
+    place(PercentualDinamico, 4500, 2120, 1300, 330);
+    Label4 = caption(this, QStringLiteral("Label4"), QString(), 0.9);
+    Label4->setToolTip(QStringLiteral("Ocorrências por dia"));
+    place(Label4, 3100, 2530, 1300, 260);
+
+    Led = named(new QLabel(this), QStringLiteral("Led"));
+    Led->setAutoFillBackground(true);
+    Led->setFrameShape(QFrame::Panel);
+    Led->setFrameShadow(QFrame::Sunken);
+    Led->setAccessibleName(QStringLiteral("Indicador de distribuição"));
+    place(Led, 3100, 2900, 240, 240);
+    Label16 = caption(this, QStringLiteral("Label16"),
+                      QStringLiteral("LED estará ativo quando um padrão de horário for "
+                                     "localizado ou ativado."),
+                      0.75);
+    place(Label16, 3420, 2830, 2400, 400);
+
+    Label3 = caption(this, QStringLiteral("Label3"), QStringLiteral("hoje"), 1.0, true);
+    place(Label3, 120, 3430, 500, 300);
+    ParametroHoje = named(new QLineEdit(this), QStringLiteral("ParametroHoje"));
+    ParametroHoje->setReadOnly(true);
+    ParametroHoje->setAccessibleName(QStringLiteral("Contagem acumulada"));
+    ParametroHoje->setProperty("fontScale", 1.2);
+    ParametroHoje->setProperty("fontBold", true);
+    place(ParametroHoje, 650, 3360, 1700, 400);
+    Label6 = caption(this, QStringLiteral("Label6"), QString(), 0.9);
+    place(Label6, 650, 3820, 1700, 260);
+
+    PgCaption = caption(this, QStringLiteral("PgCaption"),
+                        QStringLiteral("Contagem para próxima vítima"), 0.85);
+    place(PgCaption, 3100, 3330, 2700, 260);
+    Pg1 = named(new QProgressBar(this), QStringLiteral("Pg1"));
+    Pg1->setTextVisible(false);
+    Pg1->setRange(0, 1000);
+    Pg1->setValue(0);
+    place(Pg1, 3100, 3620, 1900, 260);
+    Percent = caption(this, QStringLiteral("Percent"), QString(), 1.0, true);
+    Percent->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    place(Percent, 5000, 3580, 560, 320);
+    PercentSign = caption(this, QStringLiteral("PercentSign"), QStringLiteral("%"), 1.0, true);
+    place(PercentSign, 5580, 3580, 250, 320);
+}
+
+void DeadZone::buildChartArea()
+{
+    Label20 = caption(this, QStringLiteral("Label20"),
+                      QStringLiteral("Espectro da distribuição percentual ao longo do dia"),
+                      0.85, true);
+    place(Label20, 6000, 1000, 4400, 260);
+
+    MSChart3Bars = new QBarSet(QStringLiteral("%"));
+    for (int i = 0; i < 12; ++i)
+        *MSChart3Bars << 0.0;
+    MSChart3Bars->setColor(QColor(200, 30, 30));
+    auto *series = new QBarSeries;
+    series->append(MSChart3Bars);
+    series->setBarWidth(0.9);
+    auto *chart = new QChart;
+    chart->addSeries(series);
+    chart->legend()->hide();
+    chart->setMargins(QMargins(0, 0, 0, 0));
+    chart->setBackgroundRoundness(0);
+    auto *axisY = new QValueAxis;
+    axisY->setLabelFormat(QStringLiteral("%d"));
+    axisY->setRange(0, 10);
+    chart->addAxis(axisY, Qt::AlignLeft);
+    series->attachAxis(axisY);
+    MSChart3 = named(new QChartView(chart, this), QStringLiteral("MSChart3"));
+    MSChart3->setRenderHint(QPainter::Antialiasing);
+    MSChart3->setAccessibleName(QStringLiteral("Espectro de risco ao longo do dia"));
+    place(MSChart3, 6000, 1260, 4400, 1520);
+
+    Label19 = caption(this, QStringLiteral("Label19"),
+                      QStringLiteral("0     2     4    6    8    10  12 14  16  18  20   22"),
+                      0.8);
+    Label19->setWordWrap(false);
+    place(Label19, 6300, 2780, 4100, 240);
+    sl2 = named(new QSlider(Qt::Horizontal, this), QStringLiteral("sl2"));
+    sl2->setRange(0, 24);
+    sl2->setEnabled(false);
+    sl2->setTickPosition(QSlider::TicksBelow);
+    sl2->setTickInterval(2);
+    place(sl2, 6250, 3020, 4150, 300);
+    Label21 = caption(this, QStringLiteral("Label21"), QStringLiteral("Faixa de Risco agora"),
+                      0.85);
+    place(Label21, 6000, 3330, 2200, 260);
+
+    opcaoDistribuicaoGroup = new QButtonGroup(this);
+    opcaoDistribuicao[0] = option(this, QStringLiteral("opcaoDistribuicao(0)"),
+                                  QStringLiteral("Usar a distribuição ativada"));
+    opcaoDistribuicao[1] = option(this, QStringLiteral("opcaoDistribuicao(1)"),
+                                  QStringLiteral("Não usar a distribuição ativada"));
+    place(opcaoDistribuicao[0], 6000, 3620, 4400, 280);
+    place(opcaoDistribuicao[1], 6000, 3900, 4400, 280);
+    opcaoDistribuicaoGroup->addButton(opcaoDistribuicao[0], 0);
+    opcaoDistribuicaoGroup->addButton(opcaoDistribuicao[1], 1);
+    opcaoDistribuicao[1]->setChecked(true);
+    opcaoDistribuicao[0]->setEnabled(false);
+}
+
+void DeadZone::buildOdometer()
+{
+    Picture11 = named(new QFrame(this), QStringLiteral("Picture11"));
+    Picture6 = named(new QFrame(this), QStringLiteral("Picture6"));
+    for (QWidget *box : {Picture11, Picture6}) {
+        box->setAutoFillBackground(true);
+        QPalette p = box->palette();
+        p.setColor(QPalette::Window, QColor(40, 40, 44));
+        box->setPalette(p);
+    }
+    place(Picture11, 600, 4440, 4995, 950);
+    place(Picture6, 5760, 4440, 4030, 950);
+    Picture11->setAccessibleName(QStringLiteral("Contador"));
+
+    Label5 = caption(this, QStringLiteral("Label5"), QStringLiteral(","), 2.6, true);
+    place(Label5, 5520, 4320, 240, 1000);
+
+    struct WheelPlace
+    {
+        PictureBox **wheel;
+        QWidget *container;
+        const char *name;
+        int left;
+    };
+    const WheelPlace wheels[] = {
+        {&Picture29, Picture11, "Picture29", 0},  {&Picture17, Picture11, "Picture17", 960},
+        {&Picture18, Picture11, "Picture18", 1920}, {&Picture19, Picture11, "Picture19", 2910},
+        {&Picture20, Picture11, "Picture20", 3885}, {&Picture3, Picture6, "Picture3", 0},
+        {&Picture2, Picture6, "Picture2", 960},    {&Picture1, Picture6, "Picture1", 1950},
+        {&Picture0, Picture6, "Picture0", 2920},
+    };
+    for (const WheelPlace &w : wheels) {
+        *w.wheel = named(new PictureBox(w.container), QString::fromLatin1(w.name));
+        place(*w.wheel, w.left, 0, 1095, 975);
+    }
+
+    Picture22 = named(new PictureBox(this), QStringLiteral("Picture22"));
+    place(Picture22, 560, 4400, 9270, 1030);
+}
+
+void DeadZone::buildListPanel()
+{
+    PainelList1 = panel(this, QStringLiteral("PainelList1"));
+    place(PainelList1, 120, 720, 6100, 4500);
+    PainelList1->hide();
+
+    Label18 = caption(PainelList1, QStringLiteral("Label18"),
+                      QStringLiteral("Freqüencia pesquisada no arquivo QuorvelParametros.txt"),
+                      0.85, true);
+    place(Label18, 90, 60, 5900, 260);
+    List1 = named(new QListWidget(PainelList1), QStringLiteral("List1"));
+    List1->setMouseTracking(true);
+    List1->viewport()->setMouseTracking(true);
+    List1->installEventFilter(this);
+    List1->viewport()->installEventFilter(this);
+    List1->setAccessibleName(QStringLiteral("Lista de ocorrências"));
+    place(List1, 90, 360, 5900, 2700);
+
+    Picture42 = panel(PainelList1, QStringLiteral("Picture42"));
+    Picture42->setMouseTracking(true);
+    Picture42->installEventFilter(this);
+    place(Picture42, 90, 3120, 5900, 1290);
+    Label22 = caption(Picture42, QStringLiteral("Label22"),
+                      QStringLiteral("Homicídios nos Estados"), 0.9, true);
+    place(Label22, 90, 90, 2100, 260);
+    Homicidios = named(new QComboBox(Picture42), QStringLiteral("Homicidios"));
+    Homicidios->setAccessibleName(QStringLiteral("Homicídios nos Estados"));
+    place(Homicidios, 90, 420, 2100, 380);
+    botao[9]->setParent(Picture42);
+    botao[2]->setParent(Picture42);
+    place(botao[9], 2280, 120, 480, 480);
+    place(botao[2], 3600, 840, 360, 360);
+
+    // Hidden parallel lists: quantity and name of each entry, by index.
+    List2 = named(new QListWidget(this), QStringLiteral("List2"));
+    List3 = named(new QListWidget(this), QStringLiteral("List3"));
+    List2b = named(new QListWidget(this), QStringLiteral("List2b"));
+    List3b = named(new QListWidget(this), QStringLiteral("List3b"));
+    for (QListWidget *hidden : {List2, List3, List2b, List3b})
+        hidden->hide();
+}
+
+void DeadZone::buildToolPanel()
+{
+    PainelFerramentas = panel(this, QStringLiteral("PainelFerramentas"));
+    PainelFerramentas->setMouseTracking(true);
+    PainelFerramentas->installEventFilter(this);
+    place(PainelFerramentas, 4300, -2520, 6000, 2800);
+    PainelFerramentas->hide();
+    PainelFerramentas2 = panel(PainelFerramentas, QStringLiteral("PainelFerramentas2"));
+    place(PainelFerramentas2, 60, 60, 5880, 2680);
+
+    Picture24 = panel(PainelFerramentas2, QStringLiteral("Picture24"));
+    place(Picture24, 90, 90, 1800, 1300);
+    auto *victimCaption = caption(Picture24, QStringLiteral("Picture24Caption"),
+                                  QStringLiteral("Vítima"), 0.9, true);
+    place(victimCaption, 90, 40, 1600, 260);
+    Option4Group = new QButtonGroup(this);
+    const QString kinds[3] = {QStringLiteral("Homicídio"), QStringLiteral("Veículos"),
+                              QStringLiteral("Outros")};
+    for (int i = 0; i < 3; ++i) {
+        Option4[i] = option(Picture24, QStringLiteral("Option4(%1)").arg(i), kinds[i]);
+        place(Option4[i], 90, 330 + i * 300, 1650, 290);
+        Option4Group->addButton(Option4[i], i);
+    }
+    Option4[2]->setChecked(true);
+
+    Picture33 = panel(PainelFerramentas2, QStringLiteral("Picture33"));
+    place(Picture33, 1980, 90, 1500, 1300);
+    Image6 = named(new PictureBox(Picture33), QStringLiteral("Image6"));
+    Image6->setAccessibleName(QStringLiteral("TILT"));
+    place(Image6, 90, 60, 1300, 420);
+    Option6Group = new QButtonGroup(this);
+    Option6[0] = option(Picture33, QStringLiteral("Option6(0)"), QStringLiteral("ON"));
+    Option6[1] = option(Picture33, QStringLiteral("Option6(1)"), QStringLiteral("OFF"));
+    place(Option6[0], 90, 560, 1300, 290);
+    place(Option6[1], 90, 860, 1300, 290);
+    Option6Group->addButton(Option6[0], 0);
+    Option6Group->addButton(Option6[1], 1);
+    Option6[0]->setChecked(true);
+
+    Picture23 = panel(PainelFerramentas2, QStringLiteral("Picture23"));
+    place(Picture23, 3570, 90, 2220, 2100);
+    Image8 = named(new PictureBox(Picture23), QStringLiteral("Image8"));
+    Image8->setAccessibleName(QStringLiteral("SOM"));
+    place(Image8, 90, 60, 1300, 420);
+    somGroup = new QButtonGroup(this);
+    Option2 = option(Picture23, QStringLiteral("Option2"), QStringLiteral("ON"));
+    Option3 = option(Picture23, QStringLiteral("Option3"), QStringLiteral("OFF"));
+    place(Option2, 90, 560, 1300, 290);
+    place(Option3, 90, 860, 1300, 290);
+    somGroup->addButton(Option2, 0);
+    somGroup->addButton(Option3, 1);
+    Option3->setChecked(true);
+    Picture31 = panel(Picture23, QStringLiteral("Picture31"));
+    place(Picture31, 90, 1230, 2040, 780);
+    Option5Group = new QButtonGroup(this);
+    Option5[0] = option(Picture31, QStringLiteral("Option5(0)"), QStringLiteral("Som 1"));
+    Option5[1] = option(Picture31, QStringLiteral("Option5(1)"), QStringLiteral("Som 2"));
+    place(Option5[0], 90, 90, 1800, 290);
+    place(Option5[1], 90, 400, 1800, 290);
+    Option5Group->addButton(Option5[0], 0);
+    Option5Group->addButton(Option5[1], 1);
+    Option5[0]->setChecked(true);
+
+    botao[7]->setParent(PainelFerramentas2);
+    place(botao[7], 2520, 2280, 360, 360);
+}

@@ -1,0 +1,72 @@
+// The new-victim animations, the notice clearer and the distribution LED.
+#include "windows/DeadZone/deadzone.h"
+
+#include "display/picturebox.h"
+
+#include <QLabel>
+#include <QStatusBar>
+#include <QTimer>
+
+void DeadZone::moveScene(QWidget *image, int left, int top)
+{
+    if (!image)
+        return;
+    QRect *model = image == anjo ? &anjoTwips : image == autoCar ? &autoTwips : &PolcarTwips;
+    model->moveTo(left, top);
+    image->setGeometry(px(left), px(top), px(model->width()), px(model->height()));
+}
+
+void DeadZone::relogAnjo_Timer()
+{
+    moveScene(anjo, anjoTwips.x(), anjoTwips.y() - 100);
+    if (anjoTwips.y() < -1000) {
+        moveScene(anjo, anjoTwips.x(), anjoTwips.height() + windowHeightTwips());
+        relogAnjo->stop();
+    }
+}
+
+void DeadZone::RelogAuto_Timer()
+{
+    autoCar->hide();
+    moveScene(autoCar, autoTwips.x() + 30, autoTwips.y() + 10);
+    autoCar->show();
+    if (autoTwips.x() > windowWidthTwips() + 400) {
+        moveScene(autoCar, 1760, 840);
+        RelogAuto->stop();
+    }
+}
+
+void DeadZone::RelogPolcar_Timer()
+{
+    Polcar->hide();
+    moveScene(Polcar, PolcarTwips.x() - 30, PolcarTwips.y());
+    Polcar->show();
+    if (m_QuadroPolcar == 0) {
+        m_QuadroPolcar = 1;
+        Polcar->setPicture(m_Pol1);
+    } else if (m_QuadroPolcar == 1) {
+        m_QuadroPolcar = 0;
+        Polcar->setPicture(m_Pol2);
+    }
+    if (PolcarTwips.x() < 2740) {
+        moveScene(Polcar, windowWidthTwips() + 600, PolcarTwips.y());
+        RelogPolcar->stop();
+    }
+}
+
+void DeadZone::RelogMensagem_Timer()
+{
+    st1Panel[0]->clear();
+    RelogMensagem->stop();
+}
+
+void DeadZone::Timer4_Timer()
+{
+    if (m_EstadoLed == 0) {
+        setLed(QColor(0, 255, 0));
+        m_EstadoLed = 1;
+    } else if (m_EstadoLed == 1) {
+        setLed(QColor(255, 0, 0));
+        m_EstadoLed = 0;
+    }
+}

@@ -1,0 +1,77 @@
+// The count tick: every 200 ms the fastest wheel turns, every tenth tick the count is
+// computed afresh from the clock.
+#include "windows/DeadZone/deadzone.h"
+
+#include "core/clock.h"
+#include "core/numbermask.h"
+#include "core/recount.h"
+#include "core/timers.h"
+#include "display/picclip.h"
+#include "display/picturebox.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QTimer>
+
+void DeadZone::Timer3_Timer()
+{
+    ++m_state.giroDecimal;
+    m_state.contaTiques = float(m_state.contaTiques + 1);
+    if (m_state.giroDecimal == 10)
+        m_state.giroDecimal = 0;
+    else
+        Picture0->setPicture(stripCell(0, m_state.giroDecimal));
+    if (m_state.contaTiques != 10.0f)
+        return;
+    recountNow();
+}
+
+void DeadZone::recountNow()
+{
+    enable(Timer1);
+    m_state.contaTiques = 0;
+
+    // Without a number in the daily field there is nothing to count from.
+    const std::optional<double> daily = readNumber(ParametroDia->text());
+    if (!daily)
+        return;
+
+    RecountInput in;
+    in.dailyRate = *daily;
+    in.mode = accumulationMode();
+    in.useDistribution = opcaoDistribuicao[0]->isChecked();
+    in.hourly = m_state.hourly;
+    in.now = m_clock.now();
+    const RecountResult out = recount(in);
+
+    Parametrohora->setText(out.Parametrohora);
+    PercentualDinamico->setText(out.PercentualDinamico);
+    if (out.clearChart)
+        LimpaGrafico();
+    st1Panel[1]->setText(out.statusText);
+
+    if (out.overCapacity) {
+        // Pause first: one overflow gives one message and leaves no count running.
+        if (m_handlingOverflow)
+            return;
+        m_handlingOverflow = true;
+        Image3_Click();
+        showModalMessage(kCapacityMessage);
+        m_handlingOverflow = false;
+        return;
+    }
+
+    ParametroHoje->setText(out.hojeMasked);
+    m_state.DigitoDezenaMilhar = out.digits[0];
+    m_state.DigitoMilhar = out.digits[1];
+    m_state.DigitoCentena = out.digits[2];
+    m_state.DigitoDezena = out.digits[3];
+    m_state.DigitoUnidade = out.digits[4];
+    m_state.DigitoDecimal1 = out.digits[5];
+    m_state.DigitoDecimal2 = out.digits[6];
+    m_state.DigitoDecimal3 = out.digits[7];
+    m_state.DigitoDecimal4 = out.digits[8];
+    ParametroHoje->setText(out.hojeShown);
+}
