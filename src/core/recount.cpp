@@ -3,8 +3,20 @@
 #include "core/numbermask.h"
 
 #include <algorithm>
+#include <charconv>
 
 namespace {
+
+// A 32-bit count as the decimal it stands for (2139.255f is 2139.25488... in binary, and is
+// shown as 2139.2550, not 2139.2549).
+double shortestDecimal(float value)
+{
+    char buffer[32];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
+    double shown = 0;
+    std::from_chars(buffer, end, shown);
+    return shown;
+}
 
 double hourShare(const RecountInput &in, int hour)
 {
@@ -68,12 +80,13 @@ RecountResult recount(const RecountInput &in, const QLocale &locale)
         return out;
     }
 
-    out.hojeMasked = formatMask(double(out.count), u"00000.0000", locale);
+    const double shown = shortestDecimal(out.count);
+    out.hojeMasked = formatMask(shown, u"00000.0000", locale);
     int next = 0;
     for (QChar c : std::as_const(out.hojeMasked)) {
         if (c.isDigit() && next < 9)
             out.digits[next++] = float(c.digitValue());
     }
-    out.hojeShown = formatMask(double(out.count), u"####0.0000", locale);
+    out.hojeShown = formatMask(shown, u"####0.0000", locale);
     return out;
 }

@@ -41,10 +41,10 @@ void DeadZone::abrearquivo()
     QString failedFile;
     const IncidenceReading parametros = readIncidenceFile(dir.filePath(kParametros));
     List1->setUpdatesEnabled(false);
-    List1->addItems(incidenceListTexts(parametros.entries));
+    List1->addItems(parametros.listTexts());
     List1->setUpdatesEnabled(true);
-    List2->addItems(incidenceQuantities(parametros.entries));
-    List3->addItems(incidenceNames(parametros.entries));
+    List2->addItems(parametros.quantities);
+    List3->addItems(parametros.names);
     if (parametros.failed()) {
         failedFile = kParametros;
     } else {
@@ -53,11 +53,11 @@ void DeadZone::abrearquivo()
         const IncidenceReading homicidios = readIncidenceFile(dir.filePath(kHomicidios));
         {
             const QSignalBlocker blocker(Homicidios);
-            Homicidios->addItems(incidenceListTexts(homicidios.entries));
+            Homicidios->addItems(homicidios.listTexts());
             Homicidios->setCurrentIndex(-1);
         }
-        List2b->addItems(incidenceQuantities(homicidios.entries));
-        List3b->addItems(incidenceNames(homicidios.entries));
+        List2b->addItems(homicidios.quantities);
+        List3b->addItems(homicidios.names);
         if (homicidios.failed())
             failedFile = kHomicidios;
     }

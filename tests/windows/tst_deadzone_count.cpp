@@ -1,0 +1,296 @@
+// The main window's rates, key filter, accumulation modes and count tick, driven through
+// its named controls with a settable clock.
+#include "core/soundcues.h"
+#include "fakeclock.h"
+#include "soundrecorder.h"
+#include "display/picturebox.h"
+#include "display/picturebutton.h"
+#include "windows/DeadZone/deadzone.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QSlider>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+struct Fixture
+{
+    explicit Fixture(QDateTime at = QDateTime(QDate(2026, 3, 10), QTime(12, 0)))
+        : clock(at), cues(recorder, dir.path()), window(clock, cues, dir.path())
+    {
+        window.showModalMessage = [this](const QString &text) { messages << text; };
+        window.openInApplication = [](const QString &) { return true; };
+    }
+    QTemporaryDir dir;
+    FakeClock clock;
+    SoundRecorder recorder;
+    SoundCues cues;
+    DeadZone window;
+    QStringList messages;
+
+    // Ten count ticks: the tenth recounts.
+    void recount()
+    {
+        for (int i = 0; i < 10; ++i)
+            QMetaObject::invokeMethod(window.Timer3, "timeout");
+    }
+    void typeMonthly(const QString &digits)
+    {
+        window.ParametroMes->setFocus();
+        QTest::keyClicks(window.ParametroMes, digits);
+    }
+    void play() { window.findChild<QAbstractButton *>("Image2")->click(); }
+    QString panel2() const { return window.st1Panel[1]->text(); }
+    std::array<float, 9> digits() const
+    {
+        const CounterState &s = window.state();
+        return {s.DigitoDezenaMilhar, s.DigitoMilhar, s.DigitoCentena, s.DigitoDezena,
+                s.DigitoUnidade, s.DigitoDecimal1, s.DigitoDecimal2, s.DigitoDecimal3,
+                s.DigitoDecimal4};
+    }
+};
+
+} // namespace
+
+class TestDeadZoneCount : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+
+    void startsOff()
+    {
+        Fixture f;
+        QVERIFY(!f.window.Timer3->isActive());
+        QCOMPARE(f.window.Timer1->interval(), 25);
+        QCOMPARE(f.cues.SomDesligado, qint16(1));
+        QCOMPARE(f.window.windowTitle(), QStringLiteral("Quorvel Counter"));
+        QVERIFY(f.window.ParametroMes->text().isEmpty());
+        QVERIFY(f.window.Option1[0]->isChecked());
+        QVERIFY(f.window.opcaoDistribuicao[1]->isChecked());
+        QVERIFY(!f.window.opcaoDistribuicao[0]->isEnabled());
+        QCOMPARE(f.window.runState(), DeadZone::RunState::Off);
+        const QStringList captions = {"Label1", "/ mês", "Label2", "/ dia", "Label7", "/ ano",
+                                      "Label3", "hoje"};
+        for (int i = 0; i < captions.size(); i += 2)
+            QCOMPARE(f.window.findChild<QLabel *>(captions[i])->text(), captions[i + 1]);
+    }
+
+    void typedDigitsDeriveRates_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("daily");
+        QTest::addColumn<QString>("hourly");
+        QTest::addColumn<QString>("yearly");
+        QTest::newRow("9 point") << "en_US" << "9" << "0.30" << "0.013" << "109.5";
+        QTest::newRow("93 point") << "en_US" << "93" << "3.10" << "0.129" << "1131.5";
+        QTest::newRow("937 point") << "en_US" << "937" << "31.23" << "1.301" << "11400.2";
+        QTest::newRow("937 comma") << "pt_BR" << "937" << "31,23" << "1,301" << "11400,2";
+        QTest::newRow("60 comma") << "pt_BR" << "60" << "2,00" << "0,083" << "730,0";
+        QTest::newRow("29 truncates") << "en_US" << "29" << "0.96" << "0.04" << "352.8";
+    }
+    void typedDigitsDeriveRates()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, keys);
+        QLocale::setDefault(QLocale(locale));
+        Fixture f;
+        f.typeMonthly(keys);
+        QCOMPARE(f.window.ParametroMes->text(), keys);
+        QTEST(f.window.ParametroDia->text(), "daily");
+        QTEST(f.window.Label4->text(), "daily");
+        QTEST(f.window.Parametrohora->text(), "hourly");
+        QTEST(f.window.Label8->text(), "yearly");
+    }
+
+    void everyKeystrokePausesAndResets()
+    {
+        Fixture f;
+        f.typeMonthly("5");
+        f.play();
+        QCOMPARE(f.window.runState(), DeadZone::RunState::Running);
+        f.recorder.clear();
+        f.typeMonthly("0");
+        QVERIFY(!f.window.Timer3->isActive());
+        QCOMPARE(f.window.runState(), DeadZone::RunState::Off);
+        QVERIFY(f.recorder.contains(Cue::Clicar)); // the pause lights the wait face first
+        QCOMPARE(f.window.Percent->text(), QStringLiteral("0"));
+    }
+
+    void keyFilter_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("fieldAfter");
+        QTest::addColumn<bool>("rejected");
+        QTest::newRow("main digit") << int(Qt::Key_4) << Qt::KeyboardModifiers() << "4" << "934"
+                                    << false;
+        QTest::newRow("letter") << int(Qt::Key_A) << Qt::KeyboardModifiers() << "a" << "a"
+                                << true;
+        QTest::newRow("keypad digit")
+            << int(Qt::Key_5) << Qt::KeyboardModifiers(Qt::KeypadModifier) << "5" << "5" << true;
+        QTest::newRow("backspace") << int(Qt::Key_Backspace) << Qt::KeyboardModifiers() << ""
+                                   << "" << true;
+        QTest::newRow("decimal point") << int(Qt::Key_Period) << Qt::KeyboardModifiers() << "."
+                                       << "." << true;
+    }
+    void keyFilter()
+    {
+        QFETCH(int, key);
+        QFETCH(Qt::KeyboardModifiers, modifiers);
+        QFETCH(QString, text);
+        QFETCH(bool, rejected);
+        Fixture f;
+        f.typeMonthly("93");
+        f.recorder.clear();
+        QTest::sendKeyEvent(QTest::Press, f.window.ParametroMes, Qt::Key(key), text, modifiers);
+        QTEST(f.window.ParametroMes->text(), "fieldAfter");
+        QCOMPARE(f.recorder.contains(Cue::Abaixo), rejected);
+        if (rejected) {
+            QCOMPARE(f.window.StatusBar1Panel[0]->text(),
+                     QStringLiteral("Erro: Apenas dados numéricos neste campo"));
+            QVERIFY(f.window.Label8->text().isEmpty() || text == "5");
+        }
+    }
+
+    void keypadDigitBecomesTheNewFigure()
+    {
+        Fixture f;
+        f.typeMonthly("93");
+        QTest::sendKeyEvent(QTest::Press, f.window.ParametroMes, Qt::Key_5, "5",
+                            Qt::KeypadModifier);
+        QCOMPARE(f.window.ParametroMes->text(), QStringLiteral("5"));
+        QCOMPARE(f.window.ParametroDia->text(), QStringLiteral("0.16"));
+    }
+
+    void recountFollowsTheClock_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QDateTime>("at");
+        QTest::addColumn<QString>("hoje");
+        QTest::addColumn<QString>("panel");
+        QTest::addColumn<QString>("digits");
+        const QString prefix = QStringLiteral("  Ocorrências até o momento : ");
+        QTest::newRow("day noon") << "en_US" << 0 << QDateTime(QDate(2026, 3, 10), QTime(12, 0))
+                                  << "15.6150" << prefix + " 15.615" << "000156150";
+        QTest::newRow("day noon comma")
+            << "pt_BR" << 0 << QDateTime(QDate(2026, 3, 10), QTime(12, 0)) << "15,6150"
+            << prefix + " 15.615" << "000156150";
+        // Month: today plus the nine whole days before the 10th.
+        QTest::newRow("month 10th") << "en_US" << 1 << QDateTime(QDate(2026, 3, 10), QTime(12, 0))
+                                    << "296.6850" << prefix + " 15.615" << "002966850";
+        // Year: today plus the 68 whole days before the 10th of March.
+        QTest::newRow("year march 10")
+            << "en_US" << 2 << QDateTime(QDate(2026, 3, 10), QTime(12, 0)) << "2139.2550"
+            << prefix + " 15.615" << "021392550";
+        QTest::newRow("midnight") << "en_US" << 0 << QDateTime(QDate(2026, 3, 10), QTime(0, 0))
+                                  << "0.0000" << prefix + " 0" << "000000000";
+    }
+    void recountFollowsTheClock()
+    {
+        QFETCH(QString, locale);
+        QFETCH(int, mode);
+        QFETCH(QDateTime, at);
+        QLocale::setDefault(QLocale(locale));
+        Fixture f(at);
+        f.typeMonthly("937");
+        f.window.Option1[mode]->setChecked(true);
+        f.play();
+        f.recount();
+        QTEST(f.window.ParametroHoje->text(), "hoje");
+        QTEST(f.window.Label6->text(), "hoje");
+        QTEST(f.panel2(), "panel");
+        QString digits;
+        for (float d : f.digits())
+            digits += QString::number(int(d));
+        QTEST(digits, "digits");
+        QCOMPARE(f.window.PercentualDinamico->text(), QStringLiteral("Indef"));
+        QVERIFY(f.window.Timer1->isActive());
+    }
+
+    void recountOnlyOnTheTenthTick()
+    {
+        Fixture f;
+        f.typeMonthly("937");
+        f.play();
+        for (int i = 0; i < 9; ++i)
+            QMetaObject::invokeMethod(f.window.Timer3, "timeout");
+        QVERIFY(f.window.ParametroHoje->text().isEmpty());
+        QMetaObject::invokeMethod(f.window.Timer3, "timeout");
+        QCOMPARE(f.window.ParametroHoje->text(), QStringLiteral("15.6150"));
+        // A resumed count shows the count for the new present time, never a carried one.
+        f.window.Image3->click(); // pause
+        f.clock.set(QDate(2026, 3, 10), QTime(18, 0));
+        f.window.Image3->click(); // resume
+        f.recount();
+        QCOMPARE(f.window.ParametroHoje->text(), QStringLiteral("23.4225"));
+    }
+
+    void overCapacityGivesOneMessageAndPauses()
+    {
+        Fixture f(QDateTime(QDate(2026, 12, 20), QTime(12, 0)));
+        f.typeMonthly("30000"); // 1000 a day: 353 days in December
+        f.window.Option1[2]->setChecked(true);
+        f.play();
+        f.recount();
+        QCOMPARE(f.messages.size(), 1);
+        QVERIFY(f.messages.first().startsWith("Capacidade acumulada excede"));
+        QVERIFY(!f.window.Timer3->isActive());
+        QCOMPARE(f.window.runState(), DeadZone::RunState::Waiting);
+        QVERIFY(f.window.ParametroHoje->text().isEmpty());
+    }
+
+    void recountWithoutANumberIsSkipped()
+    {
+        Fixture f;
+        f.typeMonthly("937");
+        f.play();
+        f.recount();
+        const QString before = f.window.ParametroHoje->text();
+        f.window.ParametroDia->setText(QStringLiteral("x"));
+        f.recount();
+        QCOMPARE(f.window.ParametroHoje->text(), before);
+        QVERIFY(f.messages.isEmpty());
+    }
+
+    void modeChoicePausesAndResets()
+    {
+        Fixture f;
+        f.typeMonthly("937");
+        f.play();
+        f.recount();
+        f.window.Option1[2]->setChecked(true);
+        QVERIFY(!f.window.Timer3->isActive());
+        QCOMPARE(f.window.runState(), DeadZone::RunState::Off);
+        QCOMPARE(f.window.sl2->value(), 12);
+        f.play();
+        f.recount();
+        QCOMPARE(f.window.ParametroHoje->text(), QStringLiteral("2139.2550"));
+    }
+
+    void spinsBetweenRecounts()
+    {
+        Fixture f;
+        f.typeMonthly("937");
+        f.play();
+        QSet<qint64> faces;
+        for (int i = 0; i < 9; ++i) {
+            QMetaObject::invokeMethod(f.window.Timer3, "timeout");
+            faces.insert(f.window.Picture0->picture().cacheKey());
+        }
+        QCOMPARE(faces.size(), 9);
+    }
+};
+
+QTEST_MAIN(TestDeadZoneCount)
+#include "tst_deadzone_count.moc"
