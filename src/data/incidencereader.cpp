@@ -109,18 +109,22 @@ private:
 IncidenceReading readIncidences(QStringView text)
 {
     IncidenceReading reading;
+    // One entry a line is the rule: room for that many saves regrowing the lists.
+    const qsizetype lines = qMax(text.count(u'\n'), text.count(u'\r')) + 1;
+    reading.names.reserve(lines);
+    reading.quantities.reserve(lines);
+
     ItemScanner scanner(text);
     while (!scanner.atEnd()) {
         const int line = scanner.line();
-        IncidenceEntry entry;
-        entry.name = scanner.next();
+        QString name = scanner.next();
         if (scanner.atEnd()) {
             reading.failure = IncidenceFailure::LoneItem;
             reading.failureLine = line;
             break;
         }
-        entry.quantity = scanner.next();
-        reading.entries.append(std::move(entry));
+        reading.names.append(std::move(name));
+        reading.quantities.append(scanner.next());
     }
     return reading;
 }
@@ -151,36 +155,18 @@ IncidenceReading readIncidenceFile(const QString &path)
     return reading;
 }
 
-QString incidenceListText(const IncidenceEntry &entry)
+QString incidenceListText(const QString &name, const QString &quantity)
 {
-    return entry.name + QLatin1String("   ") + entry.quantity;
+    return name + QLatin1String("   ") + quantity;
 }
 
-QStringList incidenceListTexts(const QList<IncidenceEntry> &entries)
+QStringList IncidenceReading::listTexts() const
 {
     QStringList texts;
-    texts.reserve(entries.size());
-    for (const IncidenceEntry &entry : entries)
-        texts.append(incidenceListText(entry));
+    texts.reserve(names.size());
+    for (qsizetype i = 0; i < names.size(); ++i)
+        texts.append(incidenceListText(names[i], quantities[i]));
     return texts;
-}
-
-QStringList incidenceQuantities(const QList<IncidenceEntry> &entries)
-{
-    QStringList quantities;
-    quantities.reserve(entries.size());
-    for (const IncidenceEntry &entry : entries)
-        quantities.append(entry.quantity);
-    return quantities;
-}
-
-QStringList incidenceNames(const QList<IncidenceEntry> &entries)
-{
-    QStringList names;
-    names.reserve(entries.size());
-    for (const IncidenceEntry &entry : entries)
-        names.append(entry.name);
-    return names;
 }
 
 QString incidenceFileErrorText(const QString &fileName)

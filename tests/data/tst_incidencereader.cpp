@@ -7,11 +7,11 @@
 #include <QTest>
 
 // Entries as one flat list: name, quantity, name, quantity, ...
-static QStringList flatten(const QList<IncidenceEntry> &entries)
+static QStringList flatten(const IncidenceReading &reading)
 {
     QStringList flat;
-    for (const IncidenceEntry &entry : entries)
-        flat << entry.name << entry.quantity;
+    for (qsizetype i = 0; i < reading.size(); ++i)
+        flat << reading.names[i] << reading.quantities[i];
     return flat;
 }
 
@@ -120,7 +120,7 @@ void TestIncidenceReader::readsItems()
     QFETCH(int, failureLine);
 
     const IncidenceReading reading = readIncidences(bytes);
-    QCOMPARE(flatten(reading.entries), expected);
+    QCOMPARE(flatten(reading), expected);
     QCOMPARE(reading.failed(), failureLine != 0);
     QCOMPARE(reading.failure,
              failureLine ? IncidenceFailure::LoneItem : IncidenceFailure::None);
@@ -156,8 +156,7 @@ void TestIncidenceReader::decodesNames()
 
     const IncidenceReading reading = readIncidences(bytes);
     QVERIFY(!reading.failed());
-    QCOMPARE(reading.entries.size(), 1);
-    QCOMPARE(reading.entries[0].name, name);
+    QCOMPARE(reading.names, QStringList{name});
     QCOMPARE(reading.encoding, encoding);
 }
 
@@ -165,11 +164,10 @@ void TestIncidenceReader::fillsThreeParallelLists()
 {
     const IncidenceReading reading = readIncidences(
         QByteArray("\"Homicidios em S\xe3o Paulo\",\"937\"\r\n\"Roubos, cidade\",\"11110\"\r\n"));
-    QCOMPARE(incidenceListTexts(reading.entries),
+    QCOMPARE(reading.listTexts(),
              QStringList({"Homicidios em São Paulo   937", "Roubos, cidade   11110"}));
-    QCOMPARE(incidenceQuantities(reading.entries), QStringList({"937", "11110"}));
-    QCOMPARE(incidenceNames(reading.entries),
-             QStringList({"Homicidios em São Paulo", "Roubos, cidade"}));
+    QCOMPARE(reading.quantities, QStringList({"937", "11110"}));
+    QCOMPARE(reading.names, QStringList({"Homicidios em São Paulo", "Roubos, cidade"}));
 }
 
 void TestIncidenceReader::readsFixtureFiles_data()
@@ -200,7 +198,7 @@ void TestIncidenceReader::readsFixtureFiles()
     QFETCH(IncidenceFailure, failure);
 
     const IncidenceReading reading = readIncidenceFile(QDir(QUORVEL_TEST_DATA).filePath(file));
-    QCOMPARE(flatten(reading.entries), expected);
+    QCOMPARE(flatten(reading), expected);
     QCOMPARE(reading.failure, failure);
 }
 
@@ -211,11 +209,11 @@ void TestIncidenceReader::missingOrUnreadableFileFails()
 
     const IncidenceReading missing = readIncidenceFile(dir.filePath("QuorvelParametros.txt"));
     QCOMPARE(missing.failure, IncidenceFailure::CannotOpen);
-    QVERIFY(missing.entries.isEmpty());
+    QVERIFY(missing.names.isEmpty() && missing.quantities.isEmpty());
 
     const IncidenceReading directory = readIncidenceFile(dir.path());
     QVERIFY(directory.failed());
-    QVERIFY(directory.entries.isEmpty());
+    QVERIFY(directory.names.isEmpty());
 
     // The reader lets go of the file: it can be replaced and read again at once.
     const QString path = dir.filePath("Quorvelhomicidios.txt");
@@ -230,7 +228,7 @@ void TestIncidenceReader::missingOrUnreadableFileFails()
     file.close();
     const IncidenceReading again = readIncidenceFile(path);
     QVERIFY(!again.failed());
-    QCOMPARE(flatten(again.entries), QStringList({"Bahia", "555"}));
+    QCOMPARE(flatten(again), QStringList({"Bahia", "555"}));
 }
 
 void TestIncidenceReader::readsShippedFiles_data()
@@ -266,13 +264,14 @@ void TestIncidenceReader::readsShippedFiles()
     const IncidenceReading reading = readIncidences(bytes);
     QVERIFY(!reading.failed());
     QCOMPARE(reading.encoding, TextEncoding::Windows1252);
-    QCOMPARE(reading.entries.size(), count);
-    QCOMPARE(flatten({reading.entries.first()}), first);
-    QCOMPARE(flatten({reading.entries.last()}), last);
-    for (const IncidenceEntry &entry : reading.entries) {
+    QCOMPARE(reading.size(), count);
+    QCOMPARE(reading.quantities.size(), count);
+    QCOMPARE(flatten(reading).mid(0, 2), first);
+    QCOMPARE(flatten(reading).mid(2 * count - 2), last);
+    for (qsizetype i = 0; i < count; ++i) {
         bool whole = false;
-        QVERIFY2(entry.quantity.toInt(&whole) > 0 && whole, qPrintable(entry.name));
-        QVERIFY2(!entry.name.contains(u','), qPrintable(entry.name));
+        QVERIFY2(reading.quantities[i].toInt(&whole) > 0 && whole, qPrintable(reading.names[i]));
+        QVERIFY2(!reading.names[i].contains(u','), qPrintable(reading.names[i]));
     }
 }
 
@@ -281,9 +280,8 @@ void TestIncidenceReader::readsShippedFiles()
 void TestIncidenceReader::shippedPatternsNameShippedEntries()
 {
     const QDir data(QDir(QUORVEL_ASSETS).filePath("data"));
-    QStringList names = incidenceNames(
-        readIncidenceFile(data.filePath("QuorvelParametros.txt")).entries);
-    names += incidenceNames(readIncidenceFile(data.filePath("Quorvelhomicidios.txt")).entries);
+    QStringList names = readIncidenceFile(data.filePath("QuorvelParametros.txt")).names;
+    names += readIncidenceFile(data.filePath("Quorvelhomicidios.txt")).names;
 
     QFile file(data.filePath("QuorvelDistribuicao.txt"));
     QVERIFY(file.open(QIODevice::ReadOnly));
