@@ -165,8 +165,6 @@ def drum_defs():
                            (0.9, "#000000", 0.2), (1, "#000000", 0.75)], x2=1, y2=0))
     d.append(lin("gloss", [(0, "#ffffff", 0), (0.3, "#ffffff", 0.10), (0.42, "#ffffff", 0.02),
                            (1, "#ffffff", 0)]))
-    d.append(lin("metal_h", METAL, x2=1, y2=0))
-    d.append(lin("metal_v", METAL))
     return "".join(d)
 
 
