@@ -195,8 +195,9 @@ void TestRecount::accumulationModes()
     QVERIFY(!out.overCapacity);
     // The panel shows today's count, before the mode is applied.
     QCOMPARE(out.statusText, kPanelPrefix + QStringLiteral(" 15.615"));
-    // The digits are those of the count written with the odometer's mask.
-    const qint64 tenThousandths = std::llround(double(out.count) * 10000.0);
+    // The digits are those of the count written with the odometer's mask, the count taken
+    // as the decimal it stands for.
+    const qint64 tenThousandths = std::llround(expected * 10000.0);
     QString digits = QString::number(tenThousandths).rightJustified(9, u'0');
     QCOMPARE(out.hojeMasked, digits.left(5) + u'.' + digits.mid(5));
     for (int i = 0; i < 9; ++i)
@@ -350,8 +351,9 @@ void TestRecount::distributionDayTotalsRate()
         const QTime t = QTime(0, 0).addSecs(minute * 60);
         const double before = count(t.addMSecs(-1));
         const double now = count(t);
-        QVERIFY2(near(now, before, msStep), t.toString().toLatin1() + ": " + describe(now, before));
-        QVERIFY2(now >= previous - 4e-7 * std::max(1.0, now), t.toString().toLatin1());
+        const QByteArray where = t.toString().toLatin1();
+        QVERIFY2(near(now, before, msStep), where + ": " + describe(now, before));
+        QVERIFY2(now >= previous - 4e-7 * std::max(1.0, now), where);
         previous = now;
     }
 }
