@@ -13,6 +13,7 @@ class QSoundEffect;
 // Plays the cue files through QSoundEffect: one effect per file, loaded the first time the
 // file is played and kept. Starting one stops every other, so one cue sounds at a time.
 // A missing file or a machine without sound stays silent and never blocks or reports.
+// Destroy it before the application object, as any owner of multimedia objects.
 class QtSoundOutput final : public SoundOutput
 {
 public:

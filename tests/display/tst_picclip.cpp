@@ -84,8 +84,8 @@ void TestPicClip::cellsComeFromTheirOwnPlace()
 
     PicClip clip(QStringLiteral(":/pictures/strip2.svg"));
     for (int i = 0; i < 10; ++i) {
-        const QImage expected = whole.copy(i * cellSize.width(), 0, cellSize.width(),
-                                           cellSize.height());
+        const QImage expected =
+            whole.copy(i * cellSize.width(), 0, cellSize.width(), cellSize.height());
         const QImage cell = clip.cell(i, cellSize).toImage().convertToFormat(expected.format());
         int differing = 0;
         for (int y = 0; y < cell.height(); ++y)
@@ -148,6 +148,7 @@ void TestPicClip::namedPictures_data()
     // Name and nominal size in pixels; the windows rely on both (size sets the aspect).
     QTest::addColumn<QString>("name");
     QTest::addColumn<QSize>("size");
+    // clang-format off
     const QList<std::pair<const char *, QSize>> pictures{
         {"strip0", {692, 59}},   {"strip1", {692, 59}},   {"strip2", {680, 59}},
         {"strip3", {680, 59}},   {"strip2_decimal", {680, 59}},
@@ -162,6 +163,7 @@ void TestPicClip::namedPictures_data()
         {"cover", {640, 96}},    {"icon", {256, 256}},    {"tilt", {}},
         {"som", {}},
     };
+    // clang-format on
     for (const auto &[name, size] : pictures)
         QTest::newRow(name) << QString::fromLatin1(name) << size;
 }

@@ -117,8 +117,8 @@ void TestSoundOutput::playsEachCueLoadingItOnce()
         const QSoundEffect *effect = output.effect(soundPath(SoundCues::fileName(cue)));
         QVERIFY(effect);
         QCOMPARE(effect->source(), QUrl::fromLocalFile(soundPath(SoundCues::fileName(cue))));
-        QTRY_VERIFY_WITH_TIMEOUT(effect->status() != QSoundEffect::Loading
-                                     && effect->status() != QSoundEffect::Null,
+        QTRY_VERIFY_WITH_TIMEOUT(effect->status() != QSoundEffect::Loading &&
+                                     effect->status() != QSoundEffect::Null,
                                  10000);
         QCOMPARE(effect->status(), QSoundEffect::Ready);
     }
