@@ -188,10 +188,13 @@ QString nameProblem(const QString &name, TextEncoding encoding)
 
 bool write(const QString &path, const QByteArray &bytes)
 {
+    // Unbuffered, and every step checked before the commit: a buffered QSaveFile commits a
+    // file cut short by a full disk as if it were whole.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
-    if (file.write(bytes) != bytes.size()) {
+    if (file.write(bytes) != bytes.size() || !file.flush()
+        || file.error() != QFileDevice::NoError) {
         file.cancelWriting();
         return false;
     }
