@@ -59,7 +59,7 @@ float accumulatedCount(const RecountInput &in, float today)
 RecountResult recount(const RecountInput &in, const QLocale &locale)
 {
     RecountResult out;
-    const int hour = in.now.time().hour();
+    const int hour = std::clamp(in.now.time().hour(), 0, 23);
 
     if (in.useDistribution) {
         out.Parametrohora = formatMask(hourShare(in, hour), u"##0.00#", locale);
