@@ -277,13 +277,6 @@ void DistributionModel::Salva_padrao()
         emit messageRequested(kSaveRefused);
         return;
     }
-    // The format has no escaping: such a name would not read back as written.
-    const QString problem = DistributionFile::nameProblem(m_tipo, m_file.encoding);
-    if (!problem.isEmpty()) {
-        reportError(problem);
-        markTipo(true);
-        return;
-    }
     // Never overwrite a file we could not read, and never drop what someone wrote into it
     // since it was read: a changed file is taken in before this pattern goes into it.
     DistributionFileContent onDisk = DistributionFile::read(m_filePath);
@@ -293,6 +286,14 @@ void DistributionModel::Salva_padrao()
     }
     if (onDisk.exists && (onDisk.bytes != m_file.bytes || !m_file.exists))
         adoptFile(std::move(onDisk));
+
+    // The format has no escaping: such a name would not read back as written.
+    const QString problem = DistributionFile::nameProblem(m_tipo, m_file.encoding);
+    if (!problem.isEmpty()) {
+        reportError(problem);
+        markTipo(true);
+        return;
+    }
 
     QList<PatternRow> rows = m_file.rows;
     int target = -1;

@@ -1,6 +1,7 @@
 #include "windows/Configurador/configurador.h"
 
 #include "display/picturebutton.h"
+#include "display/svgpicture.h"
 #include "distribution/distributionmodel.h"
 #include "windows/Configurador/editorpictures.h"
 #include "windows/mensagem/mensagem.h"
@@ -100,7 +101,9 @@ void Configurador::buildControls()
     top->addWidget(buildSlider());
 
     auto *image1 = namedLabel(QStringLiteral("Image1"), QString(), base);
-    image1->setPixmap(editorButtonPicture(2, QSize(40, 40), devicePixelRatioF()));
+    image1->setPixmap(svgPicture(QStringLiteral(":/pictures/icon.svg"), QSize(40, 40),
+                                 devicePixelRatioF()));
+    image1->setAlignment(Qt::AlignTop);
 
     m_list1 = new QListWidget(base);
     m_list1->setObjectName(QStringLiteral("List1"));
@@ -394,8 +397,10 @@ void Configurador::mirrorChart()
         top = std::max(top, value);
     }
     const auto axes = m_chart->chart()->axes(Qt::Vertical);
-    if (!axes.isEmpty())
-        axes.first()->setRange(0, top > 0 ? top * 1.15 : 10);
+    if (auto *axis = axes.isEmpty() ? nullptr : qobject_cast<QValueAxis *>(axes.first())) {
+        axis->setRange(0, top > 0 ? top * 1.1 : 10);
+        axis->applyNiceNumbers(); // whole, round tick marks
+    }
 }
 
 void Configurador::botao_Click(int index)
