@@ -1,0 +1,126 @@
+// The distribution pattern file (QuorvelDistribuicao.txt) on any bytes, read the way the
+// editor reads it: the file is parsed into the pattern table, every pattern is selected
+// (loaded into the cells and validated), a valid one is expanded to 24 hours and counted
+// through a whole day, and one is saved back. Nothing may crash, a count may never be
+// negative or not a number, and a save may never lose a pattern that was in the file.
+
+#include "core/recount.h"
+#include "core/soundcues.h"
+#include "data/distributionfile.h"
+#include "data/textcodec.h"
+#include "distribution/distributionmodel.h"
+#include "distribution/hourlyexpansion.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+
+namespace {
+
+// Patterns selected per input: enough to reach every code path, few enough to stay fast.
+constexpr int kMaxSelected = 8;
+
+QTemporaryDir *workDir = nullptr;
+
+void fail(const char *what)
+{
+    std::fprintf(stderr, "fuzz_distribution: %s\n", what);
+    std::abort();
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)
+        || file.write(bytes) != bytes.size())
+        fail("cannot write the work file");
+}
+
+void countThroughADay(const DistributionModel &model)
+{
+    const int n = model.intervalCount();
+    QStringList captions;
+    for (int i = 0; i < n; ++i)
+        captions << model.Percentual(i);
+    RecountInput in;
+    in.dailyRate = 31.23;
+    in.useDistribution = true;
+    in.hourly = expandHourly(n, sharesFromCaptions(captions, n));
+    float previous = 0;
+    for (int minute = 0; minute < 24 * 60; minute += 7) {
+        in.now = QDateTime(QDate(2028, 2, 29), QTime(minute / 60, minute % 60, 30));
+        const float today = todayCount(in);
+        if (!std::isfinite(today) || today < 0)
+            fail("a pattern from the file gives a count that is negative or not a number");
+        if (today < previous)
+            fail("a pattern from the file makes the count fall within a day");
+        previous = today;
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
+{
+    static int appArgc = 1;
+    static char *appArgv[] = {(*argv)[0], nullptr};
+    (void)argc;
+    new QCoreApplication(appArgc, appArgv); // lives for the whole run, as in the program
+    workDir = new QTemporaryDir;
+    if (!workDir->isValid())
+        fail("no temporary folder");
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
+
+    // The parser alone: every row has every column.
+    const QList<PatternRow> rows = DistributionFile::parse(decodeText(bytes).text);
+    for (const PatternRow &row : rows) {
+        if (row.size() != DistributionFile::kTableColumns)
+            fail("a parsed row lacks columns");
+    }
+
+    // The editor's model on the same bytes in a real file.
+    const QString path = workDir->filePath(DistributionFile::fileName());
+    writeFile(path, bytes);
+    SilentSoundOutput output;
+    SoundCues cues(output, workDir->path());
+    DistributionModel model(path, cues);
+    if (model.patternCount() != rows.size())
+        fail("the editor's list and the parsed rows differ in length");
+
+    int saveIndex = -1;
+    const int selected = std::min(model.patternCount(), kMaxSelected);
+    for (int i = 0; i < selected; ++i) {
+        model.selectPattern(i);
+        if (model.ErroTabela() == 0) {
+            countThroughADay(model);
+            if (saveIndex < 0)
+                saveIndex = i;
+        }
+    }
+
+    if (saveIndex >= 0) {
+        int written = 0;
+        for (const PatternRow &row : model.TabelaPadroes())
+            written += DistributionFile::isWritten(row) ? 1 : 0;
+        model.selectPattern(saveIndex);
+        model.Salva_padrao();
+        const DistributionFileContent after = DistributionFile::read(path);
+        const bool refused = model.statusText().startsWith(QStringLiteral("Erro"));
+        if (!refused && after.rows.size() < written)
+            fail("saving a pattern lost another pattern of the file");
+        if (refused && after.bytes != bytes)
+            fail("a refused save changed the file");
+    }
+    return 0;
+}

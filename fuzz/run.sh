@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Runs each fuzz harness on its seed corpus. New inputs go to a scratch folder, never into the
+# committed corpus; a crash leaves its input in <build>/artifacts/ and fails the run.
+# Usage: fuzz/run.sh <build-fuzz> [libFuzzer options, e.g. -runs=20000 or -max_total_time=600]
+set -euo pipefail
+here="$(cd "$(dirname "$0")" && pwd)"
+build="${1:?usage: fuzz/run.sh <build-fuzz> [options]}"
+shift
+mkdir -p "$build/artifacts" "$build/logs"
+status=0
+for reader in incidence distribution textcodec; do
+    scratch="$build/found/$reader"
+    mkdir -p "$scratch"
+    log="$build/logs/$reader.log"
+    if ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=0}" \
+       UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}" \
+       "$build/fuzz_$reader" -artifact_prefix="$build/artifacts/$reader-" "$@" \
+           "$scratch" "$here/corpus/$reader" >"$log" 2>&1; then
+        echo "fuzz_$reader: $(grep -E '^#[0-9]+.*(DONE|INITED)' "$log" | tail -1)"
+    else
+        echo "fuzz_$reader FAILED (log $log):"
+        tail -40 "$log"
+        status=1
+    fi
+done
+exit "$status"
