@@ -109,11 +109,6 @@ private:
 IncidenceReading readIncidences(QStringView text)
 {
     IncidenceReading reading;
-    // One entry a line is the rule: room for that many saves regrowing the lists.
-    const qsizetype lines = qMax(text.count(u'\n'), text.count(u'\r')) + 1;
-    reading.names.reserve(lines);
-    reading.quantities.reserve(lines);
-
     ItemScanner scanner(text);
     while (!scanner.atEnd()) {
         const int line = scanner.line();
