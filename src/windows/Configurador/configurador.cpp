@@ -73,6 +73,20 @@ Configurador::Configurador(DistributionModel &model, SoundCues &cues, QWidget *p
     };
     buildControls();
     buildMenus();
+    // Tab follows the order of work: name, intervals, cells, buttons, then the list.
+    QWidget *previous = m_tipo;
+    for (QWidget *next : std::initializer_list<QWidget *>{m_sl1, m_quantidade[0]}) {
+        setTabOrder(previous, next);
+        previous = next;
+    }
+    for (int i = 1; i < DistributionModel::kRows; ++i)
+        setTabOrder(m_quantidade[i - 1], m_quantidade[i]);
+    previous = m_quantidade[DistributionModel::kRows - 1];
+    for (PictureButton *button : m_botao) {
+        setTabOrder(previous, button);
+        previous = button;
+    }
+    setTabOrder(previous, m_list1);
     connectModel();
     mirrorLayout();
     mirrorList();
