@@ -26,28 +26,41 @@ namespace {
 constexpr int kMunicipalities = 5000;
 
 const char16_t *const kCrimes[] = {
-    u"Homicídios dolosos",      u"Latrocínios",           u"Lesões corporais dolosas",
-    u"Estupros",                u"Roubos em geral",       u"Roubos de veículos",
-    u"Roubos de carga",         u"Roubos a banco",        u"Furtos em geral",
-    u"Furtos de veículos",      u"Tentativas de homicídio", u"Sequestros",
-    u"Extorsões",               u"Tráfico de entorpecentes", u"Porte ilegal de arma",
-    u"Ameaças",                 u"Estelionatos",          u"Danos ao patrimônio",
-    u"Receptações",             u"Violência doméstica",
+    u"Homicídios dolosos",
+    u"Latrocínios",
+    u"Lesões corporais dolosas",
+    u"Estupros",
+    u"Roubos em geral",
+    u"Roubos de veículos",
+    u"Roubos de carga",
+    u"Roubos a banco",
+    u"Furtos em geral",
+    u"Furtos de veículos",
+    u"Tentativas de homicídio",
+    u"Sequestros",
+    u"Extorsões",
+    u"Tráfico de entorpecentes",
+    u"Porte ilegal de arma",
+    u"Ameaças",
+    u"Estelionatos",
+    u"Danos ao patrimônio",
+    u"Receptações",
+    u"Violência doméstica",
 };
 constexpr int kCrimeCount = int(std::size(kCrimes));
 
 QString municipality(int i)
 {
-    static const char16_t *const first[] = {u"São", u"Santa", u"Nova", u"Vila", u"Porto",
-                                            u"Campo", u"Rio", u"Serra", u"Água", u"Bom"};
-    static const char16_t *const second[] = {u"José", u"Luzia", u"Esperança", u"Conceição",
-                                             u"Alegre", u"Grande", u"Branca", u"Verde",
-                                             u"Jesus", u"Paraíso"};
-    static const char16_t *const third[] = {u"do Norte", u"do Sul", u"da Serra", u"das Águas",
-                                            u"do Oeste", u"de Minas", u"do Piauí", u"da Mata",
+    static const char16_t *const first[] = {u"São",   u"Santa", u"Nova",  u"Vila", u"Porto",
+                                            u"Campo", u"Rio",   u"Serra", u"Água", u"Bom"};
+    static const char16_t *const second[] = {u"José",   u"Luzia",  u"Esperança", u"Conceição",
+                                             u"Alegre", u"Grande", u"Branca",    u"Verde",
+                                             u"Jesus",  u"Paraíso"};
+    static const char16_t *const third[] = {u"do Norte",    u"do Sul",    u"da Serra", u"das Águas",
+                                            u"do Oeste",    u"de Minas",  u"do Piauí", u"da Mata",
                                             u"do Araguaia", u"dos Campos"};
-    return QString::fromUtf16(first[i % 10]) + u' ' + QString::fromUtf16(second[i / 10 % 10])
-           + u' ' + QString::fromUtf16(third[i / 100 % 10]) + u' ' + QString::number(i / 1000);
+    return QString::fromUtf16(first[i % 10]) + u' ' + QString::fromUtf16(second[i / 10 % 10]) +
+           u' ' + QString::fromUtf16(third[i / 100 % 10]) + u' ' + QString::number(i / 1000);
 }
 
 // Every municipality times every crime, as the editor of the file would write it.
@@ -59,9 +72,9 @@ QByteArray generate(TextEncoding encoding)
     for (int m = 0; m < kMunicipalities; ++m) {
         const QString place = municipality(m);
         for (int c = 0; c < kCrimeCount; ++c) {
-            text += u'"' + QString::fromUtf16(kCrimes[c]) + QStringLiteral(" em ") + place
-                    + QStringLiteral("\",\"") + QString::number(random.bounded(1, 20000))
-                    + QStringLiteral("\"\r\n");
+            text += u'"' + QString::fromUtf16(kCrimes[c]) + QStringLiteral(" em ") + place +
+                    QStringLiteral("\",\"") + QString::number(random.bounded(1, 20000)) +
+                    QStringLiteral("\"\r\n");
         }
     }
     return encodeText(text, encoding).value_or(QByteArray());
@@ -104,8 +117,7 @@ void benchFile(const QString &path, const char *label, int runs)
 {
     QFile probe(path);
     const qint64 size = probe.size();
-    std::printf("\n%s: %d entries, %.1f MB\n", label, kMunicipalities * kCrimeCount,
-                size / 1e6);
+    std::printf("\n%s: %d entries, %.1f MB\n", label, kMunicipalities * kCrimeCount, size / 1e6);
 
     const double floor = measure(runs, [&] {
         QFile file(path);
@@ -115,24 +127,29 @@ void benchFile(const QString &path, const char *label, int runs)
     });
     report("raw read (QFile::readAll): the floor", floor, floor);
 
-    report("read + decode", measure(runs, [&] {
-               QFile file(path);
-               file.open(QIODevice::ReadOnly);
-               const DecodedText decoded = decodeText(file.readAll());
-               Q_UNUSED(decoded);
-           }), floor);
+    report("read + decode",
+           measure(runs,
+                   [&] {
+                       QFile file(path);
+                       file.open(QIODevice::ReadOnly);
+                       const DecodedText decoded = decodeText(file.readAll());
+                       Q_UNUSED(decoded);
+                   }),
+           floor);
 
     int entries = 0;
-    report("read + decode + parse (readIncidenceFile)", measure(runs, [&] {
-               entries = int(readIncidenceFile(path).size());
-           }), floor);
+    report("read + decode + parse (readIncidenceFile)",
+           measure(runs, [&] { entries = int(readIncidenceFile(path).size()); }), floor);
     if (entries != kMunicipalities * kCrimeCount)
         std::printf("  !! read %d entries\n", entries);
 
-    report("... + the texts of List1", measure(runs, [&] {
-               const IncidenceReading reading = readIncidenceFile(path);
-               const QStringList shown = reading.listTexts();
-           }), floor);
+    report("... + the texts of List1",
+           measure(runs,
+                   [&] {
+                       const IncidenceReading reading = readIncidenceFile(path);
+                       const QStringList shown = reading.listTexts();
+                   }),
+           floor);
 
     // List1 as the window fills it, hidden and then shown and painted once.
     for (bool uniform : {true, false}) {
@@ -168,22 +185,28 @@ void benchFile(const QString &path, const char *label, int runs)
     list1.resize(400, 300);
     list1.show();
     QStringList keptQuantities, keptNames;
-    report("... + List1 shown, List2/List3 kept as string lists", measure(runs, [&] {
-               IncidenceReading reading = readIncidenceFile(path);
-               fill(list1, reading.listTexts());
-               keptQuantities = std::move(reading.quantities);
-               keptNames = std::move(reading.names);
-               QApplication::processEvents();
-               list1.repaint();
-           }), floor);
-    report("... + List1 shown, List2/List3 as hidden list widgets", measure(runs, [&] {
-               const IncidenceReading reading = readIncidenceFile(path);
-               fill(list1, reading.listTexts());
-               fill(list2, reading.quantities);
-               fill(list3, reading.names);
-               QApplication::processEvents();
-               list1.repaint();
-           }), floor);
+    report("... + List1 shown, List2/List3 kept as string lists",
+           measure(runs,
+                   [&] {
+                       IncidenceReading reading = readIncidenceFile(path);
+                       fill(list1, reading.listTexts());
+                       keptQuantities = std::move(reading.quantities);
+                       keptNames = std::move(reading.names);
+                       QApplication::processEvents();
+                       list1.repaint();
+                   }),
+           floor);
+    report("... + List1 shown, List2/List3 as hidden list widgets",
+           measure(runs,
+                   [&] {
+                       const IncidenceReading reading = readIncidenceFile(path);
+                       fill(list1, reading.listTexts());
+                       fill(list2, reading.quantities);
+                       fill(list3, reading.names);
+                       QApplication::processEvents();
+                       list1.repaint();
+                   }),
+           floor);
 }
 
 } // namespace
@@ -196,7 +219,8 @@ int main(int argc, char **argv)
     QTemporaryDir dir;
     if (!dir.isValid())
         return 1;
-    const struct {
+    const struct
+    {
         TextEncoding encoding;
         const char *label;
         const char *file;

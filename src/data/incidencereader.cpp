@@ -19,10 +19,7 @@ bool isLineEnd(QChar c)
 class ItemScanner
 {
 public:
-    explicit ItemScanner(QStringView text)
-        : m_pos(text.data())
-        , m_end(text.data() + text.size())
-    {}
+    explicit ItemScanner(QStringView text) : m_pos(text.data()), m_end(text.data() + text.size()) {}
 
     bool atEnd() const { return m_pos == m_end; }
     int line() const { return m_line; }

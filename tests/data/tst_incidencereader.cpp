@@ -44,13 +44,12 @@ void TestIncidenceReader::readsItems_data()
 
     // Files as the format asks for them.
     QTest::newRow("empty file") << QByteArray() << QStringList() << 0;
-    QTest::newRow("final line end") << QByteArray("\"Roubos\",\"10\"\r\n\"Furtos\",\"20\"\r\n")
-                                    << two << 0;
-    QTest::newRow("no final line end") << QByteArray("\"Roubos\",\"10\"\r\n\"Furtos\",\"20\"")
-                                       << two << 0;
-    QTest::newRow("example line")
-        << QByteArray("\"Homicidios em S\xe3o Paulo\",\"937\"\r\n")
-        << QStringList{"Homicidios em São Paulo", "937"} << 0;
+    QTest::newRow("final line end")
+        << QByteArray("\"Roubos\",\"10\"\r\n\"Furtos\",\"20\"\r\n") << two << 0;
+    QTest::newRow("no final line end")
+        << QByteArray("\"Roubos\",\"10\"\r\n\"Furtos\",\"20\"") << two << 0;
+    QTest::newRow("example line") << QByteArray("\"Homicidios em S\xe3o Paulo\",\"937\"\r\n")
+                                  << QStringList{"Homicidios em São Paulo", "937"} << 0;
     QTest::newRow("comma inside quotes")
         << QByteArray("\"Roubos, cidade\",\"10\"\r\n\"Furtos\",\"20\"\r\n")
         << QStringList{"Roubos, cidade", "10", "Furtos", "20"} << 0;
@@ -64,8 +63,8 @@ void TestIncidenceReader::readsItems_data()
         << QByteArray("\"Roubos\"\r\n\"10\"\r\n\"Furtos\",\"20\"\r\n") << two << 0;
     QTest::newRow("third item lent to next entry")
         << QByteArray("\"Roubos\",\"10\",\"Furtos\"\r\n\"20\"\r\n") << two << 0;
-    QTest::newRow("lone last item") << QByteArray("\"Roubos\",\"10\"\r\n\"Furtos\"\r\n")
-                                    << QStringList{"Roubos", "10"} << 2;
+    QTest::newRow("lone last item")
+        << QByteArray("\"Roubos\",\"10\"\r\n\"Furtos\"\r\n") << QStringList{"Roubos", "10"} << 2;
     QTest::newRow("lone item without line end")
         << QByteArray("\"Roubos\",\"10\"\r\n\"Furtos\"") << QStringList{"Roubos", "10"} << 2;
 
@@ -94,20 +93,18 @@ void TestIncidenceReader::readsItems_data()
 
     // Hand-edited files.
     QTest::newRow("unquoted items") << QByteArray("Roubos, 10\r\nFurtos ,20  \r\n") << two << 0;
-    QTest::newRow("unquoted quantity") << QByteArray("\"Roubos\", 10\r\n\"Furtos\",20\r\n")
-                                       << two << 0;
-    QTest::newRow("unquoted name with inner spaces")
-        << QByteArray("  Roubos em geral  ,\"10\"\r\n")
-        << QStringList{"Roubos em geral", "10"} << 0;
+    QTest::newRow("unquoted quantity")
+        << QByteArray("\"Roubos\", 10\r\n\"Furtos\",20\r\n") << two << 0;
+    QTest::newRow("unquoted name with inner spaces") << QByteArray("  Roubos em geral  ,\"10\"\r\n")
+                                                     << QStringList{"Roubos em geral", "10"} << 0;
     QTest::newRow("tabs around items")
         << QByteArray("\t\"Roubos\"\t,\t\"10\"\t\r\n\tFurtos\t,\t20\t\r\n") << two << 0;
     QTest::newRow("text after closing quote ignored")
         << QByteArray("\"Roubos\" x,\"10\"ocorrencias\r\n\"Furtos\",\"20\"\r\n") << two << 0;
     QTest::newRow("comma at end of line adds no item")
         << QByteArray("\"Roubos\",\"10\",\r\n\"Furtos\",\"20\", \r\n") << two << 0;
-    QTest::newRow("empty item between commas")
-        << QByteArray("\"Roubos\",,\"10\",\"Furtos\"\r\n")
-        << QStringList{"Roubos", "", "10", "Furtos"} << 0;
+    QTest::newRow("empty item between commas") << QByteArray("\"Roubos\",,\"10\",\"Furtos\"\r\n")
+                                               << QStringList{"Roubos", "", "10", "Furtos"} << 0;
     QTest::newRow("missing closing quote ends at line end")
         << QByteArray("\"Roubos, cidade  \r\n\"10\"\r\n\"Furtos\",\"20\"\r\n")
         << QStringList{"Roubos, cidade", "10", "Furtos", "20"} << 0;
@@ -122,8 +119,7 @@ void TestIncidenceReader::readsItems()
     const IncidenceReading reading = readIncidences(bytes);
     QCOMPARE(flatten(reading), expected);
     QCOMPARE(reading.failed(), failureLine != 0);
-    QCOMPARE(reading.failure,
-             failureLine ? IncidenceFailure::LoneItem : IncidenceFailure::None);
+    QCOMPARE(reading.failure, failureLine ? IncidenceFailure::LoneItem : IncidenceFailure::None);
     QCOMPARE(reading.failureLine, failureLine);
 }
 
@@ -136,9 +132,9 @@ void TestIncidenceReader::decodesNames_data()
     QTest::newRow("Windows-1252") << QByteArray("\"Cear\xe1 e S\xe3o Paulo\",\"1\"\r\n")
                                   << QStringLiteral("Ceará e São Paulo")
                                   << TextEncoding::Windows1252;
-    QTest::newRow("Windows-1252 only letters") << QByteArray("\"Goi\xe1s \x96 \x80\",\"1\"\r\n")
-                                               << QStringLiteral("Goiás – €")
-                                               << TextEncoding::Windows1252;
+    QTest::newRow("Windows-1252 only letters")
+        << QByteArray("\"Goi\xe1s \x96 \x80\",\"1\"\r\n") << QStringLiteral("Goiás – €")
+        << TextEncoding::Windows1252;
     QTest::newRow("UTF-8") << QByteArray("\"Cear\xc3\xa1 e S\xc3\xa3o Paulo\",\"1\"\n")
                            << QStringLiteral("Ceará e São Paulo") << TextEncoding::Utf8;
     QTest::newRow("UTF-8 with byte-order mark")
@@ -176,8 +172,12 @@ void TestIncidenceReader::readsFixtureFiles_data()
     QTest::addColumn<QStringList>("expected");
     QTest::addColumn<IncidenceFailure>("failure");
 
-    const QStringList valid = {"Homicidios em São Paulo", "937", "Roubos, cidade de São Paulo",
-                               "11110", "Latrocínios", "4"};
+    const QStringList valid = {"Homicidios em São Paulo",
+                               "937",
+                               "Roubos, cidade de São Paulo",
+                               "11110",
+                               "Latrocínios",
+                               "4"};
     QTest::newRow("Windows-1252, CR LF")
         << "incidencia_valida_1252.txt" << valid << IncidenceFailure::None;
     QTest::newRow("UTF-8, LF") << "incidencia_valida_utf8.txt" << valid << IncidenceFailure::None;
@@ -241,9 +241,9 @@ void TestIncidenceReader::readsShippedFiles_data()
     QTest::newRow("crimes") << "QuorvelParametros.txt" << 12
                             << QStringList{"Homicidios em São Paulo", "937"}
                             << QStringList{"Roubos de carga no estado de São Paulo", "531"};
-    QTest::newRow("homicides by state") << "Quorvelhomicidios.txt" << 28
-                                        << QStringList{"Acre", "20"}
-                                        << QStringList{"Brasil", "3959"};
+    QTest::newRow("homicides by state")
+        << "Quorvelhomicidios.txt" << 28 << QStringList{"Acre", "20"}
+        << QStringList{"Brasil", "3959"};
 }
 
 void TestIncidenceReader::readsShippedFiles()

@@ -34,8 +34,7 @@ void TestHourlyExpansion::expandsAndDrawsSpectrum_data()
     QTest::addColumn<QList<float>>("bandValues"); // percentualIntervalo(0..11)
     QTest::addColumn<Bars>("bars");
 
-    QTest::newRow("4 intervals") << 4 << QList<double>{10, 20, 40, 30}
-                                 << bands(4, {10, 20, 40, 30})
+    QTest::newRow("4 intervals") << 4 << QList<double>{10, 20, 40, 30} << bands(4, {10, 20, 40, 30})
                                  << Bars{10, 0, 0, 20, 0, 0, 40, 0, 0, 30, 0, 0};
     // The share of the single interval is spread over the day: 100/24 in double, then
     // narrowed, and the bars show the whole part of the share per hour.
@@ -48,15 +47,13 @@ void TestHourlyExpansion::expandsAndDrawsSpectrum_data()
         << Bars{2, 2, 2, 2, 2, 2, 5, 5, 5, 5, 5, 5};
     QTest::newRow("3 intervals") << 3 << QList<double>{25, 25, 50} << bands(3, {25, 25, 50})
                                  << Bars{25, 0, 0, 0, 25, 0, 0, 0, 50, 0, 0, 0};
-    QTest::newRow("6 intervals")
-        << 6 << QList<double>{22.5, 9.99, 10, 14, 20.01, 23.5}
-        << bands(6, {22.5f, 9.99f, 10, 14, 20.01f, 23.5f})
-        << Bars{22, 0, 9, 0, 10, 0, 14, 0, 20, 0, 23, 0};
+    QTest::newRow("6 intervals") << 6 << QList<double>{22.5, 9.99, 10, 14, 20.01, 23.5}
+                                 << bands(6, {22.5f, 9.99f, 10, 14, 20.01f, 23.5f})
+                                 << Bars{22, 0, 9, 0, 10, 0, 14, 0, 20, 0, 23, 0};
     const QList<double> twelve = {6.25, 5, 3.1, 2, 4, 7.99, 8, 9, 11, 14.5, 17, 12.16};
-    QTest::newRow("12 intervals")
-        << 12 << twelve
-        << QList<float>{6.25f, 5, 3.1f, 2, 4, 7.99f, 8, 9, 11, 14.5f, 17, 12.16f}
-        << Bars{6, 5, 3, 2, 4, 7, 8, 9, 11, 14, 17, 12};
+    QTest::newRow("12 intervals") << 12 << twelve << QList<float>{6.25f, 5, 3.1f, 2,     4,  7.99f,
+                                                                  8,     9, 11,   14.5f, 17, 12.16f}
+                                  << Bars{6, 5, 3, 2, 4, 7, 8, 9, 11, 14, 17, 12};
 }
 
 void TestHourlyExpansion::expandsAndDrawsSpectrum()
@@ -129,16 +126,16 @@ void TestHourlyExpansion::sharesFromCaptions_data()
     QTest::addColumn<int>("n");
     QTest::addColumn<QList<double>>("shares");
 
-    QTest::newRow("comma locale") << "pt_BR" << QStringList{"10,00", "20,50", "40,00", "29,50"}
-                                  << 4 << QList<double>{10, 20.5, 40, 29.5};
+    QTest::newRow("comma locale") << "pt_BR" << QStringList{"10,00", "20,50", "40,00", "29,50"} << 4
+                                  << QList<double>{10, 20.5, 40, 29.5};
     QTest::newRow("point locale") << "en_US" << QStringList{"37.50", "62.50"} << 2
                                   << QList<double>{37.5, 62.5};
     QTest::newRow("empty and non-numeric count as 0")
         << "pt_BR" << QStringList{"", "abc", "50,00", " "} << 4 << QList<double>{0, 0, 50, 0};
     QTest::newRow("fewer captions than intervals")
         << "pt_BR" << QStringList{"100,00"} << 3 << QList<double>{100, 0, 0};
-    QTest::newRow("only the first n captions") << "en_US" << QStringList{"60.00", "40.00", "9"}
-                                               << 2 << QList<double>{60, 40};
+    QTest::newRow("only the first n captions")
+        << "en_US" << QStringList{"60.00", "40.00", "9"} << 2 << QList<double>{60, 40};
 }
 
 void TestHourlyExpansion::sharesFromCaptions()

@@ -20,8 +20,8 @@ void TestPatternLookup::findsFirstExactName_data()
     const QStringList stored = {"Roubos", "Furtos", "Homicidios em São Paulo", "Furtos"};
     QTest::newRow("second of the list") << stored << "Furtos" << qsizetype(1);
     QTest::newRow("accents") << stored << "Homicidios em São Paulo" << qsizetype(2);
-    QTest::newRow("first of duplicates wins") << QStringList{"Furtos", "Furtos"} << "Furtos"
-                                             << qsizetype(0);
+    QTest::newRow("first of duplicates wins")
+        << QStringList{"Furtos", "Furtos"} << "Furtos" << qsizetype(0);
     QTest::newRow("case differs") << stored << "roubos" << qsizetype(-1);
     QTest::newRow("trailing space") << stored << "Roubos " << qsizetype(-1);
     QTest::newRow("accent folded") << stored << "Homicidios em Sao Paulo" << qsizetype(-1);
