@@ -135,8 +135,8 @@ DistributionFileContent read(const QString &path)
     }
     const DecodedText decoded = decodeText(content.bytes);
     content.byteOrderMark = content.bytes.startsWith("\xEF\xBB\xBF");
-    content.encoding = decoded.encoding == TextEncoding::Utf8
-                               && (content.byteOrderMark || !isAscii(content.bytes))
+    const bool plainAscii = !content.byteOrderMark && isAscii(content.bytes);
+    content.encoding = decoded.encoding == TextEncoding::Utf8 && !plainAscii
                            ? TextEncoding::Utf8
                            : TextEncoding::Windows1252;
     content.rows = parse(decoded.text);
@@ -193,8 +193,8 @@ bool write(const QString &path, const QByteArray &bytes)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
-    if (file.write(bytes) != bytes.size() || !file.flush()
-        || file.error() != QFileDevice::NoError) {
+    if (file.write(bytes) != bytes.size() || !file.flush() ||
+        file.error() != QFileDevice::NoError) {
         file.cancelWriting();
         return false;
     }

@@ -12,8 +12,7 @@
 
 namespace {
 
-const QString kSaveRefused =
-    QStringLiteral("Existem erros na tabela editada. Gravação Cancelada");
+const QString kSaveRefused = QStringLiteral("Existem erros na tabela editada. Gravação Cancelada");
 const QString kWriteError = QStringLiteral("Erro na gravação do arquivo QuorvelDistribuicao.txt");
 
 bool validIndex(int i, int size)

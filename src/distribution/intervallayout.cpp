@@ -23,14 +23,21 @@ int intervalCount(int position)
 std::optional<int> positionForValueCount(int valueCount)
 {
     switch (valueCount) {
-    case 1: return 0;
-    case 2: return 1;
-    case 3: return 2;
-    case 4: return 3;
+    case 1:
+        return 0;
+    case 2:
+        return 1;
+    case 3:
+        return 2;
+    case 4:
+        return 3;
     case 5:
-    case 6: return 4;
-    case 12: return 5;
-    default: return std::nullopt;
+    case 6:
+        return 4;
+    case 12:
+        return 5;
+    default:
+        return std::nullopt;
     }
 }
 

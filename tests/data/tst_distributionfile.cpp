@@ -5,8 +5,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <sys/resource.h>
 #include <csignal>
+#include <sys/resource.h>
 #include <unistd.h>
 
 using namespace DistributionFile;
@@ -75,15 +75,22 @@ void tst_DistributionFile::tiraAspas_data()
 {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("quoted") << "\"Roubos\"" << "Roubos";
-    QTest::newRow("bare") << "Roubos" << "Roubos";
-    QTest::newRow("doubled") << "\"\"Roubos\"\"" << "Roubos";
-    QTest::newRow("inner quote stays") << "\"Ro\"bos\"" << "Ro\"bos";
+    QTest::newRow("quoted") << "\"Roubos\""
+                            << "Roubos";
+    QTest::newRow("bare") << "Roubos"
+                          << "Roubos";
+    QTest::newRow("doubled") << "\"\"Roubos\"\""
+                             << "Roubos";
+    QTest::newRow("inner quote stays") << "\"Ro\"bos\""
+                                       << "Ro\"bos";
     QTest::newRow("nine at each end") << QString(9, u'"') + "x" + QString(9, u'"') << "x";
     QTest::newRow("tenth stays") << QString(10, u'"') + "x" + QString(10, u'"') << "\"x\"";
-    QTest::newRow("only quotes") << "\"\"" << "";
-    QTest::newRow("space inside kept") << "\" 12\"" << " 12";
-    QTest::newRow("end only") << "12\"" << "12";
+    QTest::newRow("only quotes") << "\"\""
+                                 << "";
+    QTest::newRow("space inside kept") << "\" 12\""
+                                       << " 12";
+    QTest::newRow("end only") << "12\""
+                              << "12";
 }
 
 void tst_DistributionFile::tiraAspas()
@@ -97,20 +104,33 @@ void tst_DistributionFile::normalizeValue_data()
 {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("leading zeros") << "007" << "7";
-    QTest::newRow("zero") << "0" << "0";
-    QTest::newRow("zeros") << "000" << "0";
-    QTest::newRow("plain") << "125" << "125";
-    QTest::newRow("huge count exact") << "123456789012345678901234" << "123456789012345678901234";
-    QTest::newRow("leading space") << " 12" << "12";
-    QTest::newRow("trailing junk") << "12a" << "12";
-    QTest::newRow("no number") << "abc" << "0";
-    QTest::newRow("empty") << "" << "0";
-    QTest::newRow("sign") << "-5" << "-5";
-    QTest::newRow("minus zero") << "-0" << "0";
+    QTest::newRow("leading zeros") << "007"
+                                   << "7";
+    QTest::newRow("zero") << "0"
+                          << "0";
+    QTest::newRow("zeros") << "000"
+                           << "0";
+    QTest::newRow("plain") << "125"
+                           << "125";
+    QTest::newRow("huge count exact") << "123456789012345678901234"
+                                      << "123456789012345678901234";
+    QTest::newRow("leading space") << " 12"
+                                   << "12";
+    QTest::newRow("trailing junk") << "12a"
+                                   << "12";
+    QTest::newRow("no number") << "abc"
+                               << "0";
+    QTest::newRow("empty") << ""
+                           << "0";
+    QTest::newRow("sign") << "-5"
+                          << "-5";
+    QTest::newRow("minus zero") << "-0"
+                                << "0";
     // A comma would split the value in two in the file: the point stays.
-    QTest::newRow("decimal point") << "1.50" << "1.5";
-    QTest::newRow("decimal comma stops") << "1,5" << "1";
+    QTest::newRow("decimal point") << "1.50"
+                                   << "1.5";
+    QTest::newRow("decimal comma stops") << "1,5"
+                                         << "1";
 }
 
 void tst_DistributionFile::normalizeValue()
@@ -129,8 +149,7 @@ void tst_DistributionFile::descompacta_data()
     QTest::newRow("one value") << "\"Roubos\",\"10\"" << QStringList{"Roubos", "10"};
     QTest::newRow("four values") << "\"Roubos\",\"10\",\"25\",\"40\",\"25\""
                                  << QStringList{"Roubos", "10", "25", "40", "25"};
-    QTest::newRow("007 in the middle")
-        << "\"A\",\"007\",\"1\"" << QStringList{"A", "7", "1"};
+    QTest::newRow("007 in the middle") << "\"A\",\"007\",\"1\"" << QStringList{"A", "7", "1"};
     QTest::newRow("007 at the end") << "\"A\",\"1\",\"007\"" << QStringList{"A", "1", "007"};
     QStringList twelve{"Doze"};
     QString twelveLine = "\"Doze\"";
@@ -151,11 +170,11 @@ void tst_DistributionFile::descompacta_data()
         << "  \"Roubos\" , \"10\",  \"20\"  " << QStringList{"Roubos", "10", "20"};
     QTest::newRow("space inside quotes kept in name")
         << "\"Roubos \",\"1\"" << QStringList{"Roubos ", "1"};
-    QTest::newRow("doubled quotes") << "\"\"Roubos\"\",\"\"5\"\",\"\"6\"\""
-                                    << QStringList{"Roubos", "5", "6"};
+    QTest::newRow("doubled quotes")
+        << "\"\"Roubos\"\",\"\"5\"\",\"\"6\"\"" << QStringList{"Roubos", "5", "6"};
     QTest::newRow("unquoted") << "Roubos,5,6" << QStringList{"Roubos", "5", "6"};
-    QTest::newRow("empty middle reads 0") << "\"A\",\"1\",\"\",\"3\""
-                                          << QStringList{"A", "1", "0", "3"};
+    QTest::newRow("empty middle reads 0")
+        << "\"A\",\"1\",\"\",\"3\"" << QStringList{"A", "1", "0", "3"};
     QTest::newRow("trailing comma") << "\"A\",\"1\"," << QStringList{"A", "1"};
     QTest::newRow("name alone with comma") << "\"A\"," << QStringList{"A"};
     QTest::newRow("no comma") << "\"Roubos\"" << QStringList();
@@ -213,11 +232,10 @@ void tst_DistributionFile::readDetectsEncoding_data()
     const QString name = QStringLiteral("Homicídios em São Paulo");
     QTest::newRow("utf-8") << readBytes(QUORVEL_TEST_DATA "/distribuicao_utf8.txt") << name
                            << int(TextEncoding::Utf8) << false;
-    QTest::newRow("windows-1252") << readBytes(QUORVEL_TEST_DATA "/distribuicao_1252.txt")
-                                  << name << int(TextEncoding::Windows1252) << false;
-    QTest::newRow("utf-8 with mark")
-        << QByteArray("\xEF\xBB\xBF\"Roubos\",\"1\"\r\n") << "Roubos" << int(TextEncoding::Utf8)
-        << true;
+    QTest::newRow("windows-1252") << readBytes(QUORVEL_TEST_DATA "/distribuicao_1252.txt") << name
+                                  << int(TextEncoding::Windows1252) << false;
+    QTest::newRow("utf-8 with mark") << QByteArray("\xEF\xBB\xBF\"Roubos\",\"1\"\r\n") << "Roubos"
+                                     << int(TextEncoding::Utf8) << true;
     QTest::newRow("ascii") << QByteArray("\"Roubos\",\"1\"\r\n") << "Roubos"
                            << int(TextEncoding::Windows1252) << false;
 }
@@ -260,9 +278,9 @@ void tst_DistributionFile::composeWritesCrLfAndEveryRow()
     QList<PatternRow> rows;
     for (int i = 0; i < 150; ++i)
         rows << row({QStringLiteral("P%1").arg(i), "1", "2"});
-    rows << row({"", ""});              // nothing in it: no line
-    rows << row({"", "4", "5"});        // values without a name keep their line
-    rows << row({"Sem valores"});       // a name alone keeps its line
+    rows << row({"", ""});        // nothing in it: no line
+    rows << row({"", "4", "5"});  // values without a name keep their line
+    rows << row({"Sem valores"}); // a name alone keeps its line
     const QByteArray bytes = compose(rows, TextEncoding::Windows1252, false).value();
     const QList<QByteArray> lines = bytes.split('\n');
     QCOMPARE(lines.size(), 153); // 152 lines and the empty tail

@@ -9,9 +9,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <sys/resource.h>
 #include <csignal>
 #include <memory>
+#include <sys/resource.h>
 
 using Bars = std::array<int, 12>;
 Q_DECLARE_METATYPE(Bars)
@@ -39,8 +39,8 @@ QByteArray manyPatterns(int count)
 {
     QByteArray bytes;
     for (int i = 0; i < count; ++i)
-        bytes += "\"Padrao " + QByteArray::number(i) + "\",\"" + QByteArray::number(i) + "\",\""
-                 + QByteArray::number(i + 1) + "\"\r\n";
+        bytes += "\"Padrao " + QByteArray::number(i) + "\",\"" + QByteArray::number(i) + "\",\"" +
+                 QByteArray::number(i + 1) + "\"\r\n";
     return bytes;
 }
 
@@ -135,8 +135,8 @@ void tst_DistributionModel::loadKeepsListAndTableAligned()
 {
     Editor editor(readBytes(QUORVEL_TEST_DATA "/distribuicao_manual.txt"));
     DistributionModel &model = *editor.model;
-    const QStringList names{"Roubos", "Furtos",       "Estupros",     "Latrocinios",
-                            "Doze",   "Quinze",       "Vazio no meio"};
+    const QStringList names{"Roubos", "Furtos", "Estupros",     "Latrocinios",
+                            "Doze",   "Quinze", "Vazio no meio"};
     QCOMPARE(model.List1(), names);
     QCOMPARE(model.patternCount(), 7);
     QCOMPARE(model.TabelaPadroes().size(), 7);
@@ -185,14 +185,14 @@ void tst_DistributionModel::save_data()
         << QByteArray() << "Roubos" << 1 << QStringList{"1", "2", "3", "4", "5", "6"}
         << QByteArray("\"Roubos\",\"1\",\"2\"\r\n") << kNew << 0;
     QTest::newRow("twelve") << QByteArray() << "Doze" << 5
-                            << QStringList{"1", "2", "3", "4", "5", "6", "7", "8", "9", "10",
-                                           "11", "12"}
+                            << QStringList{"1", "2", "3", "4",  "5",  "6",
+                                           "7", "8", "9", "10", "11", "12"}
                             << QByteArray("\"Doze\",\"1\",\"2\",\"3\",\"4\",\"5\",\"6\",\"7\","
                                           "\"8\",\"9\",\"10\",\"11\",\"12\"\r\n")
                             << kNew << 0;
     QTest::newRow("hand-edited lines normalised, last 007 kept")
-        << QByteArray("  \"A\" , \"007\",  \"2\"\n\"C\",\"3\",\"007\"\r\n\"so o nome\"\n")
-        << "B" << 0 << QStringList{"5"}
+        << QByteArray("  \"A\" , \"007\",  \"2\"\n\"C\",\"3\",\"007\"\r\n\"so o nome\"\n") << "B"
+        << 0 << QStringList{"5"}
         << QByteArray("\"A\",\"7\",\"2\"\r\n\"C\",\"3\",\"007\"\r\n\"B\",\"5\"\r\n") << kNew << 2;
     QTest::newRow("13 values lose the spare")
         << QByteArray("\"T\",\"1\",\"2\",\"3\",\"4\",\"5\",\"6\",\"7\",\"8\",\"9\",\"10\",\"11\","
@@ -206,12 +206,10 @@ void tst_DistributionModel::save_data()
         << QStringList{"1"}
         << readBytes(QUORVEL_TEST_DATA "/distribuicao_1252.txt") + "\"Latroc\xEDnio\",\"1\"\r\n"
         << kNew << 2;
-    QTest::newRow("utf-8 stays")
-        << readBytes(QUORVEL_TEST_DATA "/distribuicao_utf8.txt") << "Ωmega" << 0
-        << QStringList{"1"}
-        << readBytes(QUORVEL_TEST_DATA "/distribuicao_utf8.txt")
-               + QStringLiteral("\"Ωmega\",\"1\"\r\n").toUtf8()
-        << kNew << 2;
+    const QByteArray utf8 = readBytes(QUORVEL_TEST_DATA "/distribuicao_utf8.txt");
+    QTest::newRow("utf-8 stays") << utf8 << "Ωmega" << 0 << QStringList{"1"}
+                                 << utf8 + QStringLiteral("\"Ωmega\",\"1\"\r\n").toUtf8() << kNew
+                                 << 2;
     QTest::newRow("byte-order mark kept")
         << QByteArray("\xEF\xBB\xBF\"A\",\"1\"\r\n") << "São" << 0 << QStringList{"1"}
         << QByteArray("\xEF\xBB\xBF\"A\",\"1\"\r\n\"S\xC3\xA3o\",\"1\"\r\n") << kNew << 1;
@@ -401,13 +399,13 @@ void tst_DistributionModel::critica_data()
     QTest::addColumn<QStringList>("percentages");
     QTest::addColumn<Bars>("bars");
 
-    QTest::newRow("empty Tipo first") << "" << 3 << QStringList{"1", "", "x"} << 1
-                                      << "Erro: Especifique um tipo de delito" << -2
-                                      << QStringList{"", "", "", ""} << Bars{};
+    QTest::newRow("empty Tipo first")
+        << "" << 3 << QStringList{"1", "", "x"} << 1 << "Erro: Especifique um tipo de delito" << -2
+        << QStringList{"", "", "", ""} << Bars{};
     QTest::newRow("first faulty row named")
         << "R" << 3 << QStringList{"1", "2", "", "x"} << 1
-        << "Erro: Dados não numéricos no intervalo 3" << 2 << QStringList{"", "", "", ""}
-        << Bars{};
+        << QStringLiteral("Erro: Dados não numéricos no intervalo %1").arg(3) << 2
+        << QStringList{"", "", "", ""} << Bars{};
     QTest::newRow("12a") << "R" << 0 << QStringList{"12a"} << 1
                          << "Erro: Dados não numéricos no intervalo 1" << 0 << QStringList{""}
                          << Bars{};
@@ -426,8 +424,8 @@ void tst_DistributionModel::critica_data()
     QTest::newRow("rows beyond the count ignored")
         << "R" << 1 << QStringList{"1", "3", "abc", ""} << 0 << "" << -1
         << QStringList{"25,00", "75,00", "", ""} << Bars{2, 2, 2, 2, 2, 2, 6, 6, 6, 6, 6, 6};
-    QTest::newRow("all zero: no percentages") << "R" << 1 << QStringList{"0", "0"} << 0 << ""
-                                              << -1 << QStringList{"", ""} << Bars{};
+    QTest::newRow("all zero: no percentages")
+        << "R" << 1 << QStringList{"0", "0"} << 0 << "" << -1 << QStringList{"", ""} << Bars{};
     QTest::newRow("beyond single precision")
         << "R" << 1 << QStringList{"16777217", "16777217"} << 0 << "" << -1
         << QStringList{"50,00", "50,00"} << Bars{4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4};
@@ -485,8 +483,8 @@ void tst_DistributionModel::selectLoadsLayoutFromValueCount_data()
                                              "\"8\",\"9\",\"10\",\"11\",\"12\"")
                                << 5 << 0 << "";
     // Counts without a layout leave the slider where it was (at 4 intervals here).
-    QTest::newRow("8 values") << QByteArray("\"C\",\"1\",\"2\",\"3\",\"4\",\"5\",\"6\",\"7\",\"8\"")
-                              << 3 << 0 << "";
+    const QByteArray eight = "\"C\",\"1\",\"2\",\"3\",\"4\",\"5\",\"6\",\"7\",\"8\"";
+    QTest::newRow("8 values") << eight << 3 << 0 << "";
     QTest::newRow("no values") << QByteArray("\"C\",") << 3 << 1
                                << "Erro: Dados não numéricos no intervalo 1";
 }
@@ -497,9 +495,10 @@ void tst_DistributionModel::selectLoadsLayoutFromValueCount()
     QFETCH(int, position);
     QFETCH(int, erro);
     QFETCH(QString, status);
-    Editor editor("\"Doze\",\"1\",\"2\",\"3\",\"4\",\"5\",\"6\",\"7\",\"8\",\"9\",\"10\",\"11\",\"12\""
-                  "\r\n\"Quatro\",\"1\",\"2\",\"3\",\"4\"\r\n"
-                  + line + "\r\n");
+    Editor editor(
+        "\"Doze\",\"1\",\"2\",\"3\",\"4\",\"5\",\"6\",\"7\",\"8\",\"9\",\"10\",\"11\",\"12\""
+        "\r\n\"Quatro\",\"1\",\"2\",\"3\",\"4\"\r\n" +
+        line + "\r\n");
     editor.model->selectPattern(0);
     editor.model->selectPattern(1); // 4 after 12: cells 4..11 empty and hidden
     QCOMPARE(editor.model->SL1(), 3);

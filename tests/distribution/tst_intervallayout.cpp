@@ -24,14 +24,12 @@ void tst_IntervalLayout::captions_data()
     QTest::newRow("2") << 2 << 3 << QStringList{"00:00-07:59", "08:00-15:59", "16:00-23:59"};
     QTest::newRow("3") << 3 << 4
                        << QStringList{"00:00-05:59", "06:00-11:59", "12:00-17:59", "18:00-23:59"};
-    QTest::newRow("4") << 4 << 6
-                       << QStringList{"00:00-03:59", "04:00-07:59", "08:00-11:59",
-                                      "12:00-15:59", "16:00-19:59", "20:00-23:59"};
+    QTest::newRow("4") << 4 << 6 << QStringList{"00:00-03:59", "04:00-07:59", "08:00-11:59",
+                                                "12:00-15:59", "16:00-19:59", "20:00-23:59"};
     QTest::newRow("5") << 5 << 12
-                       << QStringList{"00:00-01:59", "02:00-03:59", "04:00-05:59",
-                                      "06:00-07:59", "08:00-09:59", "10:00-11:59",
-                                      "12:00-13:59", "14:00-15:59", "16:00-17:59",
-                                      "18:00-19:59", "20:00-21:59", "22:00-23:59"};
+                       << QStringList{"00:00-01:59", "02:00-03:59", "04:00-05:59", "06:00-07:59",
+                                      "08:00-09:59", "10:00-11:59", "12:00-13:59", "14:00-15:59",
+                                      "16:00-17:59", "18:00-19:59", "20:00-21:59", "22:00-23:59"};
 }
 
 void tst_IntervalLayout::captions()
@@ -42,8 +40,8 @@ void tst_IntervalLayout::captions()
     QCOMPARE(IntervalLayout::intervalCount(position), count);
     QStringList actual;
     for (int row = 0; row < count; ++row)
-        actual << IntervalLayout::startCaption(count, row) + '-'
-                      + IntervalLayout::endCaption(count, row);
+        actual << IntervalLayout::startCaption(count, row) + '-' +
+                      IntervalLayout::endCaption(count, row);
     QCOMPARE(actual, rows);
 }
 

@@ -51,14 +51,17 @@ struct Window
         };
     }
     QString path() const { return dir.filePath(QStringLiteral("QuorvelDistribuicao.txt")); }
-    template<typename T> T *find(const QString &name) const
+    template <typename T> T *find(const QString &name) const
     {
         T *child = window->findChild<T *>(name);
         if (!child)
             qWarning() << "no control" << name;
         return child;
     }
-    QLineEdit *cell(int i) const { return find<QLineEdit>(QStringLiteral("Quantidade(%1)").arg(i)); }
+    QLineEdit *cell(int i) const
+    {
+        return find<QLineEdit>(QStringLiteral("Quantidade(%1)").arg(i));
+    }
     QLabel *percent(int i) const { return find<QLabel>(QStringLiteral("Percentual(%1)").arg(i)); }
     QString panel() const { return find<QLabel>("Panel1")->text(); }
     QAction *action(const QString &name) const { return find<QAction>(name); }
@@ -122,22 +125,36 @@ void tst_Configurador::captions_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("caption");
-    QTest::newRow("Label1") << "Label1" << "Tipo do delito";
-    QTest::newRow("Label2") << "Label2" << "Defina em quantos intervalos deseja a sua distribuição";
-    QTest::newRow("Label3(0)") << "Label3(0)" << " 1";
-    QTest::newRow("Label3(4)") << "Label3(4)" << "6";
-    QTest::newRow("Label3(5)") << "Label3(5)" << "12";
-    QTest::newRow("Label4") << "Label4" << "Especifique as quantidades de ocorrências por intervalo";
-    QTest::newRow("Label5") << "Label5" << "De";
-    QTest::newRow("Label6") << "Label6" << "Até";
-    QTest::newRow("Label8") << "Label8" << "Ocorrências";
-    QTest::newRow("Label11") << "Label11" << "Participação %";
+    QTest::newRow("Label1") << "Label1"
+                            << "Tipo do delito";
+    QTest::newRow("Label2") << "Label2"
+                            << "Defina em quantos intervalos deseja a sua distribuição";
+    QTest::newRow("Label3(0)") << "Label3(0)"
+                               << " 1";
+    QTest::newRow("Label3(4)") << "Label3(4)"
+                               << "6";
+    QTest::newRow("Label3(5)") << "Label3(5)"
+                               << "12";
+    QTest::newRow("Label4") << "Label4"
+                            << "Especifique as quantidades de ocorrências por intervalo";
+    QTest::newRow("Label5") << "Label5"
+                            << "De";
+    QTest::newRow("Label6") << "Label6"
+                            << "Até";
+    QTest::newRow("Label8") << "Label8"
+                            << "Ocorrências";
+    QTest::newRow("Label11") << "Label11"
+                             << "Participação %";
     QTest::newRow("Label19") << "Label19"
                              << "0     2     4    6    8    10  12 14  16  18  20   22";
-    QTest::newRow("Label9(0)") << "Label9(0)" << "Verifica dados";
-    QTest::newRow("Label10") << "Label10" << "limpa";
-    QTest::newRow("Label9(1)") << "Label9(1)" << "confirma e salva";
-    QTest::newRow("Label9(2)") << "Label9(2)" << "Usar esta distribuição como padrão";
+    QTest::newRow("Label9(0)") << "Label9(0)"
+                               << "Verifica dados";
+    QTest::newRow("Label10") << "Label10"
+                             << "limpa";
+    QTest::newRow("Label9(1)") << "Label9(1)"
+                               << "confirma e salva";
+    QTest::newRow("Label9(2)") << "Label9(2)"
+                               << "Usar esta distribuição como padrão";
 }
 
 void tst_Configurador::captions()
@@ -155,8 +172,11 @@ void tst_Configurador::menus()
 {
     Window w("");
     const QList<std::pair<QString, QString>> actions = {
-        {"openf", "Edita Padrão  "}, {"refr", "Refresh Distribuição"}, {"hom", "Homicidios"},
-        {"rou", "Roubos"},           {"gogo", "Sair"},
+        {"openf", "Edita Padrão  "},
+        {"refr", "Refresh Distribuição"},
+        {"hom", "Homicidios"},
+        {"rou", "Roubos"},
+        {"gogo", "Sair"},
     };
     for (const auto &[name, text] : actions) {
         QVERIFY2(w.action(name), qPrintable(name));
@@ -220,8 +240,9 @@ void tst_Configurador::typedPatternIsSavedAndListed()
     QTest::keyClicks(w.cell(2), "2");
     QTest::mouseClick(w.find<PictureButton>("botao(2)"), Qt::LeftButton);
 
-    QCOMPARE(readBytes(w.path()),
-             QByteArray("\"Roubos\",\"10\",\"25\",\"40\",\"25\"\r\n\"Furtos\",\"1\",\"1\",\"2\"\r\n"));
+    QCOMPARE(
+        readBytes(w.path()),
+        QByteArray("\"Roubos\",\"10\",\"25\",\"40\",\"25\"\r\n\"Furtos\",\"1\",\"1\",\"2\"\r\n"));
     QCOMPARE(w.panel(), QStringLiteral("Alerta: Implantando um Padrão novo"));
     QVERIFY(w.sound.contains(Cue::Happy));
     auto *list = w.find<QListWidget>("List1");

@@ -25,8 +25,8 @@
 #include <QSlider>
 #include <QStatusBar>
 #include <QUrl>
-#include <QValueAxis>
 #include <QVBoxLayout>
+#include <QValueAxis>
 
 namespace {
 
@@ -115,8 +115,8 @@ void Configurador::buildControls()
     top->addWidget(buildSlider());
 
     auto *image1 = namedLabel(QStringLiteral("Image1"), QString(), base);
-    image1->setPixmap(svgPicture(QStringLiteral(":/pictures/icon.svg"), QSize(40, 40),
-                                 devicePixelRatioF()));
+    image1->setPixmap(
+        svgPicture(QStringLiteral(":/pictures/icon.svg"), QSize(40, 40), devicePixelRatioF()));
     image1->setAlignment(Qt::AlignTop);
 
     m_list1 = new QListWidget(base);
@@ -287,12 +287,11 @@ QWidget *Configurador::buildButtons()
         m_botao[i]->setToolTip(captions[i].second);
         m_botao[i]->setFixedSize(48, 48);
         m_botao[i]->setPicture(editorButtonPicture(i, QSize(48, 48), devicePixelRatioF()));
-        PictureButton *button = m_botao[i];
-        connect(button, &PictureButton::clicked, this, [this, i] { botao_Click(i); });
-        connect(button, &PictureButton::mouseMoved, this, [button] { button->setBorderStyle(1); });
-        connect(button, &PictureButton::mousePressed, this, [button] { button->setAppearance(0); });
-        connect(button, &PictureButton::mouseReleased, this,
-                [button] { button->setAppearance(1); });
+        PictureButton *b = m_botao[i];
+        connect(b, &PictureButton::clicked, this, [this, i] { botao_Click(i); });
+        connect(b, &PictureButton::mouseMoved, b, [b] { b->setBorderStyle(1); });
+        connect(b, &PictureButton::mousePressed, b, [b] { b->setAppearance(0); });
+        connect(b, &PictureButton::mouseReleased, b, [b] { b->setAppearance(1); });
         auto *caption =
             namedLabel(QLatin1String(captions[i].first), captions[i].second, m_picture1);
         caption->setAlignment(Qt::AlignCenter);
@@ -449,15 +448,23 @@ bool Configurador::quantidadeKey(int index, QKeyEvent *event)
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
         return false; // moves the focus; never reaches the cell's key rules
-    case Qt::Key_Down: code = DistributionModel::KeyDown; break;
-    case Qt::Key_Up: code = DistributionModel::KeyUp; break;
+    case Qt::Key_Down:
+        code = DistributionModel::KeyDown;
+        break;
+    case Qt::Key_Up:
+        code = DistributionModel::KeyUp;
+        break;
     case Qt::Key_Return:
-    case Qt::Key_Enter: code = DistributionModel::KeyEnter; break;
-    case Qt::Key_Escape: code = DistributionModel::KeyEscape; break;
+    case Qt::Key_Enter:
+        code = DistributionModel::KeyEnter;
+        break;
+    case Qt::Key_Escape:
+        code = DistributionModel::KeyEscape;
+        break;
     default:
         // Digits of the main keyboard only: the keypad's are refused.
-        if (event->key() >= Qt::Key_0 && event->key() <= Qt::Key_9
-            && !(event->modifiers() & Qt::KeypadModifier))
+        if (event->key() >= Qt::Key_0 && event->key() <= Qt::Key_9 &&
+            !(event->modifiers() & Qt::KeypadModifier))
             code = event->key();
         break;
     }
@@ -486,16 +493,16 @@ bool Configurador::eventFilter(QObject *watched, QEvent *event)
         break;
     case QEvent::MouseButtonRelease:
         for (int i = 0; i < 6; ++i) {
-            if (watched == m_label3[i]
-                && m_label3[i]->rect().contains(static_cast<QMouseEvent *>(event)->pos()))
+            if (watched == m_label3[i] &&
+                m_label3[i]->rect().contains(static_cast<QMouseEvent *>(event)->pos()))
                 m_model.Label3_Click(i);
         }
         break;
     case QEvent::MouseMove: {
         // Over the background, the list or the buttons' frame, but not over a button.
         auto *widget = qobject_cast<QWidget *>(watched);
-        if (!widget
-            || (widget != m_list1->viewport() && widget != m_picture1 && widget != centralWidget()))
+        if (!widget ||
+            (widget != m_list1->viewport() && widget != m_picture1 && widget != centralWidget()))
             break;
         const QWidget *child =
             widget->childAt(static_cast<QMouseEvent *>(event)->position().toPoint());

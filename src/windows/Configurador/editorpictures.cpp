@@ -66,10 +66,18 @@ QPixmap editorButtonPicture(int index, QSize size, qreal devicePixelRatio)
     // Drawn on a 64 x 64 grid.
     painter.scale(size.width() / 64.0, size.height() / 64.0);
     switch (index) {
-    case 0: drawCheck(painter); break;
-    case 1: drawClear(painter); break;
-    case 2: drawSave(painter); break;
-    default: drawHandOver(painter); break;
+    case 0:
+        drawCheck(painter);
+        break;
+    case 1:
+        drawClear(painter);
+        break;
+    case 2:
+        drawSave(painter);
+        break;
+    default:
+        drawHandOver(painter);
+        break;
     }
     return picture;
 }
