@@ -174,9 +174,7 @@ void DeadZone::Inicializa()
 {
     Percent->setText(QStringLiteral("0"));
     Pg1->setValue(0);
-    for (PictureBox *w : {Picture0, Picture1, Picture2, Picture3, Picture18, Picture19, Picture20,
-                          Picture17, Picture29})
-        w->setPicture(neutroPicture());
+    blankWheels();
     m_state.forgetShownDigits();
     opcaoDistribuicao[0]->setEnabled(false);
     PercentualDinamico->clear();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/counterstate.h"
+#include "core/odometerframe.h"
 
 #include <QHash>
 #include <QPixmap>
@@ -87,6 +88,8 @@ public:
 
     // The text the odometer shows now, e.g. "105,3720" (leading zeros blank).
     QString odometerText() const;
+    // The display tick's roll frame (1..9, -1, 0).
+    int QuadroRolagem() const { return m_odometer.QuadroRolagem(); }
 
     // The LED's colour and the spectrum's 12 values, as shown.
     QColor ledColor() const;
@@ -152,6 +155,16 @@ private:
     void Timer2_Timer();
     void joltTick(QTimer *timer, PictureBox *wheel, int drop, bool gated);
     void setWheelTop(PictureBox *wheel, int topTwips);
+    QPixmap FaceDigitoDecimal(float digit) const;
+    QPixmap neutroDecimalPicture() const;
+    std::array<PictureBox *, OdometerFrame::WheelCount> odometerWheels() const;
+    void showFace(int wheel, const OdometerFrame::Face &face);
+    // Every wheel blank (the reset look).
+    void blankWheels();
+    // Wheels and frame pieces drawn again at the window's present scale.
+    void redrawOdometer();
+    void refreshOdometerAccessible();
+    void showRunFaces(bool playOn, bool waitOn);
 
     // Scene animations (deadzone_scene.cpp).
     void relogAnjo_Timer();
@@ -304,7 +317,12 @@ private:
     CounterState m_state;
     RunState m_runState = RunState::Off;
 
-    int m_QuadroRolagem = 0;
+    OdometerFrame m_odometer;
+    // The face each wheel was last given, so the wheels can be drawn again at a new scale.
+    std::array<OdometerFrame::Face, OdometerFrame::WheelCount> m_wheelFaces{};
+    std::unique_ptr<PicClip> m_PicClip2Decimal;
+    // Divider and end pieces of the odometer frame, with their pictures.
+    QList<QPair<PictureBox *, QString>> m_odometerFrameParts;
     qint16 m_QuadroPolcar = 0;
     int m_EstadoLed = 0;
     bool m_handlingOverflow = false;

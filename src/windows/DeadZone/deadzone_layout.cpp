@@ -1,6 +1,8 @@
 // Building the main window's controls and placing them, in twips, at the window's scale.
 #include "windows/DeadZone/deadzone.h"
 
+#include "display/odometerbox.h"
+#include "display/picclip.h"
 #include "display/picturebox.h"
 #include "display/picturebutton.h"
 
@@ -391,20 +393,23 @@ void DeadZone::buildChartArea()
 
 void DeadZone::buildOdometer()
 {
-    Picture11 = named(new QFrame(this), QStringLiteral("Picture11"));
-    Picture6 = named(new QFrame(this), QStringLiteral("Picture6"));
-    for (QWidget *box : {Picture11, Picture6}) {
-        box->setAutoFillBackground(true);
-        QPalette p = box->palette();
-        p.setColor(QPalette::Window, QColor(40, 40, 44));
-        box->setPalette(p);
-    }
+    // The housings: integer wheels in Picture11, decimal wheels in Picture6.
+    auto *integerBox = named(new OdometerBox(this), QStringLiteral("Picture11"));
+    auto *decimalBox = named(new OdometerBox(this), QStringLiteral("Picture6"));
+    Picture11 = integerBox;
+    Picture6 = decimalBox;
     place(Picture11, 600, 4440, 4995, 950);
     place(Picture6, 5760, 4440, 4030, 950);
-    Picture11->setAccessibleName(QStringLiteral("Contador"));
+    Picture11->setAccessibleName(QStringLiteral("Contagem: em branco"));
+    Picture11->setAccessibleDescription(QStringLiteral("Odômetro da contagem acumulada"));
+    Picture6->setAccessibleName(QStringLiteral("Casas decimais da contagem"));
 
-    Label5 = caption(this, QStringLiteral("Label5"), QStringLiteral(","), 2.6, true);
-    place(Label5, 5520, 4320, 240, 1000);
+    // The comma stands in the gap between the housings.
+    Label5 = caption(this, QStringLiteral("Label5"), QStringLiteral(","), 3.2, true);
+    Label5->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+    Label5->setWordWrap(false);
+    Label5->setAccessibleName(QStringLiteral("vírgula"));
+    place(Label5, 5520, 4320, 315, 1000);
 
     struct WheelPlace
     {
@@ -420,10 +425,49 @@ void DeadZone::buildOdometer()
         {&Picture2, Picture6, "Picture2", 960},    {&Picture1, Picture6, "Picture1", 1950},
         {&Picture0, Picture6, "Picture0", 2920},
     };
+    constexpr int kWheelWidth = 1095;
+    constexpr int kWheelHeight = 975;
     for (const WheelPlace &w : wheels) {
         *w.wheel = named(new PictureBox(w.container), QString::fromLatin1(w.name));
-        place(*w.wheel, w.left, 0, 1095, 975);
+        place(*w.wheel, w.left, 0, kWheelWidth, kWheelHeight);
     }
+
+    // The metal frame over the drums: an end piece at each end of a housing and a divider
+    // over each joint between neighbouring wheels (the wheels overlap a little there).
+    constexpr int kDividerWidth = 210;
+    constexpr int kEndWidth = 315;
+    const QString divider = QStringLiteral(":/pictures/divider.svg");
+    const QString endpiece = QStringLiteral(":/pictures/endpiece.svg");
+    auto addPart = [this](QWidget *box, const QString &resource, int left, int width) {
+        auto *part = new PictureBox(box);
+        part->setObjectName(box->objectName() + QStringLiteral("Moldura")
+                            + QString::number(m_odometerFrameParts.size()));
+        part->setAttribute(Qt::WA_TransparentForMouseEvents);
+        place(part, left, 0, width, m_twipsGeometry.value(box).height());
+        part->raise();
+        m_odometerFrameParts.append({part, resource});
+    };
+    for (QWidget *box : {Picture11, Picture6}) {
+        int last = -1;
+        for (const WheelPlace &w : wheels) {
+            if (w.container != box)
+                continue;
+            if (last >= 0) {
+                const int joint = (w.left + last + kWheelWidth) / 2;
+                addPart(box, divider, joint - kDividerWidth / 2, kDividerWidth);
+            }
+            last = w.left;
+        }
+        const int width = m_twipsGeometry.value(box).width();
+        addPart(box, endpiece, 0, kEndWidth);
+        addPart(box, endpiece, width - kEndWidth, kEndWidth);
+    }
+    for (OdometerBox *box : {integerBox, decimalBox})
+        connect(box, &OdometerBox::resized, this, &DeadZone::redrawOdometer);
+
+    m_PicClip2Decimal = std::make_unique<PicClip>(QStringLiteral(":/pictures/strip2_decimal.svg"));
+    m_wheelFaces.fill({OdometerFrame::Face::Blank, 0});
+    redrawOdometer();
 
     Picture22 = named(new PictureBox(this), QStringLiteral("Picture22"));
     place(Picture22, 560, 4400, 9270, 1030);

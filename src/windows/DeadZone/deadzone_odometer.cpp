@@ -1,20 +1,30 @@
 // The odometer: nine picture wheels, their spin, jolts and rolling sound, and the
-// new-victim step.
+// new-victim step. What each tick shows is worked out by OdometerFrame; this applies it.
 #include "windows/DeadZone/deadzone.h"
 
 #include "core/clock.h"
-#include "core/numbermask.h"
 #include "core/soundcues.h"
 #include "core/timers.h"
 #include "display/picclip.h"
 #include "display/picturebox.h"
 #include "display/svgpicture.h"
 
+#include <QButtonGroup>
 #include <QLabel>
 #include <QProgressBar>
 #include <QRadioButton>
 #include <QSlider>
 #include <QTimer>
+
+#include <cmath>
+
+namespace {
+
+// A wheel's size in twips.
+constexpr int kWheelWidth = 1095;
+constexpr int kWheelHeight = 975;
+
+} // namespace
 
 QPixmap DeadZone::stripCell(int strip, int cell) const
 {
@@ -22,7 +32,8 @@ QPixmap DeadZone::stripCell(int strip, int cell) const
                                m_PicClip3.get()};
     if (strip < 0 || strip > 3)
         return {};
-    return clips[strip]->cell(cell, QSize(px(1095), px(975)), devicePixelRatioF());
+    return clips[strip]->cell(cell, QSize(px(kWheelWidth), px(kWheelHeight)),
+                              devicePixelRatioF());
 }
 
 QPixmap DeadZone::FaceDigito(float digit) const
@@ -30,103 +41,126 @@ QPixmap DeadZone::FaceDigito(float digit) const
     return stripCell(2, PicClip::cellForDigit(int(digit)));
 }
 
+// The same faces in the decimal wheels' colour.
+QPixmap DeadZone::FaceDigitoDecimal(float digit) const
+{
+    return m_PicClip2Decimal->cell(PicClip::cellForDigit(int(digit)),
+                                   QSize(px(kWheelWidth), px(kWheelHeight)),
+                                   devicePixelRatioF());
+}
+
 QPixmap DeadZone::neutroPicture() const
 {
-    return svgPicture(QStringLiteral(":/pictures/neutro.svg"), QSize(px(1095), px(975)),
-                      devicePixelRatioF());
+    return svgPicture(QStringLiteral(":/pictures/neutro.svg"),
+                      QSize(px(kWheelWidth), px(kWheelHeight)), devicePixelRatioF());
+}
+
+QPixmap DeadZone::neutroDecimalPicture() const
+{
+    return svgPicture(QStringLiteral(":/pictures/neutro_decimal.svg"),
+                      QSize(px(kWheelWidth), px(kWheelHeight)), devicePixelRatioF());
+}
+
+std::array<PictureBox *, OdometerFrame::WheelCount> DeadZone::odometerWheels() const
+{
+    return {Picture29, Picture17, Picture18, Picture19, Picture20,
+            Picture3,  Picture2,  Picture1,  Picture0};
+}
+
+void DeadZone::showFace(int wheel, const OdometerFrame::Face &face)
+{
+    using Face = OdometerFrame::Face;
+    const bool decimal = OdometerFrame::isDecimal(wheel);
+    QPixmap picture;
+    switch (face.kind) {
+    case Face::Keep:
+        return;
+    case Face::Crisp:
+        picture = decimal ? FaceDigitoDecimal(float(OdometerFrame::digitForCell(face.cell)))
+                          : stripCell(2, face.cell);
+        break;
+    case Face::Spin:
+        picture = stripCell(0, face.cell);
+        break;
+    case Face::Blank:
+        picture = decimal ? neutroDecimalPicture() : neutroPicture();
+        break;
+    }
+    m_wheelFaces[wheel] = face;
+    odometerWheels()[wheel]->setPicture(picture);
+}
+
+void DeadZone::blankWheels()
+{
+    for (int w = 0; w < OdometerFrame::WheelCount; ++w)
+        showFace(w, {OdometerFrame::Face::Blank, 0});
+    refreshOdometerAccessible();
+}
+
+void DeadZone::redrawOdometer()
+{
+    for (int w = 0; w < OdometerFrame::WheelCount; ++w)
+        showFace(w, m_wheelFaces[w]);
+    for (const auto &[part, resource] : std::as_const(m_odometerFrameParts)) {
+        const QRect g = m_twipsGeometry.value(part);
+        part->setPicture(
+            svgPicture(resource, QSize(px(g.width()), px(g.height())), devicePixelRatioF()));
+    }
 }
 
 void DeadZone::Ajuste()
 {
-    Picture1->setPicture(FaceDigito(m_state.DigitoDecimal3));
-    Picture0->setPicture(FaceDigito(m_state.DigitoDecimal4));
+    using Face = OdometerFrame::Face;
+    const CounterState &s = m_state;
+    showFace(OdometerFrame::Picture1, Face::digit(int(s.DigitoDecimal3)));
+    showFace(OdometerFrame::Picture0, Face::digit(int(s.DigitoDecimal4)));
     enable(Timer2);
     enable(Relogcentena);
-    Picture2->setPicture(FaceDigito(m_state.DigitoDecimal2));
+    showFace(OdometerFrame::Picture2, Face::digit(int(s.DigitoDecimal2)));
     enable(RelogDezena);
-    Picture3->setPicture(FaceDigito(m_state.DigitoDecimal1));
+    showFace(OdometerFrame::Picture3, Face::digit(int(s.DigitoDecimal1)));
     enable(RelogUnidade);
+    refreshOdometerAccessible();
 }
 
 void DeadZone::Timer1_Timer()
 {
-    CounterState &s = m_state;
-    ++m_QuadroRolagem;
     sl2->setMaximum(24);
     sl2->setValue(m_clock.now().time().hour());
-    if (m_QuadroRolagem == 10)
-        m_QuadroRolagem = -1;
 
+    const OdometerFrame::Step step = m_odometer.tick(m_state, Option4Group->checkedId());
     Pg1->setMaximum(1000);
-    Pg1->setValue(int(float(s.DigitoDecimal1 * 100 + s.DigitoDecimal2 * 10 + s.DigitoDecimal3)));
-    const float percent = float(s.DigitoDecimal1 * 1000 + s.DigitoDecimal2 * 100
-                                + s.DigitoDecimal3 * 10 + s.DigitoDecimal4)
-                          / 100.0f;
-    Percent->setText(formatGeneral(percent));
+    Pg1->setValue(step.progress);
+    Percent->setText(step.percent);
+    for (int w = 0; w < OdometerFrame::WheelCount; ++w)
+        showFace(w, step.faces[w]);
 
-    if (m_QuadroRolagem >= 1 && m_QuadroRolagem <= 4) {
-        Picture1->setPicture(FaceDigito(s.DigitoDecimal3));
-        if (s.DigitoDecimal4 == 0)
-            Picture0->setPicture(FaceDigito(0));
+    if (step.rolling == OdometerFrame::Rolling::Stop)
         Timer2->stop();
-    } else if (m_QuadroRolagem >= 5 && m_QuadroRolagem <= 8) {
-        Picture1->setPicture(stripCell(0, m_QuadroRolagem));
-        Picture0->setPicture(stripCell(2, m_QuadroRolagem));
+    else if (step.rolling == OdometerFrame::Rolling::Start)
         enable(Timer2);
-    }
-
-    if (s.TiltDesligado == 1) {
+    if (step.tiltStopped)
         enable(Relogcentena);
-        return;
+    if (step.wheelJolts) {
+        enable(RelogDezena);
+        enable(RelogUnidade);
+        enable(RelogUnidadeInteiro);
+        enable(RelogdezenaInteiro);
     }
-
-    Picture2->setPicture(FaceDigito(s.DigitoDecimal2));
-    enable(RelogDezena);
-    Picture3->setPicture(FaceDigito(s.DigitoDecimal1));
-    enable(RelogUnidade);
-    enable(RelogUnidadeInteiro);
-    enable(RelogdezenaInteiro);
-
-    if (s.ExibidoUnidade != qint16(s.DigitoUnidade)) {
-        Pg1->setValue(0);
-        Percent->setText(QStringLiteral("0"));
-        if (Option4[0]->isChecked())
-            enable(relogAnjo);
-        if (Option4[1]->isChecked())
-            enable(RelogAuto);
-        if (Option4[2]->isChecked())
-            enable(RelogPolcar);
-        s.ExibidoUnidade = qint16(s.DigitoUnidade);
-        Picture20->setPicture(FaceDigito(s.DigitoUnidade));
+    switch (step.animation) {
+    case OdometerFrame::Animation::Anjo:
+        enable(relogAnjo);
+        break;
+    case OdometerFrame::Animation::Auto:
+        enable(RelogAuto);
+        break;
+    case OdometerFrame::Animation::Polcar:
+        enable(RelogPolcar);
+        break;
+    case OdometerFrame::Animation::None:
+        break;
     }
-
-    struct Wheel
-    {
-        qint16 &shown;
-        float digit;
-        PictureBox *picture;
-    };
-    const Wheel wheels[] = {{s.ExibidoDezena, s.DigitoDezena, Picture19},
-                            {s.ExibidoCentena, s.DigitoCentena, Picture18},
-                            {s.ExibidoMilhar, s.DigitoMilhar, Picture17},
-                            {s.ExibidoDezenaMilhar, s.DigitoDezenaMilhar, Picture29}};
-    for (const Wheel &w : wheels) {
-        if (w.shown != qint16(w.digit)) {
-            w.shown = qint16(w.digit);
-            w.picture->setPicture(FaceDigito(w.digit));
-        }
-    }
-
-    // Leading zeros are blank; the units wheel always shows its digit.
-    if (s.DigitoDezenaMilhar == 0)
-        Picture29->setPicture(neutroPicture());
-    if (s.DigitoMilhar == 0 && s.DigitoDezenaMilhar == 0)
-        Picture17->setPicture(neutroPicture());
-    if (s.DigitoCentena == 0 && s.DigitoMilhar == 0 && s.DigitoDezenaMilhar == 0)
-        Picture18->setPicture(neutroPicture());
-    if (s.DigitoDezena == 0 && s.DigitoCentena == 0 && s.DigitoMilhar == 0
-        && s.DigitoDezenaMilhar == 0)
-        Picture19->setPicture(neutroPicture());
+    refreshOdometerAccessible();
 }
 
 void DeadZone::Timer2_Timer()
@@ -142,6 +176,9 @@ void DeadZone::setWheelTop(PictureBox *wheel, int topTwips)
     QRect g = m_twipsGeometry.value(wheel);
     g.moveTop(topTwips);
     place(wheel, g.x(), g.y(), g.width(), g.height());
+    // A drop of a few twips is less than a pixel at the usual scale: it shows as one at least.
+    if (topTwips > 0 && wheel->y() < 1)
+        wheel->move(wheel->x(), 1);
 }
 
 void DeadZone::joltTick(QTimer *timer, PictureBox *wheel, int drop, bool gated)
@@ -158,19 +195,32 @@ void DeadZone::joltTick(QTimer *timer, PictureBox *wheel, int drop, bool gated)
 
 QString DeadZone::odometerText() const
 {
+    using Face = OdometerFrame::Face;
     const CounterState &s = m_state;
-    const float integerDigits[5] = {s.DigitoDezenaMilhar, s.DigitoMilhar, s.DigitoCentena,
-                                    s.DigitoDezena, s.DigitoUnidade};
-    QString text;
-    bool leading = true;
-    for (int i = 0; i < 5; ++i) {
-        if (leading && i < 4 && integerDigits[i] == 0)
-            continue;
-        leading = false;
-        text += QString::number(int(integerDigits[i]));
+    // The two fast wheels show motion toward their digits between rests: read the digits.
+    const float moving[OdometerFrame::WheelCount] = {0, 0, 0, 0, 0, 0, 0, s.DigitoDecimal3,
+                                                     s.DigitoDecimal4};
+    std::array<int, OdometerFrame::WheelCount> shown{};
+    for (int w = 0; w < OdometerFrame::WheelCount; ++w) {
+        const Face &face = m_wheelFaces[w];
+        if (face.kind == Face::Blank)
+            shown[w] = -1;
+        else if (w == OdometerFrame::Picture1 || w == OdometerFrame::Picture0)
+            shown[w] = int(moving[w]);
+        else
+            shown[w] = face.kind == Face::Crisp ? OdometerFrame::digitForCell(face.cell) : -1;
     }
-    text += QLocale().decimalPoint();
-    for (float d : {s.DigitoDecimal1, s.DigitoDecimal2, s.DigitoDecimal3, s.DigitoDecimal4})
-        text += QString::number(int(d));
-    return text;
+    return OdometerFrame::text(shown);
+}
+
+void DeadZone::refreshOdometerAccessible()
+{
+    const QString text = odometerText();
+    const QString name = QStringLiteral("Contagem: %1")
+                             .arg(text.isEmpty() ? QStringLiteral("em branco") : text);
+    // Setting the same name again would announce nothing new; skip the work.
+    if (Picture11->accessibleName() == name)
+        return;
+    Picture11->setAccessibleName(name);
+    Picture6->setAccessibleDescription(name);
 }

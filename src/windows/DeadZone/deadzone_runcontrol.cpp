@@ -2,6 +2,7 @@
 #include "windows/DeadZone/deadzone.h"
 
 #include "core/soundcues.h"
+#include "core/timers.h"
 #include "display/picturebox.h"
 #include "display/picturebutton.h"
 
@@ -11,27 +12,33 @@
 #include <QRadioButton>
 #include <QTimer>
 
+// The faces carry the run state; assistive technology hears it as the buttons' state.
+void DeadZone::showRunFaces(bool playOn, bool waitOn)
+{
+    Image2->setPicture(playOn ? m_playon : m_playoff);
+    Image3->setPicture(waitOn ? m_waitOn : m_WaitOff);
+    Image2->setAccessibleDescription(playOn ? QStringLiteral("ligado")
+                                            : QStringLiteral("desligado"));
+    Image3->setAccessibleDescription(waitOn ? QStringLiteral("ligado")
+                                            : QStringLiteral("desligado"));
+    m_runState = playOn ? RunState::Running : waitOn ? RunState::Waiting : RunState::Off;
+}
+
 void DeadZone::Playativa()
 {
     m_sound.TocaClicar();
-    Image2->setPicture(m_playon);
-    Image3->setPicture(m_WaitOff);
-    m_runState = RunState::Running;
+    showRunFaces(true, false);
 }
 
 void DeadZone::WaitAtiva()
 {
     m_sound.TocaClicar();
-    Image2->setPicture(m_playoff);
-    Image3->setPicture(m_waitOn);
-    m_runState = RunState::Waiting;
+    showRunFaces(false, true);
 }
 
 void DeadZone::teclasOff()
 {
-    Image2->setPicture(m_playoff);
-    Image3->setPicture(m_WaitOff);
-    m_runState = RunState::Off;
+    showRunFaces(false, false);
 }
 
 void DeadZone::Image2_Click()
@@ -41,7 +48,8 @@ void DeadZone::Image2_Click()
         abrearquivo();
         return;
     }
-    Timer3->start();
+    // Pressed while counting, the count tick keeps its countdown.
+    enable(Timer3);
     Picture22->hide();
     Playativa();
     PainelList1->hide();
@@ -61,8 +69,8 @@ void DeadZone::Paraliza()
 {
     Timer3->stop();
     Timer1->stop();
-    Picture1->setPicture(FaceDigito(m_state.DigitoDecimal3));
-    Picture0->setPicture(FaceDigito(m_state.DigitoDecimal4));
+    showFace(OdometerFrame::Picture1, OdometerFrame::Face::digit(int(m_state.DigitoDecimal3)));
+    showFace(OdometerFrame::Picture0, OdometerFrame::Face::digit(int(m_state.DigitoDecimal4)));
     m_sound.SomDesligado = 1;
     Option3->setChecked(true);
     WaitAtiva();

@@ -2,18 +2,44 @@
 #include "windows/DeadZone/deadzone.h"
 
 #include "display/picturebox.h"
+#include "display/svgpicture.h"
 
 #include <QLabel>
 #include <QStatusBar>
 #include <QTimer>
 
+namespace {
+
+QPixmap sceneFrame(const QString &name, QSize size, qreal dpr)
+{
+    return svgPicture(QStringLiteral(":/pictures/%1.svg").arg(name), size, dpr);
+}
+
+} // namespace
+
+// Positions are kept in twips; the image is drawn at the window's scale, its picture
+// rendered again when the scale changed its size.
 void DeadZone::moveScene(QWidget *image, int left, int top)
 {
     if (!image)
         return;
     QRect *model = image == anjo ? &anjoTwips : image == autoCar ? &autoTwips : &PolcarTwips;
     model->moveTo(left, top);
-    image->setGeometry(px(left), px(top), px(model->width()), px(model->height()));
+    const QSize size(px(model->width()), px(model->height()));
+    const bool resized = image->size() != size;
+    image->setGeometry(px(left), px(top), size.width(), size.height());
+    if (!resized)
+        return;
+    auto *picture = static_cast<PictureBox *>(image);
+    const qreal dpr = devicePixelRatioF();
+    if (image == anjo)
+        picture->setPicture(sceneFrame(QStringLiteral("anjo"), size, dpr));
+    else if (image == autoCar)
+        picture->setPicture(sceneFrame(QStringLiteral("auto"), size, dpr));
+    else if (!picture->picture().isNull())
+        picture->setPicture(sceneFrame(m_QuadroPolcar == 1 ? QStringLiteral("pol1")
+                                                           : QStringLiteral("pol2"),
+                                       size, dpr));
 }
 
 void DeadZone::relogAnjo_Timer()
@@ -41,12 +67,13 @@ void DeadZone::RelogPolcar_Timer()
     Polcar->hide();
     moveScene(Polcar, PolcarTwips.x() - 30, PolcarTwips.y());
     Polcar->show();
+    const QSize size(px(PolcarTwips.width()), px(PolcarTwips.height()));
     if (m_QuadroPolcar == 0) {
         m_QuadroPolcar = 1;
-        Polcar->setPicture(m_Pol1);
+        Polcar->setPicture(sceneFrame(QStringLiteral("pol1"), size, devicePixelRatioF()));
     } else if (m_QuadroPolcar == 1) {
         m_QuadroPolcar = 0;
-        Polcar->setPicture(m_Pol2);
+        Polcar->setPicture(sceneFrame(QStringLiteral("pol2"), size, devicePixelRatioF()));
     }
     if (PolcarTwips.x() < 2740) {
         moveScene(Polcar, windowWidthTwips() + 600, PolcarTwips.y());

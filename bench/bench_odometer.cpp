@@ -1,0 +1,274 @@
+// What the counting main window costs, beside a floor that runs the same timers and only
+// swaps the same nine wheel pictures.
+//
+// Each mode runs in a child process of its own, so that its peak memory is its own:
+//   count  the main window counting at a monthly figure (default 3000; --monthly N)
+//   floor  a bare window with the nine wheels at the same places and the same timers, doing
+//          nothing but setting the same faces the odometer would set
+// Reports CPU seconds per minute of counting (getrusage, user + system), the peak resident
+// memory, and for the count how often each integer wheel was redrawn against how often its
+// digit changed.
+//
+// Run:  QT_QPA_PLATFORM=offscreen ./bench_odometer [seconds] [--monthly N]
+// Also: ./bench_odometer shot out.png 105.0372 [width-in-pixels]  (a picture of the window)
+
+#include "core/clock.h"
+#include "core/odometerframe.h"
+#include "core/soundcues.h"
+#include "display/picclip.h"
+#include "display/picturebox.h"
+#include "display/picturebutton.h"
+#include "display/svgpicture.h"
+#include "windows/DeadZone/deadzone.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLineEdit>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <sys/resource.h>
+
+#include <array>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+constexpr int kWarmupMs = 3000;
+
+double cpuSeconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec)
+           + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+long peakRssKb()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+// Runs the event loop for the warm-up, then measures CPU over the given time.
+void measure(int seconds, const char *label)
+{
+    QEventLoop loop;
+    QTimer::singleShot(kWarmupMs, &loop, &QEventLoop::quit);
+    loop.exec();
+    const double cpu0 = cpuSeconds();
+    QElapsedTimer wall;
+    wall.start();
+    QTimer::singleShot(seconds * 1000, &loop, &QEventLoop::quit);
+    loop.exec();
+    const double cpu = cpuSeconds() - cpu0;
+    const double elapsed = wall.elapsed() / 1000.0;
+    std::printf("%s cpu_s_per_min=%.3f cpu_percent=%.2f peak_rss_mb=%.1f wall_s=%.1f\n", label,
+                cpu / elapsed * 60.0, cpu / elapsed * 100.0, peakRssKb() / 1024.0, elapsed);
+}
+
+// A data directory with the shipped data files, so the window finds what it reads.
+QString dataDirectory(const QTemporaryDir &dir)
+{
+    const QDir assets(QStringLiteral(QUORVEL_ASSETS "/data"));
+    for (const QString &name : assets.entryList(QDir::Files))
+        QFile::copy(assets.filePath(name), dir.filePath(name));
+    return dir.path();
+}
+
+int runCount(int seconds, const QString &monthly)
+{
+    QTemporaryDir dir;
+    SystemClock clock;
+    SilentSoundOutput output;
+    SoundCues sound(output, dir.path());
+    DeadZone window(clock, sound, dataDirectory(dir));
+    window.showModalMessage = [](const QString &) {};
+    window.show();
+    window.ParametroMes->setText(monthly);
+    window.Image2->click();
+
+    // Digit changes seen by the display tick, against the integer wheels' redraws.
+    const auto wheels = std::array<PictureBox *, 5>{window.Picture29, window.Picture17,
+                                                    window.Picture18, window.Picture19,
+                                                    window.Picture20};
+    std::array<int, 5> redrawsBefore{};
+    std::array<int, 5> digitChanges{};
+    std::array<float, 5> lastDigits{-1, -1, -1, -1, -1};
+    bool counting = false;
+    QObject::connect(window.Timer1, &QTimer::timeout, &window, [&] {
+        const CounterState &s = window.state();
+        const std::array<float, 5> digits{s.DigitoDezenaMilhar, s.DigitoMilhar,
+                                          s.DigitoCentena, s.DigitoDezena, s.DigitoUnidade};
+        for (int i = 0; i < 5; ++i) {
+            if (counting && digits[i] != lastDigits[i])
+                ++digitChanges[i];
+            lastDigits[i] = digits[i];
+        }
+    });
+    QTimer::singleShot(kWarmupMs, &window, [&] {
+        counting = true;
+        for (int i = 0; i < 5; ++i)
+            redrawsBefore[i] = wheels[i]->pictureChanges();
+    });
+    measure(seconds, "count");
+    std::printf("count odometer=\"%s\" integer wheels (ten-thousands..units) redraws/digit "
+                "changes:",
+                qPrintable(window.odometerText()));
+    for (int i = 0; i < 5; ++i)
+        std::printf(" %d/%d", wheels[i]->pictureChanges() - redrawsBefore[i], digitChanges[i]);
+    std::printf("\n");
+    return 0;
+}
+
+// The nine wheels at the same places, with the same timers setting the same faces, and
+// nothing else: what any odometer of pictures costs on this platform.
+int runFloor(int seconds)
+{
+    QWidget window;
+    window.resize(701, 415);
+    const QSize cell(73, 65);
+    const qreal dpr = window.devicePixelRatioF();
+    PicClip spin(QStringLiteral(":/pictures/strip0.svg"));
+    PicClip crisp(QStringLiteral(":/pictures/strip2.svg"));
+    PicClip decimal(QStringLiteral(":/pictures/strip2_decimal.svg"));
+    auto *integerBox = new QWidget(&window);
+    auto *decimalBox = new QWidget(&window);
+    integerBox->setGeometry(40, 296, 333, 63);
+    decimalBox->setGeometry(384, 296, 269, 63);
+    const int lefts[9] = {0, 64, 128, 194, 259, 0, 64, 130, 195};
+    std::array<PictureBox *, 9> wheels{};
+    for (int w = 0; w < 9; ++w) {
+        wheels[w] = new PictureBox(w < 5 ? integerBox : decimalBox);
+        wheels[w]->setGeometry(lefts[w], 0, cell.width(), cell.height());
+        wheels[w]->setPicture((w < 5 ? crisp : decimal).cell(9, cell, dpr));
+    }
+    window.show();
+
+    int frame = 0;
+    int subTick = 0;
+    int units = 0;
+    QTimer display;
+    display.setInterval(25);
+    QObject::connect(&display, &QTimer::timeout, [&] {
+        frame = frame == 9 ? -1 : frame + 1;
+        if (frame >= 1 && frame <= 4) {
+            wheels[7]->setPicture(decimal.cell(2, cell, dpr));
+        } else if (frame >= 5 && frame <= 8) {
+            wheels[7]->setPicture(spin.cell(frame, cell, dpr));
+            wheels[8]->setPicture(decimal.cell(frame, cell, dpr));
+        }
+        wheels[6]->setPicture(decimal.cell(3, cell, dpr));
+        wheels[5]->setPicture(decimal.cell(4, cell, dpr));
+    });
+    QTimer count;
+    count.setInterval(200);
+    QObject::connect(&count, &QTimer::timeout, [&] {
+        subTick = (subTick + 1) % 10;
+        if (subTick != 0) {
+            wheels[8]->setPicture(spin.cell(subTick, cell, dpr));
+            return;
+        }
+        units = (units + 1) % 10;
+        wheels[4]->setPicture(crisp.cell(PicClip::cellForDigit(units), cell, dpr));
+    });
+    // The jolts: each wheel down a pixel and back.
+    std::vector<std::unique_ptr<QTimer>> jolts;
+    const std::pair<int, int> joltWheels[] = {{476, 5}, {300, 6}, {199, 7}, {400, 4}, {637, 3}};
+    for (const auto &[interval, w] : joltWheels) {
+        auto timer = std::make_unique<QTimer>();
+        timer->setInterval(interval);
+        PictureBox *wheel = wheels[w];
+        QObject::connect(timer.get(), &QTimer::timeout,
+                         [wheel] { wheel->move(wheel->x(), wheel->y() == 0 ? 1 : 0); });
+        timer->start();
+        jolts.push_back(std::move(timer));
+    }
+    QTimer rolling;
+    rolling.setInterval(100);
+    QObject::connect(&rolling, &QTimer::timeout, [] {});
+    display.start();
+    count.start();
+    rolling.start();
+    measure(seconds, "floor");
+    return 0;
+}
+
+int runShot(const QString &path, const QString &countText, int width)
+{
+    QTemporaryDir dir;
+    SystemClock clock;
+    SilentSoundOutput output;
+    SoundCues sound(output, dir.path());
+    DeadZone window(clock, sound, dataDirectory(dir));
+    window.showModalMessage = [](const QString &) {};
+    if (width > 0)
+        window.resize(width, width * 6225 / 10515);
+    window.show();
+    window.ParametroMes->setText(QStringLiteral("3000"));
+    window.Image2->click();
+    window.Timer3->stop();
+
+    // The count's digits as the recount would leave them: "00105.0372".
+    const QString digits = countText.rightJustified(10, u'0');
+    CounterState &s = window.state();
+    float *places[] = {&s.DigitoDezenaMilhar, &s.DigitoMilhar, &s.DigitoCentena,
+                       &s.DigitoDezena, &s.DigitoUnidade};
+    for (int i = 0; i < 5; ++i)
+        *places[i] = float(digits.at(i).digitValue());
+    float *decimals[] = {&s.DigitoDecimal1, &s.DigitoDecimal2, &s.DigitoDecimal3,
+                         &s.DigitoDecimal4};
+    for (int i = 0; i < 4; ++i)
+        *decimals[i] = float(digits.at(6 + i).digitValue());
+    for (int i = 0; i < 12; ++i)
+        QMetaObject::invokeMethod(window.Timer1, "timeout");
+    window.Image3->click(); // pause: the fast wheels rest on their digits
+    QApplication::processEvents();
+    std::printf("odometer reads %s\n", qPrintable(window.odometerText()));
+    return window.grab().save(path) ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    const QStringList args = QCoreApplication::arguments().mid(1);
+    if (args.value(0) == QLatin1String("shot"))
+        return runShot(args.value(1, QStringLiteral("odometer.png")),
+                       args.value(2, QStringLiteral("105.0372")), args.value(3).toInt());
+
+    int seconds = 20;
+    QString monthly = QStringLiteral("3000");
+    QString mode;
+    for (int i = 0; i < args.size(); ++i) {
+        if (args[i] == QLatin1String("--monthly"))
+            monthly = args.value(++i);
+        else if (args[i] == QLatin1String("count") || args[i] == QLatin1String("floor"))
+            mode = args[i];
+        else if (args[i].toInt() > 0)
+            seconds = args[i].toInt();
+    }
+    if (mode == QLatin1String("count"))
+        return runCount(seconds, monthly);
+    if (mode == QLatin1String("floor"))
+        return runFloor(seconds);
+
+    // Both, one after the other, each in a process of its own.
+    std::printf("odometer benchmark: %d s measured after %d s warm-up, monthly figure %s\n",
+                seconds, kWarmupMs / 1000, qPrintable(monthly));
+    std::fflush(stdout);
+    for (const QString &child : {QStringLiteral("floor"), QStringLiteral("count")}) {
+        QProcess process;
+        process.setProcessChannelMode(QProcess::ForwardedChannels);
+        process.start(QCoreApplication::applicationFilePath(),
+                      {child, QString::number(seconds), QStringLiteral("--monthly"), monthly});
+        process.waitForFinished(-1);
+    }
+    return 0;
+}
