@@ -48,7 +48,11 @@ DeadZone::DeadZone(Clock &clock, SoundCues &sound, QString dataDirectory, QWidge
     Form_Load();
 }
 
-DeadZone::~DeadZone() = default;
+DeadZone::~DeadZone()
+{
+    // The editor is a window of its own, not a child: it goes before the model it shows.
+    closeSecondaryWindows();
+}
 
 bool DeadZone::counting() const
 {

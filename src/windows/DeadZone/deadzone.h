@@ -78,6 +78,8 @@ public:
     DistributionModel &distributionModel();
     Configurador &configurador();
     bool editorLoaded() const { return m_configurador != nullptr; }
+    // The about window once opened (one for the run), or null.
+    AboutSom *aboutWindow() const { return m_about; }
 
     // Opens a file in the desktop's application for it; replaceable so tests launch nothing.
     std::function<bool(const QString &path)> openInApplication;

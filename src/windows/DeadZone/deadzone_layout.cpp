@@ -205,8 +205,28 @@ void DeadZone::buildToolbar()
     Label9->installEventFilter(this);
     place(Label9, 700, 570, 2950, 330);
 
-    for (int i = 0; i < 10; ++i)
+    // Tooltip (empty: none) and the name a screen reader says; a button without a tooltip
+    // gets a name of its own.
+    const std::array<std::pair<QString, QString>, 10> buttonTexts{{
+        {QStringLiteral("Abre arquivo de ocorrências"), QString()},
+        {QString(), QStringLiteral("Sair")},
+        {QString(), QStringLiteral("Fechar lista")},
+        {QString(), QStringLiteral("Limpar")},
+        {QString(), QStringLiteral("Sobre")},
+        {QStringLiteral("Edita arquivo Ocorrências"), QString()},
+        {QStringLiteral("Painel de Ferramentas"), QString()},
+        {QString(), QStringLiteral("Fechar painel")},
+        {QStringLiteral("Mapa de Distribuição"), QString()},
+        {QStringLiteral("Edita arquivo Homicidios"), QString()},
+    }};
+    for (int i = 0; i < 10; ++i) {
         botao[i] = named(new PictureButton(this), QStringLiteral("botao(%1)").arg(i));
+        const auto &[tip, name] = buttonTexts[i];
+        botao[i]->setToolTip(tip);
+        botao[i]->setAccessibleName(tip.isEmpty() ? name : tip);
+        // The outline stays on: a move over a button is not a move over the surface below.
+        botao[i]->setAttribute(Qt::WA_NoMousePropagation);
+    }
     botao[0]->setParent(Frame1);
     for (int i : {1, 3, 4, 5, 6, 8})
         botao[i]->setParent(Picture8);

@@ -1,4 +1,4 @@
-// The toolbar's picture buttons and their hover and press feedback.
+// The toolbar's picture buttons: the command dispatcher and the hover-off feedback.
 #include "windows/DeadZone/deadzone.h"
 
 #include "core/soundcues.h"
@@ -14,7 +14,7 @@ void DeadZone::botao_Click(int index)
 {
     switch (index) {
     case 0:
-        if (PainelList1->isVisible()) {
+        if (!PainelList1->isHidden()) {
             PainelList1->hide();
             m_sound.TocaAbretrena();
         } else {
@@ -25,6 +25,7 @@ void DeadZone::botao_Click(int index)
         }
         break;
     case 1:
+        // Exit at once, with every window; nothing is saved.
         m_sound.TocaZapt();
         closeSecondaryWindows();
         QApplication::closeAllWindows();

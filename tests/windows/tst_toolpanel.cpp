@@ -1,0 +1,588 @@
+// The main window's picture buttons: what each command does in each state, the hover and
+// press feedback, the buttons as seen by the keyboard and by assistive technology, and the
+// two ways out of the program.
+#include "core/soundcues.h"
+#include "display/picturebox.h"
+#include "display/picturebutton.h"
+#include "fakeclock.h"
+#include "soundrecorder.h"
+#include "windows/AboutSom/aboutsom.h"
+#include "windows/Configurador/configurador.h"
+#include "windows/DeadZone/deadzone.h"
+
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPointer>
+#include <QRadioButton>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QWindow>
+
+namespace {
+
+const QStringList kDataFiles{QStringLiteral("QuorvelParametros.txt"),
+                             QStringLiteral("Quorvelhomicidios.txt"),
+                             QStringLiteral("QuorvelDistribuicao.txt")};
+
+// The states a command can find the window in.
+enum class Setup { Off, ListOpen, PanelOpen, Running, Waiting };
+
+// Entries of the shipped incidence file, one a line.
+int shippedEntries()
+{
+    QFile file(QStringLiteral(QUORVEL_ASSETS "/data/QuorvelParametros.txt"));
+    if (!file.open(QIODevice::ReadOnly))
+        return -1;
+    return int(file.readAll().trimmed().split('\n').size());
+}
+
+QString cueName(Cue cue)
+{
+    return SoundCues::fileName(cue);
+}
+
+struct Fixture
+{
+    Fixture()
+    {
+        for (const QString &name : kDataFiles) {
+            const QString target = dir.filePath(name);
+            QVERIFY(QFile::copy(QStringLiteral(QUORVEL_ASSETS "/data/") + name, target));
+            QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner);
+        }
+        window = std::make_unique<DeadZone>(clock, cues, dir.path());
+        window->showModalMessage = [this](const QString &text) { messages << text; };
+        window->openInApplication = [this](const QString &path) {
+            opened << QFileInfo(path).fileName();
+            return true;
+        };
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    }
+
+    DeadZone &w() { return *window; }
+
+    void startCounting()
+    {
+        w().ParametroMes->setText(QStringLiteral("937"));
+        w().Image2->click();
+        QCOMPARE(w().runState(), DeadZone::RunState::Running);
+    }
+
+    void prepare(Setup setup)
+    {
+        switch (setup) {
+        case Setup::Off:
+            break;
+        case Setup::ListOpen:
+            w().abrearquivo();
+            QVERIFY(!w().PainelList1->isHidden());
+            break;
+        case Setup::PanelOpen:
+            w().botao[6]->click();
+            QVERIFY(!w().PainelFerramentas->isHidden());
+            break;
+        case Setup::Running:
+            startCounting();
+            break;
+        case Setup::Waiting:
+            startCounting();
+            w().Image3->click();
+            QCOMPARE(w().runState(), DeadZone::RunState::Waiting);
+            break;
+        }
+        recorder.clear();
+    }
+
+    // A point of the window (its coordinates) where the mouse is over `surface` itself and
+    // not over one of its children.
+    QPoint freePointOf(QWidget *surface)
+    {
+        for (int y = 2; y < surface->height() - 2; y += 2) {
+            for (int x = 2; x < surface->width() - 2; x += 2) {
+                const QPoint inWindow = surface->mapTo(window.get(), QPoint(x, y));
+                if (window->childAt(inWindow) == surface
+                    || (surface == window.get() && !window->childAt(inWindow)))
+                    return inWindow;
+            }
+        }
+        return {-1, -1};
+    }
+
+    QPoint centreOf(QWidget *widget)
+    {
+        return widget->mapTo(window.get(), widget->rect().center());
+    }
+
+    void moveTo(QPoint inWindow) { QTest::mouseMove(window->windowHandle(), inWindow); }
+
+    QByteArray dataFingerprint() const
+    {
+        QCryptographicHash hash(QCryptographicHash::Sha256);
+        for (const QString &name : kDataFiles) {
+            QFile file(dir.filePath(name));
+            if (file.open(QIODevice::ReadOnly))
+                hash.addData(file.readAll());
+            hash.addData(QFileInfo(file).lastModified().toString(Qt::ISODateWithMs).toUtf8());
+        }
+        hash.addData(QDir(dir.path()).entryList(QDir::Files).join('|').toUtf8());
+        return hash.result();
+    }
+
+    QTemporaryDir dir;
+    FakeClock clock{QDateTime(QDate(2026, 3, 10), QTime(13, 20))};
+    SoundRecorder recorder;
+    SoundCues cues{recorder, dir.path()};
+    std::unique_ptr<DeadZone> window;
+    QStringList messages;
+    QStringList opened;
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(Setup)
+Q_DECLARE_METATYPE(DeadZone::RunState)
+
+class TestToolPanel : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+
+    void buttonsAreInPlace_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("container");
+        QTest::addColumn<QRect>("twips");
+        QTest::addColumn<QString>("tooltip");
+        QTest::addColumn<QString>("accessibleName");
+        const QString none;
+        QTest::newRow("0 folder") << 0 << "Frame1" << QRect(80, 150, 540, 435)
+                                  << "Abre arquivo de ocorrências"
+                                  << "Abre arquivo de ocorrências";
+        QTest::newRow("1 exit") << 1 << "Picture8" << QRect(50, 120, 480, 480) << none << "Sair";
+        QTest::newRow("2 back") << 2 << "Picture42" << QRect(3600, 840, 360, 360) << none
+                                << "Fechar lista";
+        QTest::newRow("3 stop") << 3 << "Picture8" << QRect(8760, 45, 525, 375) << none
+                                << "Limpar";
+        QTest::newRow("4 portrait") << 4 << "Picture8" << QRect(9480, 0, 645, 615) << none
+                                    << "Sobre";
+        QTest::newRow("5 edit") << 5 << "Picture8" << QRect(600, 120, 480, 480)
+                                << "Edita arquivo Ocorrências" << "Edita arquivo Ocorrências";
+        QTest::newRow("6 tools") << 6 << "Picture8" << QRect(1200, 120, 480, 480)
+                                 << "Painel de Ferramentas" << "Painel de Ferramentas";
+        QTest::newRow("7 back") << 7 << "PainelFerramentas2" << QRect(2520, 2280, 360, 360)
+                                << none << "Fechar painel";
+        QTest::newRow("8 chart") << 8 << "Picture8" << QRect(1800, 120, 550, 480)
+                                 << "Mapa de Distribuição" << "Mapa de Distribuição";
+        QTest::newRow("9 edit") << 9 << "Picture42" << QRect(2280, 120, 480, 480)
+                                << "Edita arquivo Homicidios" << "Edita arquivo Homicidios";
+    }
+    void buttonsAreInPlace()
+    {
+        QFETCH(int, index);
+        QFETCH(QString, container);
+        QFETCH(QRect, twips);
+        QFETCH(QString, tooltip);
+        QFETCH(QString, accessibleName);
+        Fixture f;
+        PictureButton *button = f.w().botao[index];
+        QCOMPARE(button->objectName(), QStringLiteral("botao(%1)").arg(index));
+        QCOMPARE(button->parentWidget()->objectName(), container);
+        QCOMPARE(button->geometry(), QRect(f.w().px(twips.x()), f.w().px(twips.y()),
+                                           f.w().px(twips.width()), f.w().px(twips.height())));
+        QCOMPARE(button->toolTip(), tooltip);
+        QVERIFY(!button->picture().isNull());
+        QVERIFY(button->focusPolicy() & Qt::TabFocus);
+
+        QAccessibleInterface *access = QAccessible::queryAccessibleInterface(button);
+        QVERIFY(access);
+        QCOMPARE(access->role(), QAccessible::Button);
+        QCOMPARE(access->text(QAccessible::Name), accessibleName);
+        QVERIFY(access->actionInterface());
+        QVERIFY(access->actionInterface()->actionNames().contains(
+            QAccessibleActionInterface::pressAction()));
+    }
+
+    void buttonWorksFromKeyboardAndAssistiveTechnology_data()
+    {
+        QTest::addColumn<int>("way");
+        QTest::newRow("space") << 0;
+        QTest::newRow("enter") << 1;
+        QTest::newRow("accessible press") << 2;
+    }
+    void buttonWorksFromKeyboardAndAssistiveTechnology()
+    {
+        QFETCH(int, way);
+        Fixture f;
+        PictureButton *tools = f.w().botao[6];
+        tools->setFocus();
+        if (way == 0) {
+            QTest::keyClick(tools, Qt::Key_Space);
+        } else if (way == 1) {
+            QTest::keyClick(tools, Qt::Key_Return);
+        } else {
+            QAccessibleInterface *access = QAccessible::queryAccessibleInterface(tools);
+            access->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(!f.w().PainelFerramentas->isHidden(), 5000);
+        QCOMPARE(f.recorder.played, QStringList{cueName(Cue::Abretrena)});
+    }
+
+    void dispatcher_data()
+    {
+        QTest::addColumn<int>("button");
+        QTest::addColumn<Setup>("setup");
+        QTest::addColumn<bool>("listAfter");
+        QTest::addColumn<bool>("panelAfter");
+        QTest::addColumn<DeadZone::RunState>("stateAfter");
+        QTest::addColumn<QStringList>("cues");
+        QTest::addColumn<QString>("opened");
+
+        using RS = DeadZone::RunState;
+        const QStringList trena{cueName(Cue::Abretrena)};
+        const QStringList pauseThenTrena{cueName(Cue::Clicar), cueName(Cue::Abretrena)};
+        const QStringList none;
+        const QString nothing;
+
+        QTest::newRow("0 list closed: reads and shows it")
+            << 0 << Setup::Off << true << false << RS::Off << trena << nothing;
+        QTest::newRow("0 list open: closes it")
+            << 0 << Setup::ListOpen << false << false << RS::Off << trena << nothing;
+        QTest::newRow("0 counting: pauses, then reads")
+            << 0 << Setup::Running << true << false << RS::Waiting << pauseThenTrena << nothing;
+        QTest::newRow("0 paused: reads at once")
+            << 0 << Setup::Waiting << true << false << RS::Waiting << trena << nothing;
+        QTest::newRow("2 list open: closes it")
+            << 2 << Setup::ListOpen << false << false << RS::Off << trena << nothing;
+        QTest::newRow("2 list closed: stays closed")
+            << 2 << Setup::Off << false << false << RS::Off << trena << nothing;
+        QTest::newRow("3 counting: reset, only the pause's click")
+            << 3 << Setup::Running << false << false << RS::Off
+            << QStringList{cueName(Cue::Clicar)} << nothing;
+        QTest::newRow("3 list open: closes it")
+            << 3 << Setup::ListOpen << false << false << RS::Off
+            << QStringList{cueName(Cue::Clicar)} << nothing;
+        QTest::newRow("4 about") << 4 << Setup::Off << false << false << RS::Off
+                                 << QStringList{cueName(Cue::Zapt)} << nothing;
+        QTest::newRow("5 edits the incidence file")
+            << 5 << Setup::Off << false << false << RS::Off << none
+            << QStringLiteral("QuorvelParametros.txt");
+        QTest::newRow("5 while counting: the count goes on")
+            << 5 << Setup::Running << false << false << RS::Running << none
+            << QStringLiteral("QuorvelParametros.txt");
+        QTest::newRow("6 panel closed: opens it")
+            << 6 << Setup::Off << false << true << RS::Off << trena << nothing;
+        QTest::newRow("6 panel open: closes it")
+            << 6 << Setup::PanelOpen << false << false << RS::Off << trena << nothing;
+        QTest::newRow("7 panel open: closes it")
+            << 7 << Setup::PanelOpen << false << false << RS::Off << trena << nothing;
+        QTest::newRow("7 panel closed: stays closed")
+            << 7 << Setup::Off << false << false << RS::Off << trena << nothing;
+        QTest::newRow("8 editor") << 8 << Setup::Off << false << false << RS::Off << none
+                                  << nothing;
+        QTest::newRow("8 while counting: the count goes on")
+            << 8 << Setup::Running << false << false << RS::Running << none << nothing;
+        QTest::newRow("9 edits the homicides file")
+            << 9 << Setup::Off << false << false << RS::Off << none
+            << QStringLiteral("Quorvelhomicidios.txt");
+    }
+    void dispatcher()
+    {
+        QFETCH(int, button);
+        QFETCH(Setup, setup);
+        QFETCH(bool, listAfter);
+        QFETCH(bool, panelAfter);
+        QFETCH(DeadZone::RunState, stateAfter);
+        QFETCH(QStringList, cues);
+        QFETCH(QString, opened);
+        Fixture f;
+        f.prepare(setup);
+        if (QTest::currentTestFailed())
+            return;
+
+        f.w().botao[button]->click();
+
+        QCOMPARE(!f.w().PainelList1->isHidden(), listAfter);
+        QCOMPARE(!f.w().PainelFerramentas->isHidden(), panelAfter);
+        QCOMPARE(f.w().runState(), stateAfter);
+        QCOMPARE(f.w().Timer3->isActive(), stateAfter == DeadZone::RunState::Running);
+        QCOMPARE(f.recorder.played, cues);
+        QCOMPARE(f.opened, opened.isEmpty() ? QStringList() : QStringList{opened});
+        QVERIFY(f.messages.isEmpty());
+        if (listAfter)
+            QCOMPARE(f.w().List1->count(), shippedEntries());
+        QCOMPARE(f.w().aboutWindow() && f.w().aboutWindow()->isVisible(), button == 4);
+        QCOMPARE(f.w().editorLoaded() && f.w().configurador().isVisible(), button == 8);
+    }
+
+    void listButtonDoesNotReadAgainWhileTheListIsOpen()
+    {
+        Fixture f;
+        f.w().botao[0]->click();
+        QCOMPARE(f.w().List1->count(), shippedEntries());
+        QFile file(f.dir.filePath(QStringLiteral("QuorvelParametros.txt")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("\"Roubos\",\"240\"\r\n");
+        file.close();
+
+        f.w().botao[0]->click(); // closes
+        QVERIFY(f.w().PainelList1->isHidden());
+        QCOMPARE(f.w().List1->count(), shippedEntries());
+        f.w().botao[0]->click(); // reads the file as it is now
+        QCOMPARE(f.w().List1->count(), 1);
+    }
+
+    void resetClearsEveryFigure()
+    {
+        Fixture f;
+        f.w().botao[0]->click();
+        QListWidget *list = f.w().List1;
+        list->doItemsLayout();
+        const QPoint row = list->viewport()->mapTo(
+            f.window.get(), list->visualItemRect(list->item(1)).center());
+        QTest::mouseDClick(f.w().windowHandle(), Qt::LeftButton, {}, row);
+        QCOMPARE(f.w().ParametroMes->text(), QStringLiteral("11110"));
+        // The choice blanked every wheel: remember how blank looks.
+        const QList<PictureBox *> wheels{f.w().Picture0,  f.w().Picture1,  f.w().Picture2,
+                                         f.w().Picture3,  f.w().Picture17, f.w().Picture18,
+                                         f.w().Picture19, f.w().Picture20, f.w().Picture29};
+        QList<qint64> blank;
+        for (PictureBox *wheel : wheels)
+            blank << wheel->picture().cacheKey();
+        f.w().Image2->click();
+        QCOMPARE(f.w().runState(), DeadZone::RunState::Running);
+        f.w().Percent->setText(QStringLiteral("37")); // as the odometer pass leaves it
+        for (QLabel *label : {f.w().Label4, f.w().Label8, f.w().Percent, f.w().Label9,
+                              f.w().Parametrohora})
+            QVERIFY2(!label->text().isEmpty(), qPrintable(label->objectName()));
+        QVERIFY(f.w().Picture22->isHidden());
+        f.w().PainelFerramentas->show();
+
+        f.w().botao[3]->click();
+
+        QVERIFY(f.w().ParametroMes->text().isEmpty());
+        for (QLabel *label : {f.w().Label4, f.w().Label8, f.w().Percent, f.w().Label9,
+                              f.w().Parametrohora})
+            QVERIFY2(label->text().isEmpty(), qPrintable(label->objectName()));
+        QCOMPARE(f.w().runState(), DeadZone::RunState::Off);
+        QVERIFY(!f.w().Timer3->isActive());
+        QVERIFY(!f.w().Picture22->isHidden());
+        QVERIFY(f.w().PainelList1->isHidden());
+        QVERIFY(!f.w().PainelFerramentas->isHidden()); // only its own buttons close it
+        // Inicializa: blank wheels, no distribution, LED off, slider at 0.
+        for (int i = 0; i < wheels.size(); ++i)
+            QVERIFY2(wheels[i]->picture().cacheKey() == blank[i], qPrintable(wheels[i]->objectName()));
+        QVERIFY(!f.w().opcaoDistribuicao[0]->isEnabled());
+        QVERIFY(!f.w().Timer4->isActive());
+        QCOMPARE(f.w().ledColor(), QColor(128, 0, 0));
+        QCOMPARE(f.w().sl2->value(), 0);
+        QVERIFY(f.w().PercentualDinamico->text().isEmpty());
+    }
+
+    void toolButtonTwiceOpensThenCloses()
+    {
+        Fixture f;
+        f.w().botao[6]->click();
+        QVERIFY(!f.w().PainelFerramentas->isHidden());
+        QCOMPARE(f.w().PainelFerramentas->geometry().top(), f.w().px(660));
+        f.w().botao[6]->click();
+        QVERIFY(f.w().PainelFerramentas->isHidden());
+        QCOMPARE(f.recorder.count(Cue::Abretrena), 2);
+    }
+
+    void aboutAndEditorAreOneInstanceEach()
+    {
+        Fixture f;
+        f.w().botao[4]->click();
+        AboutSom *about = f.w().aboutWindow();
+        QVERIFY(about);
+        QVERIFY(about->isVisible());
+        QVERIFY(!about->isModal());
+        QCOMPARE(about->windowTitle(), QStringLiteral("About Quorvel Counter"));
+        about->close();
+        f.w().botao[4]->click();
+        QCOMPARE(f.w().aboutWindow(), about);
+        QVERIFY(about->isVisible());
+
+        f.w().botao[8]->click();
+        Configurador *editor = &f.w().configurador();
+        QVERIFY(editor->isVisible());
+        QVERIFY(!editor->isModal());
+        QCOMPARE(editor->windowTitle(), QStringLiteral("Configurador de Padrões"));
+        editor->hide(); // as its "Sair" does
+        f.w().botao[8]->click();
+        QCOMPARE(&f.w().configurador(), editor);
+        QVERIFY(editor->isVisible());
+        // The editor opens files through the main window's opener.
+        editor->abretexto();
+        QCOMPARE(f.opened, QStringList{QStringLiteral("QuorvelDistribuicao.txt")});
+    }
+
+    void exitEndsWithEveryWindowAndWritesNothing_data()
+    {
+        QTest::addColumn<bool>("byExitButton");
+        QTest::newRow("exit button") << true;
+        QTest::newRow("closing the main window") << false;
+    }
+    void exitEndsWithEveryWindowAndWritesNothing()
+    {
+        QFETCH(bool, byExitButton);
+        Fixture f;
+        f.startCounting();
+        f.w().botao[4]->click();
+        f.w().botao[8]->click();
+        QPointer<Configurador> editor = &f.w().configurador();
+        editor->hide(); // loaded but hidden
+        QPointer<AboutSom> about = f.w().aboutWindow();
+        const QByteArray before = f.dataFingerprint();
+        f.recorder.clear();
+
+        if (byExitButton)
+            f.w().botao[1]->click();
+        else
+            f.w().close();
+
+        QVERIFY(!f.w().isVisible());
+        QVERIFY(!editor || !editor->isVisible());
+        QVERIFY(!about || !about->isVisible());
+        if (byExitButton) {
+            QVERIFY(!editor);
+            QVERIFY(!about);
+            QCOMPARE(f.recorder.played, QStringList{cueName(Cue::Zapt)});
+        }
+        QCOMPARE(f.dataFingerprint(), before);
+        f.window.reset(); // the editor goes with the main window
+        QVERIFY(!editor);
+    }
+
+    void hoverOutlineStaysUntilAHoverOffSurface_data()
+    {
+        QTest::addColumn<QString>("surface");
+        QTest::addColumn<Setup>("setup");
+        QTest::newRow("window background") << "DeadZone" << Setup::Off;
+        QTest::newRow("toolbar Picture8") << "Picture8" << Setup::Off;
+        QTest::newRow("Frame1") << "Frame1" << Setup::Off;
+        QTest::newRow("Label9") << "Label9" << Setup::Off;
+        QTest::newRow("List1") << "List1" << Setup::ListOpen;
+        QTest::newRow("Picture42") << "Picture42" << Setup::ListOpen;
+        QTest::newRow("PainelFerramentas") << "PainelFerramentas" << Setup::PanelOpen;
+    }
+    void hoverOutlineStaysUntilAHoverOffSurface()
+    {
+        QFETCH(QString, surface);
+        QFETCH(Setup, setup);
+        Fixture f;
+        f.prepare(setup);
+        PictureButton *first = f.w().botao[5];
+        PictureButton *second = f.w().botao[6];
+        PictureButton *inFrame = f.w().botao[0];
+
+        f.moveTo(f.centreOf(first));
+        QCOMPARE(first->borderStyle(), 1);
+        f.moveTo(f.centreOf(second));
+        QCOMPARE(second->borderStyle(), 1);
+        QCOMPARE(first->borderStyle(), 1); // moving straight across keeps both
+        f.moveTo(f.centreOf(inFrame));
+        QCOMPARE(inFrame->borderStyle(), 1);
+        QCOMPARE(first->borderStyle(), 1);
+
+        QWidget *target = surface == "DeadZone" ? f.window.get()
+                                                : f.w().findChild<QWidget *>(surface);
+        QVERIFY(target);
+        QWidget *under = target;
+        if (surface == "List1")
+            under = f.w().List1->viewport();
+        const QPoint point = f.freePointOf(under);
+        QVERIFY2(point.x() >= 0, "no free point on the surface");
+        f.moveTo(point);
+        for (PictureButton *button : f.w().botao)
+            QVERIFY2(button->borderStyle() == 0, qPrintable(button->objectName()));
+    }
+
+    void pressAndReleaseChangeTheRelief()
+    {
+        Fixture f;
+        PictureButton *button = f.w().botao[5];
+        QWindow *window = f.w().windowHandle();
+        const QPoint at = f.centreOf(button);
+        QCOMPARE(button->appearance(), 1);
+        QTest::mousePress(window, Qt::LeftButton, {}, at);
+        QCOMPARE(button->appearance(), 0);
+        QTest::mouseRelease(window, Qt::LeftButton, {}, at);
+        QCOMPARE(button->appearance(), 1);
+        QCOMPARE(f.opened, QStringList{QStringLiteral("QuorvelParametros.txt")});
+
+        // A release on the toolbar itself raises the folder button again.
+        f.w().botao[0]->setAppearance(0);
+        const QPoint bar = f.freePointOf(f.w().Picture8);
+        QTest::mousePress(window, Qt::LeftButton, {}, bar);
+        QTest::mouseRelease(window, Qt::LeftButton, {}, bar);
+        QCOMPARE(f.w().botao[0]->appearance(), 1);
+    }
+
+    void toolPanelHoldsItsSwitches()
+    {
+        Fixture f;
+        f.w().botao[6]->click();
+        auto inside = [&](QWidget *widget, const char *container) {
+            return widget->parentWidget()->objectName() == QLatin1String(container)
+                   && widget->isVisible();
+        };
+        const QStringList kinds{"Homicídio", "Veículos", "Outros"};
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(f.w().Option4[i]->text(), kinds[i]);
+            QVERIFY(inside(f.w().Option4[i], "Picture24"));
+        }
+        QVERIFY(f.w().Option4[2]->isChecked());
+        QCOMPARE(f.w().Option6[0]->text(), QStringLiteral("ON"));
+        QCOMPARE(f.w().Option6[1]->text(), QStringLiteral("OFF"));
+        QVERIFY(inside(f.w().Option6[0], "Picture33") && inside(f.w().Option6[1], "Picture33"));
+        QVERIFY(f.w().Option6[0]->isChecked());
+        QVERIFY(inside(f.w().Option2, "Picture23") && inside(f.w().Option3, "Picture23"));
+        QVERIFY(f.w().Option3->isChecked());
+        QCOMPARE(f.w().Option5[0]->text(), QStringLiteral("Som 1"));
+        QCOMPARE(f.w().Option5[1]->text(), QStringLiteral("Som 2"));
+        QVERIFY(inside(f.w().Option5[0], "Picture31") && inside(f.w().Option5[1], "Picture31"));
+        QVERIFY(f.w().Option5[0]->isChecked());
+        QVERIFY(inside(f.w().botao[7], "PainelFerramentas2"));
+
+        // Every switch lies wholly inside the panel, and nothing hides another.
+        const QRect panel = f.w().PainelFerramentas->rect();
+        const QList<QWidget *> controls{f.w().Option2, f.w().Option3,
+                           f.w().Option4[0], f.w().Option4[1], f.w().Option4[2],
+                           f.w().Option5[0], f.w().Option5[1], f.w().Option6[0],
+                           f.w().Option6[1], f.w().botao[7], f.w().Image6, f.w().Image8};
+        for (QWidget *w : controls) {
+            const QRect r(w->mapTo(f.w().PainelFerramentas, QPoint(0, 0)), w->size());
+            QVERIFY2(panel.contains(r), qPrintable(w->objectName()));
+            QCOMPARE(f.w().childAt(f.centreOf(w)), w);
+        }
+
+        // The list panel's captions.
+        QCOMPARE(f.w().Frame1->title(), QStringLiteral("Indice Criminal Ativado"));
+        QCOMPARE(f.w().Label11->text(),
+                 QStringLiteral("Clique no folder para exibir os indicadores do arquivo "
+                                "QuorvelParametros.txt"));
+        QCOMPARE(f.w().Label14->text(), QStringLiteral("Controles de acionamento"));
+        QCOMPARE(f.w().Label22->text(), QStringLiteral("Homicídios nos Estados"));
+        QCOMPARE(f.w().Label22->parentWidget(), f.w().Picture42);
+        QCOMPARE(f.w().Label9->parentWidget(), f.w().Frame1);
+        QCOMPARE(f.w().Label11->parentWidget(), f.w().Frame1);
+    }
+};
+
+QTEST_MAIN(TestToolPanel)
+#include "tst_toolpanel.moc"
