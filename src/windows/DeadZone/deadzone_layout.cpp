@@ -374,8 +374,12 @@ void DeadZone::buildChartArea()
     chart->setMargins(QMargins(0, 0, 0, 0));
     chart->setBackgroundRoundness(0);
     auto *axisY = new QValueAxis;
-    axisY->setLabelFormat(QStringLiteral("%d"));
+    axisY->setLabelFormat(QStringLiteral("%.0f"));
     axisY->setRange(0, 10);
+    axisY->setTickCount(3);
+    QFont axisFont = axisY->labelsFont();
+    axisFont.setPixelSize(9);
+    axisY->setLabelsFont(axisFont);
     chart->addAxis(axisY, Qt::AlignLeft);
     series->attachAxis(axisY);
     MSChart3 = named(new QChartView(chart, this), QStringLiteral("MSChart3"));
