@@ -31,23 +31,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if ((reading.failure == IncidenceFailure::LoneItem) != (reading.failureLine > 0))
         fail("failure line and failure disagree");
 
-    const QList<IncidenceEntry> &entries = reading.entries;
-    const QStringList texts = incidenceListTexts(entries);
-    const QStringList quantities = incidenceQuantities(entries);
-    const QStringList names = incidenceNames(entries);
-    if (texts.size() != entries.size() || quantities.size() != entries.size()
-        || names.size() != entries.size())
-        fail("the three lists are not parallel");
-    for (qsizetype i = 0; i < entries.size(); ++i) {
-        if (texts[i] != incidenceListText(entries[i]))
+    if (reading.names.size() != reading.quantities.size()
+        || reading.size() != reading.names.size())
+        fail("names and quantities are not parallel");
+    const QStringList texts = reading.listTexts();
+    if (texts.size() != reading.size())
+        fail("the shown list and the entries differ in length");
+    for (qsizetype i = 0; i < reading.size(); ++i) {
+        if (texts[i] != incidenceListText(reading.names[i], reading.quantities[i]))
             fail("a shown text differs from its entry");
-        if (names[i] != entries[i].name || quantities[i] != entries[i].quantity)
-            fail("a list entry differs from its entry");
     }
 
     // Reading is a pure function of the text: the same bytes give the same entries.
     const IncidenceReading again = readIncidences(bytes);
-    if (again.entries.size() != entries.size() || again.failure != reading.failure)
+    if (again.names != reading.names || again.quantities != reading.quantities
+        || again.failure != reading.failure)
         fail("two readings of the same bytes differ");
     return 0;
 }
