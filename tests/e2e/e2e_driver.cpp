@@ -1,0 +1,510 @@
+// Drives the real program as a user with a screen reader would: it finds the controls through
+// the accessibility bus (AT-SPI, what screen readers read), clicks them with the real pointer
+// (xdotool), and reads the odometer back through the same bus. Run by run_e2e.sh inside a
+// virtual X server and a private D-Bus session.
+//
+// Usage: quorvel_e2e_driver <program> <work directory>
+#include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QDBusArgument>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusObjectPath>
+#include <QDBusVariant>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRect>
+#include <QRegularExpression>
+#include <QThread>
+
+#include <cstdio>
+#include <functional>
+#include <optional>
+
+namespace {
+
+// Generous limits: the machine may be loaded, and nothing here measures speed.
+constexpr int kStartLimitMs = 120'000;
+constexpr int kStepLimitMs = 60'000;
+constexpr int kPollMs = 250;
+
+// Bits of the AT-SPI state set.
+constexpr int kStateShowing = 25;
+
+void say(const QString &text)
+{
+    std::fprintf(stdout, "e2e: %s\n", qPrintable(text));
+    std::fflush(stdout);
+}
+
+struct Failure
+{
+    QString what;
+};
+
+[[noreturn]] void fail(const QString &what)
+{
+    throw Failure{what};
+}
+
+// One accessible object of the program: its bus name and object path.
+struct Node
+{
+    QString service;
+    QString path;
+    bool isNull() const { return path.isEmpty(); }
+};
+
+class AtSpi
+{
+public:
+    explicit AtSpi(QDBusConnection bus) : m_bus(std::move(bus)) {}
+
+    QVariant property(const Node &node, const QString &name,
+                      const QString &iface = QStringLiteral("org.a11y.atspi.Accessible")) const
+    {
+        QDBusMessage call = QDBusMessage::createMethodCall(
+            node.service, node.path, QStringLiteral("org.freedesktop.DBus.Properties"),
+            QStringLiteral("Get"));
+        call << iface << name;
+        const QDBusMessage reply = m_bus.call(call, QDBus::Block, 10'000);
+        if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
+            return {};
+        return reply.arguments().first().value<QDBusVariant>().variant();
+    }
+
+    QDBusMessage call(const Node &node, const QString &iface, const QString &method,
+                      const QVariantList &arguments = {}) const
+    {
+        QDBusMessage message =
+            QDBusMessage::createMethodCall(node.service, node.path, iface, method);
+        message.setArguments(arguments);
+        return m_bus.call(message, QDBus::Block, 10'000);
+    }
+
+    QString name(const Node &node) const { return property(node, QStringLiteral("Name")).toString(); }
+
+    QString roleName(const Node &node) const
+    {
+        const QDBusMessage reply =
+            call(node, QStringLiteral("org.a11y.atspi.Accessible"), QStringLiteral("GetRoleName"));
+        return reply.arguments().isEmpty() ? QString() : reply.arguments().first().toString();
+    }
+
+    QList<Node> children(const Node &node) const
+    {
+        QList<Node> result;
+        const QDBusMessage reply =
+            call(node, QStringLiteral("org.a11y.atspi.Accessible"), QStringLiteral("GetChildren"));
+        if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
+            return result;
+        const QDBusArgument array = reply.arguments().first().value<QDBusArgument>();
+        array.beginArray();
+        while (!array.atEnd()) {
+            QString service;
+            QDBusObjectPath path;
+            array.beginStructure();
+            array >> service >> path;
+            array.endStructure();
+            result.append({service, path.path()});
+        }
+        array.endArray();
+        return result;
+    }
+
+    bool showing(const Node &node) const
+    {
+        const QDBusMessage reply =
+            call(node, QStringLiteral("org.a11y.atspi.Accessible"), QStringLiteral("GetState"));
+        if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
+            return false;
+        const QDBusArgument array = reply.arguments().first().value<QDBusArgument>();
+        QList<uint> words;
+        array.beginArray();
+        while (!array.atEnd()) {
+            uint word = 0;
+            array >> word;
+            words << word;
+        }
+        array.endArray();
+        return !words.isEmpty() && (words.first() & (1u << kStateShowing));
+    }
+
+    // On-screen rectangle, in screen coordinates.
+    QRect extents(const Node &node) const
+    {
+        const QDBusMessage reply = call(node, QStringLiteral("org.a11y.atspi.Component"),
+                                        QStringLiteral("GetExtents"), {QVariant::fromValue(0u)});
+        if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
+            return {};
+        const QDBusArgument box = reply.arguments().first().value<QDBusArgument>();
+        int x = 0, y = 0, w = 0, h = 0;
+        box.beginStructure();
+        box >> x >> y >> w >> h;
+        box.endStructure();
+        return {x, y, w, h};
+    }
+
+    QString text(const Node &node) const
+    {
+        const QDBusMessage reply = call(node, QStringLiteral("org.a11y.atspi.Text"),
+                                        QStringLiteral("GetText"), {0, -1});
+        return reply.arguments().isEmpty() ? QString() : reply.arguments().first().toString();
+    }
+
+    // Depth-first search under node for the first object that matches.
+    Node find(const Node &node, const std::function<bool(const Node &)> &match,
+              int depth = 14) const
+    {
+        if (match(node))
+            return node;
+        if (depth == 0)
+            return {};
+        for (const Node &child : children(node)) {
+            const Node found = find(child, match, depth - 1);
+            if (!found.isNull())
+                return found;
+        }
+        return {};
+    }
+
+    Node findNamed(const Node &under, const QString &wanted) const
+    {
+        return find(under, [&](const Node &n) { return name(n) == wanted; });
+    }
+
+    void dump(const Node &node, int depth = 0, int limit = 9) const
+    {
+        say(QString(depth * 2, ' ') + roleName(node) + " \"" + name(node) + "\""
+            + (showing(node) ? "" : " (not showing)"));
+        if (depth < limit)
+            for (const Node &child : children(node))
+                dump(child, depth + 1, limit);
+    }
+
+    QDBusConnection &bus() { return m_bus; }
+
+private:
+    QDBusConnection m_bus;
+};
+
+// Set while the program must be running: a wait then fails at once if it has ended.
+QProcess *g_program = nullptr;
+
+// Polls until the condition holds; fails with `what` when the limit passes.
+template <typename T>
+T waitFor(const QString &what, const std::function<std::optional<T>()> &probe,
+          int limitMs = kStepLimitMs)
+{
+    QDeadlineTimer deadline(limitMs);
+    while (true) {
+        if (g_program) {
+            g_program->waitForFinished(0); // notices an end without an event loop
+            if (g_program->state() == QProcess::NotRunning)
+                fail(QStringLiteral("the program ended while waiting for %1 (code %2)")
+                         .arg(what)
+                         .arg(g_program->exitCode()));
+        }
+        if (std::optional<T> value = probe())
+            return *value;
+        if (deadline.hasExpired())
+            fail(QStringLiteral("timed out (%1 s) waiting for %2").arg(limitMs / 1000).arg(what));
+        QThread::msleep(kPollMs);
+    }
+}
+
+void xdotool(const QStringList &arguments)
+{
+    QProcess tool;
+    tool.start(QStringLiteral("xdotool"), arguments);
+    if (!tool.waitForFinished(30'000) || tool.exitCode() != 0)
+        fail(QStringLiteral("xdotool %1 failed: %2")
+                 .arg(arguments.join(' '), QString::fromLocal8Bit(tool.readAllStandardError())));
+}
+
+void pointAt(const QRect &box)
+{
+    if (box.isEmpty())
+        fail(QStringLiteral("a control has no place on the screen"));
+    const QPoint c = box.center();
+    xdotool({"mousemove", "--sync", QString::number(c.x()), QString::number(c.y())});
+}
+
+void click(const QRect &box)
+{
+    pointAt(box);
+    xdotool({"click", "1"});
+}
+
+void doubleClick(const QRect &box)
+{
+    pointAt(box);
+    xdotool({"click", "--repeat", "2", "--delay", "120", "1"});
+}
+
+QByteArray fingerprint(const QString &directory)
+{
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    const QDir dir(directory);
+    for (const QString &name : dir.entryList({"*.txt"}, QDir::Files, QDir::Name)) {
+        QFile file(dir.filePath(name));
+        hash.addData(name.toUtf8());
+        if (file.open(QIODevice::ReadOnly))
+            hash.addData(file.readAll());
+        hash.addData(QFileInfo(file).lastModified().toString(Qt::ISODateWithMs).toUtf8());
+    }
+    return hash.result();
+}
+
+class Driver
+{
+public:
+    Driver(QString program, QString work) : m_program(std::move(program)), m_work(std::move(work))
+    {
+    }
+
+    int run()
+    {
+        try {
+            steps();
+            say(QStringLiteral("PASS"));
+            return 0;
+        } catch (const Failure &failure) {
+            say(QStringLiteral("FAIL: ") + failure.what);
+            if (m_atspi && !m_app.isNull()) {
+                say(QStringLiteral("what the accessibility bus shows of the program:"));
+                m_atspi->dump(m_app);
+            }
+            if (m_process.state() != QProcess::NotRunning) {
+                m_process.kill();
+                m_process.waitForFinished(10'000);
+            }
+            QFile log(m_work + QStringLiteral("/program.log"));
+            if (log.open(QIODevice::ReadOnly))
+                say(QStringLiteral("program output:\n") + QString::fromLocal8Bit(log.readAll()));
+            return 1;
+        }
+    }
+
+private:
+    void steps()
+    {
+        const QString dataDir = QFileInfo(m_program).absolutePath();
+        const QByteArray dataBefore = fingerprint(dataDir);
+
+        m_process.setProgram(m_program);
+        m_process.setWorkingDirectory(m_work);
+        m_process.setStandardOutputFile(m_work + QStringLiteral("/program.log"));
+        m_process.setProcessChannelMode(QProcess::MergedChannels);
+        QElapsedTimer sinceLaunch;
+        sinceLaunch.start();
+        m_process.start();
+        if (!m_process.waitForStarted(30'000))
+            fail(QStringLiteral("the program did not start: ") + m_process.errorString());
+        say(QStringLiteral("started %1 (pid %2)").arg(m_program).arg(m_process.processId()));
+        g_program = &m_process;
+
+        connectToAccessibilityBus();
+        m_app = waitFor<Node>(QStringLiteral("the program on the accessibility bus"), [&] {
+            return programOnBus();
+        }, kStartLimitMs);
+        say(QStringLiteral("found the program on the accessibility bus"));
+
+        // The splash first, then the main window alone.
+        bool splashSeen = false;
+        const Node main = waitFor<Node>(QStringLiteral("the main window, with the splash gone"),
+                                        [&]() -> std::optional<Node> {
+            Node mainWindow;
+            int othersShowing = 0;
+            for (const Node &window : m_atspi->children(m_app)) {
+                if (!m_atspi->showing(window))
+                    continue;
+                if (!m_atspi->findNamed(window, "Abre arquivo de ocorrências").isNull())
+                    mainWindow = window;
+                else
+                    ++othersShowing;
+            }
+            if (mainWindow.isNull() && othersShowing > 0)
+                splashSeen = true;
+            if (!mainWindow.isNull() && othersShowing == 0)
+                return mainWindow;
+            return std::nullopt;
+        }, kStartLimitMs);
+        const qint64 mainAfterMs = sinceLaunch.elapsed();
+        if (m_atspi->name(main) != QStringLiteral("Quorvel Counter"))
+            fail(QStringLiteral("the main window is called \"%1\"").arg(m_atspi->name(main)));
+        say(QStringLiteral("main window shown %1 s after start (splash %2)")
+                .arg(mainAfterMs / 1000.0, 0, 'f', 1)
+                .arg(splashSeen ? "seen first" : "not seen"));
+        if (splashSeen && mainAfterMs < 4500)
+            fail(QStringLiteral("the splash gave way before its 5 seconds"));
+
+        // Open the incidence list and choose its first entry.
+        click(extentsOf(main, "Abre arquivo de ocorrências"));
+        const Node list = waitFor<Node>(QStringLiteral("the incidence list"),
+                                        [&]() -> std::optional<Node> {
+            const Node l = m_atspi->findNamed(main, "Lista de ocorrências");
+            if (!l.isNull() && m_atspi->showing(l) && !m_atspi->children(l).isEmpty())
+                return l;
+            return std::nullopt;
+        });
+        const QRegularExpression entryPattern(QStringLiteral("^(.+\\S)\\s+(\\d+)$"));
+        Node entry;
+        QRegularExpressionMatch entryMatch;
+        for (const Node &item : m_atspi->children(list)) {
+            entryMatch = entryPattern.match(m_atspi->name(item));
+            if (entryMatch.hasMatch()) {
+                entry = item;
+                break;
+            }
+        }
+        if (entry.isNull())
+            fail(QStringLiteral("the incidence list shows no entry with a quantity"));
+        const QString quantity = entryMatch.captured(2);
+        say(QStringLiteral("choosing \"%1\"").arg(m_atspi->name(entry)));
+        doubleClick(m_atspi->extents(entry));
+        const Node monthly = m_atspi->findNamed(main, "Ocorrências por mês");
+        waitFor<bool>(QStringLiteral("the monthly field to take the entry's quantity ") + quantity,
+                      [&]() -> std::optional<bool> {
+            if (m_atspi->text(monthly) == quantity && !m_atspi->showing(list))
+                return true;
+            return std::nullopt;
+        });
+
+        // Play, and wait for a recount to reach the odometer.
+        const Node odometer = m_atspi->find(main, [&](const Node &n) {
+            return m_atspi->name(n).startsWith(QStringLiteral("Contagem: "));
+        });
+        const Node today = m_atspi->findNamed(main, "Contagem acumulada");
+        if (odometer.isNull() || today.isNull())
+            fail(QStringLiteral("the odometer or the count field is not on the bus"));
+        say(QStringLiteral("odometer before play: ") + m_atspi->name(odometer));
+        click(extentsOf(main, "Iniciar contagem"));
+        const QRegularExpression countPattern(QStringLiteral("^Contagem: (\\d+[.,]\\d{4})$"));
+        const QString shown = waitFor<QString>(QStringLiteral("the odometer to show the count"),
+                                               [&]() -> std::optional<QString> {
+            const QRegularExpressionMatch m = countPattern.match(m_atspi->name(odometer));
+            if (m.hasMatch() && m.captured(1) == m_atspi->text(today).trimmed())
+                return m.captured(1);
+            return std::nullopt;
+        });
+        const double count = QString(shown).replace(',', '.').toDouble();
+        const double daily = quantity.toDouble() / 30.0;
+        say(QStringLiteral("odometer shows %1 (the day's rate is %2)").arg(shown).arg(daily));
+        if (count < 0 || count > daily + 0.0001)
+            fail(QStringLiteral("the count %1 is not within a day's occurrences").arg(shown));
+
+        // The about window opens and closes.
+        click(extentsOf(main, "Sobre"));
+        const Node about = waitForWindow(QStringLiteral("About Quorvel Counter"), true);
+        const Node description = m_atspi->find(about, [&](const Node &n) {
+            return m_atspi->name(n).startsWith(QStringLiteral("Este programa tem como finalidade"));
+        });
+        if (description.isNull())
+            fail(QStringLiteral("the about window shows no description"));
+        click(extentsOf(about, "OK"));
+        waitForWindow(QStringLiteral("About Quorvel Counter"), false);
+        say(QStringLiteral("about window opened and closed"));
+
+        // The editor opens, and its "Sair" only hides it: loaded but hidden.
+        click(extentsOf(main, "Mapa de Distribuição"));
+        const Node editor = waitForWindow(QStringLiteral("Configurador de Padrões"), true);
+        click(extentsOf(editor, "Sair"));
+        waitForWindow(QStringLiteral("Configurador de Padrões"), false);
+        say(QStringLiteral("editor opened and hidden"));
+
+        // Exit through the toolbar: the program ends with every window, writing nothing.
+        g_program = nullptr;
+        click(extentsOf(main, "Sair"));
+        if (!m_process.waitForFinished(kStepLimitMs))
+            fail(QStringLiteral("the program did not end after the exit button"));
+        if (m_process.exitStatus() != QProcess::NormalExit || m_process.exitCode() != 0)
+            fail(QStringLiteral("the program ended abnormally (status %1, code %2)")
+                     .arg(m_process.exitStatus())
+                     .arg(m_process.exitCode()));
+        say(QStringLiteral("the program ended after the exit button"));
+        if (fingerprint(dataDir) != dataBefore)
+            fail(QStringLiteral("a data file beside the program changed"));
+    }
+
+    void connectToAccessibilityBus()
+    {
+        QDBusConnection session = QDBusConnection::sessionBus();
+        if (!session.isConnected())
+            fail(QStringLiteral("no D-Bus session bus"));
+        const QDBusMessage reply = session.call(
+            QDBusMessage::createMethodCall(QStringLiteral("org.a11y.Bus"),
+                                           QStringLiteral("/org/a11y/bus"),
+                                           QStringLiteral("org.a11y.Bus"),
+                                           QStringLiteral("GetAddress")),
+            QDBus::Block, 30'000);
+        if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
+            fail(QStringLiteral("no accessibility bus: ") + reply.errorMessage());
+        const QString address = reply.arguments().first().toString();
+        QDBusConnection a11y = QDBusConnection::connectToBus(address, QStringLiteral("a11y"));
+        if (!a11y.isConnected())
+            fail(QStringLiteral("cannot connect to the accessibility bus at ") + address);
+        m_atspi.emplace(a11y);
+    }
+
+    std::optional<Node> programOnBus()
+    {
+        QDBusConnectionInterface *bus = m_atspi->bus().interface();
+        const QStringList names = bus->registeredServiceNames().value();
+        for (const QString &name : names) {
+            if (!name.startsWith(':'))
+                continue;
+            if (bus->servicePid(name).value() != uint(m_process.processId()))
+                continue;
+            const Node root{name, QStringLiteral("/org/a11y/atspi/accessible/root")};
+            if (m_atspi->name(root) == QStringLiteral("Quorvel Counter"))
+                return root;
+        }
+        return std::nullopt;
+    }
+
+    QRect extentsOf(const Node &under, const QString &name)
+    {
+        const Node node = m_atspi->findNamed(under, name);
+        if (node.isNull() || !m_atspi->showing(node))
+            fail(QStringLiteral("no control \"%1\" showing").arg(name));
+        return m_atspi->extents(node);
+    }
+
+    Node waitForWindow(const QString &title, bool shown)
+    {
+        return waitFor<Node>(QStringLiteral("window \"%1\" to %2").arg(title, shown ? "show" : "hide"),
+                             [&]() -> std::optional<Node> {
+            for (const Node &window : m_atspi->children(m_app)) {
+                if (m_atspi->name(window) == title && m_atspi->showing(window))
+                    return shown ? std::optional<Node>(window) : std::nullopt;
+            }
+            return shown ? std::nullopt : std::optional<Node>(Node{});
+        });
+    }
+
+    QString m_program;
+    QString m_work;
+    QProcess m_process;
+    std::optional<AtSpi> m_atspi;
+    Node m_app;
+};
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: %s <program> <work directory>\n", argv[0]);
+        return 2;
+    }
+    Driver driver(QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath(),
+                  QFileInfo(QString::fromLocal8Bit(argv[2])).absoluteFilePath());
+    return driver.run();
+}
