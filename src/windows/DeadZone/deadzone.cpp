@@ -134,8 +134,7 @@ void DeadZone::Form_Load()
     m_playoff = svgPicture(QStringLiteral(":/pictures/playoff.svg"), face, dpr);
     m_waitOn = svgPicture(QStringLiteral(":/pictures/waiton.svg"), face, dpr);
     m_WaitOff = svgPicture(QStringLiteral(":/pictures/waitoff.svg"), face, dpr);
-    Image2->setPicture(m_playoff);
-    Image3->setPicture(m_WaitOff);
+    teclasOff();
     Picture22->setPicture(svgPicture(QStringLiteral(":/pictures/cover.svg"),
                                      QSize(px(9270), px(1030)), dpr));
     Image6->setPicture(svgPicture(QStringLiteral(":/pictures/tilt.svg"), QSize(px(1300), px(420)), dpr));

@@ -1,0 +1,257 @@
+// The new-victim animations, the notice clearer and the LED blinker of the main window,
+// their timers driven tick by tick. Positions are checked in twips (the model) and in pixels
+// (where the images are drawn).
+#include "core/soundcues.h"
+#include "display/picturebox.h"
+#include "fakeclock.h"
+#include "soundrecorder.h"
+#include "windows/DeadZone/deadzone.h"
+
+#include <QButtonGroup>
+#include <QLabel>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+struct Fixture
+{
+    Fixture() : cues(recorder, dir.path()), window(clock, cues, dir.path())
+    {
+        window.showModalMessage = [](const QString &) {};
+        window.openInApplication = [](const QString &) { return true; };
+    }
+    QTemporaryDir dir;
+    FakeClock clock;
+    SoundRecorder recorder;
+    SoundCues cues;
+    DeadZone window;
+
+    static void fire(QTimer *timer) { QVERIFY(QMetaObject::invokeMethod(timer, "timeout")); }
+    // Ticks a timer until it stops itself; the number of ticks it took.
+    static int runOut(QTimer *timer, const std::function<void()> &eachTick = {})
+    {
+        timer->start();
+        int ticks = 0;
+        while (timer->isActive() && ticks < 10000) {
+            QMetaObject::invokeMethod(timer, "timeout");
+            ++ticks;
+            if (eachTick)
+                eachTick();
+        }
+        timer->stop();
+        return ticks;
+    }
+    // Where an image stands in pixels for its position in twips (scale 1: 15 twips a pixel).
+    static QRect pixels(const QRect &twips, double scale = 1.0)
+    {
+        auto px = [scale](int t) { return qRound(t / 15.0 * scale); };
+        return {px(twips.x()), px(twips.y()), px(twips.width()), px(twips.height())};
+    }
+};
+
+} // namespace
+
+class TestScene : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void storedPositions();
+    void angel();
+    void car();
+    void policeCar();
+    void resizedWindowMovesParking();
+    void switchingKindKeepsRun();
+    void drawnAtWindowScale();
+    void noticeClearedAfterOneTick();
+    void ledBlinksGreenFirst();
+};
+
+void TestScene::storedPositions()
+{
+    Fixture f;
+    QCOMPARE(f.window.anjoTwips, QRect(8400, 6000, 1410, 2085));
+    QCOMPARE(f.window.autoTwips, QRect(1755, 960, 1500, 750));
+    QCOMPARE(f.window.PolcarTwips, QRect(8760, 3480, 1500, 1005));
+    QCOMPARE(f.window.anjo->geometry(), Fixture::pixels(f.window.anjoTwips));
+    QCOMPARE(f.window.autoCar->objectName(), QStringLiteral("auto"));
+    // The police car has no picture until its first tick.
+    QVERIFY(f.window.Polcar->picture().isNull());
+    QCOMPARE(f.window.windowWidthTwips(), 10515);
+    QCOMPARE(f.window.windowHeightTwips(), 6225);
+    for (QTimer *t : {f.window.relogAnjo, f.window.RelogAuto, f.window.RelogPolcar,
+                      f.window.RelogMensagem, f.window.Timer4})
+        QVERIFY2(!t->isActive(), qPrintable(t->objectName()));
+    QCOMPARE(f.window.relogAnjo->interval(), 50);
+    QCOMPARE(f.window.RelogAuto->interval(), 10);
+    QCOMPARE(f.window.RelogPolcar->interval(), 20);
+}
+
+void TestScene::angel()
+{
+    Fixture f;
+    QList<int> tops;
+    const int first = Fixture::runOut(f.window.relogAnjo, [&] {
+        tops << f.window.anjoTwips.top();
+        QCOMPARE(f.window.anjo->geometry(), Fixture::pixels(f.window.anjoTwips));
+    });
+    // 6000 down to -1100 in steps of 100, then parked below the bottom edge.
+    QCOMPARE(first, 71);
+    QCOMPARE(tops.first(), 5900);
+    QCOMPARE(tops.at(69), -1000);
+    const int parked = 2085 + f.window.windowHeightTwips();
+    QCOMPARE(f.window.anjoTwips.top(), parked);
+    QCOMPARE(f.window.anjoTwips.left(), 8400);
+
+    // A later flight starts from there.
+    QCOMPARE(Fixture::runOut(f.window.relogAnjo), (parked + 1000) / 100 + 1);
+    QCOMPARE(f.window.anjoTwips.top(), parked);
+}
+
+void TestScene::car()
+{
+    Fixture f;
+    QPoint last = f.window.autoTwips.topLeft();
+    const int ticks = Fixture::runOut(f.window.RelogAuto, [&] {
+        if (f.window.RelogAuto->isActive()) {
+            QCOMPARE(f.window.autoTwips.topLeft(), last + QPoint(30, 10));
+            last = f.window.autoTwips.topLeft();
+        }
+        QVERIFY(!f.window.autoCar->isHidden());
+        QCOMPARE(f.window.autoCar->geometry(), Fixture::pixels(f.window.autoTwips));
+    });
+    // Right and down until past the window's width + 400, then parked at (1760, 840).
+    QCOMPARE(ticks, (10515 + 400 - 1755) / 30 + 1);
+    QVERIFY(last.x() <= 10515 + 400);
+    QCOMPARE(f.window.autoTwips.topLeft(), QPoint(1760, 840));
+
+    // Hidden by a pause, it shows again on the first tick of its next run.
+    f.window.Paraliza();
+    QVERIFY(f.window.autoCar->isHidden());
+    QCOMPARE(f.window.autoTwips.topLeft(), QPoint(1790, 850));
+    f.window.RelogAuto->start();
+    Fixture::fire(f.window.RelogAuto);
+    QVERIFY(!f.window.autoCar->isHidden());
+    QCOMPARE(f.window.autoTwips.topLeft(), QPoint(1820, 860));
+}
+
+void TestScene::policeCar()
+{
+    Fixture f;
+    QList<qint64> frames;
+    const int ticks = Fixture::runOut(f.window.RelogPolcar, [&] {
+        frames << f.window.Polcar->picture().cacheKey();
+        QVERIFY(!f.window.Polcar->isHidden());
+    });
+    // Left from 8760 until below 2740, then beyond the right edge.
+    QCOMPARE(ticks, (8760 - 2740) / 30 + 1);
+    const int parked = f.window.windowWidthTwips() + 600;
+    QCOMPARE(f.window.PolcarTwips.topLeft(), QPoint(parked, 3480));
+    QCOMPARE(f.window.Polcar->geometry(), Fixture::pixels(f.window.PolcarTwips));
+    QVERIFY(!f.window.Polcar->isHidden());
+
+    // Two frames in turn, the first one first; the last stays assigned.
+    QVERIFY(frames.at(0) != frames.at(1));
+    for (int i = 2; i < frames.size(); ++i)
+        QCOMPARE(frames.at(i), frames.at(i % 2));
+    QCOMPARE(f.window.Polcar->picture().cacheKey(), frames.last());
+
+    // A later run drives in from beyond the edge.
+    QCOMPARE(Fixture::runOut(f.window.RelogPolcar), (parked - 2740) / 30 + 1);
+    QCOMPARE(f.window.PolcarTwips.left(), parked);
+}
+
+void TestScene::resizedWindowMovesParking()
+{
+    Fixture f;
+    f.window.resize(1000, f.window.height());
+    QCOMPARE(f.window.windowWidthTwips(), 15000);
+    Fixture::runOut(f.window.RelogPolcar);
+    QCOMPARE(f.window.PolcarTwips.left(), 15600);
+    QCOMPARE(Fixture::runOut(f.window.RelogAuto), (15000 + 400 - 1755) / 30 + 1);
+    f.window.resize(800, f.window.height());
+    Fixture::runOut(f.window.RelogPolcar);
+    QCOMPARE(f.window.PolcarTwips.left(), 12600);
+    // The angel parks below the window's height.
+    f.window.resize(800, 500);
+    Fixture::runOut(f.window.relogAnjo);
+    QCOMPARE(f.window.anjoTwips.top(), 2085 + 7500);
+}
+
+void TestScene::switchingKindKeepsRun()
+{
+    Fixture f;
+    f.window.Inicializa();
+    QMetaObject::invokeMethod(f.window.Timer1, "timeout"); // a victim: police car
+    QVERIFY(f.window.RelogPolcar->isActive());
+    Fixture::fire(f.window.RelogPolcar);
+    f.window.Option4[0]->click();
+    QVERIFY(f.window.RelogPolcar->isActive());
+    Fixture::fire(f.window.RelogPolcar);
+    QCOMPARE(f.window.PolcarTwips.left(), 8700);
+    // The next victim starts the angel as well.
+    f.window.state().DigitoUnidade = 1;
+    QMetaObject::invokeMethod(f.window.Timer1, "timeout");
+    QVERIFY(f.window.relogAnjo->isActive());
+    QVERIFY(f.window.RelogPolcar->isActive());
+}
+
+void TestScene::drawnAtWindowScale()
+{
+    Fixture f;
+    f.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f.window));
+    f.window.resize(f.window.width() * 2, f.window.height() * 2);
+    QTRY_COMPARE(f.window.anjo->geometry(), Fixture::pixels(f.window.anjoTwips, 2.0));
+    // The outer width, frame included, in twips at the window's scale.
+    QCOMPARE(f.window.windowWidthTwips(), qRound(f.window.frameGeometry().width() * 15 / 2.0));
+    QCOMPARE(f.window.anjo->picture().deviceIndependentSize().toSize(),
+             f.window.anjo->size());
+    Fixture::fire(f.window.relogAnjo);
+    QCOMPARE(f.window.anjoTwips.top(), 5900);
+    QCOMPARE(f.window.anjo->geometry(), Fixture::pixels(f.window.anjoTwips, 2.0));
+    f.window.RelogPolcar->start();
+    Fixture::fire(f.window.RelogPolcar);
+    QCOMPARE(f.window.Polcar->geometry(), Fixture::pixels(f.window.PolcarTwips, 2.0));
+    QCOMPARE(f.window.Polcar->picture().deviceIndependentSize().toSize(),
+             f.window.Polcar->size());
+}
+
+void TestScene::noticeClearedAfterOneTick()
+{
+    Fixture f;
+    f.window.st1Panel[0]->setText(QStringLiteral("Atenção"));
+    f.window.RelogMensagem->start();
+    QCOMPARE(f.window.RelogMensagem->interval(), 3000);
+    Fixture::fire(f.window.RelogMensagem);
+    QVERIFY(f.window.st1Panel[0]->text().isEmpty());
+    QVERIFY(!f.window.RelogMensagem->isActive());
+}
+
+void TestScene::ledBlinksGreenFirst()
+{
+    Fixture f;
+    QCOMPARE(f.window.ledColor(), QColor(128, 0, 0));
+    QCOMPARE(f.window.Timer4->interval(), 120);
+    f.window.Timer4->start();
+    const QColor green(0, 255, 0);
+    const QColor red(255, 0, 0);
+    QList<QColor> seen;
+    for (int i = 0; i < 5; ++i) {
+        Fixture::fire(f.window.Timer4);
+        seen << f.window.ledColor();
+    }
+    QCOMPARE(seen, (QList<QColor>{green, red, green, red, green}));
+    // Stopped, it keeps its colour; the reset makes it dark red.
+    f.window.Timer4->stop();
+    QCOMPARE(f.window.ledColor(), green);
+    f.window.Inicializa();
+    QCOMPARE(f.window.ledColor(), QColor(128, 0, 0));
+    QVERIFY(!f.window.Timer4->isActive());
+}
+
+QTEST_MAIN(TestScene)
+#include "tst_scene.moc"
