@@ -5,18 +5,25 @@
 
 namespace {
 
-bool isValidUtf8(const QByteArray &bytes)
+// Windows editors save "Unicode" text as UTF-16 with a byte-order mark.
+std::optional<QString> decodeUtf16(const QByteArray &bytes)
 {
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = decoder.decode(bytes);
-    return !decoder.hasError();
+    const bool little = bytes.startsWith("\xFF\xFE");
+    const bool big = bytes.startsWith("\xFE\xFF");
+    if (!little && !big)
+        return std::nullopt;
+    QStringDecoder decoder(little ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE);
+    return decoder.decode(QByteArrayView(bytes).sliced(2));
 }
 
 } // namespace
 
 DecodedText decodeText(const QByteArray &bytes)
 {
-    if (isValidUtf8(bytes)) {
+    // UTF-16 text is written back as UTF-8, which every editor reads.
+    if (const std::optional<QString> utf16 = decodeUtf16(bytes))
+        return {*utf16, TextEncoding::Utf8};
+    if (QByteArrayView(bytes).isValidUtf8()) {
         QByteArray body = bytes;
         if (body.startsWith("\xEF\xBB\xBF"))
             body.remove(0, 3);

@@ -15,7 +15,8 @@ struct DecodedText
 };
 
 // Valid UTF-8 (a leading byte-order mark is dropped) reads as UTF-8, anything else as
-// Windows-1252.
+// Windows-1252. UTF-16 with a byte-order mark reads as what it is, and counts as UTF-8 for
+// writing back.
 DecodedText decodeText(const QByteArray &bytes);
 
 // The bytes of text in the given encoding, or nothing when the encoding cannot hold

@@ -83,11 +83,11 @@ private slots:
         QVERIFY(!f.window->PainelList1->isHidden());
         QCOMPARE(f.window->List1->count(), 3);
         QCOMPARE(f.window->List1->item(0)->text(), QStringLiteral("Homicidios em São Paulo   937"));
-        QCOMPARE(f.window->List2->item(0)->text(), QStringLiteral("937"));
-        QCOMPARE(f.window->List3->item(0)->text(), QStringLiteral("Homicidios em São Paulo"));
+        QCOMPARE(f.window->List2.items.at(0), QStringLiteral("937"));
+        QCOMPARE(f.window->List3.items.at(0), QStringLiteral("Homicidios em São Paulo"));
         QCOMPARE(f.window->Homicidios->count(), 2);
         QCOMPARE(f.window->Homicidios->itemText(1), QStringLiteral("São Paulo   311"));
-        QCOMPARE(f.window->List3b->item(1)->text(), QStringLiteral("São Paulo"));
+        QCOMPARE(f.window->List3b.items.at(1), QStringLiteral("São Paulo"));
         QVERIFY(f.window->ParametroMes->text().isEmpty()); // reading chooses nothing
         f.window->abrearquivo();
         QCOMPARE(f.window->List1->count(), 3); // read afresh, not appended

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/counterstate.h"
+#include "core/parallellist.h"
 #include "core/odometerframe.h"
 
 #include <QHash>
@@ -252,12 +253,13 @@ public:
     PictureBox *Picture22 = nullptr;
     QFrame *PainelList1 = nullptr;
     QListWidget *List1 = nullptr;
-    QListWidget *List2 = nullptr;
-    QListWidget *List3 = nullptr;
+    // Quantity and name of each entry of List1, by index.
+    ParallelList List2;
+    ParallelList List3;
     QFrame *Picture42 = nullptr;
     QComboBox *Homicidios = nullptr;
-    QListWidget *List2b = nullptr;
-    QListWidget *List3b = nullptr;
+    ParallelList List2b;
+    ParallelList List3b;
     QFrame *PainelFerramentas = nullptr;
     QFrame *PainelFerramentas2 = nullptr;
     QFrame *Picture24 = nullptr;

@@ -124,12 +124,12 @@ void DeadZone::opcaoDistribuicao_Click()
 
 void DeadZone::Busca_Tipificacao_para_distribuicao()
 {
-    buscaDistribuicao(List3->currentItem() ? List3->currentItem()->text() : QString());
+    buscaDistribuicao(List3.currentText());
 }
 
 void DeadZone::Busca_Tipificacao_para_distribuicao_homicidios()
 {
-    buscaDistribuicao(List3b->currentItem() ? List3b->currentItem()->text() : QString());
+    buscaDistribuicao(List3b.currentText());
 }
 
 void DeadZone::buscaDistribuicao(const QString &chosenName)

@@ -28,23 +28,23 @@ void DeadZone::abrearquivo()
 {
     const QDir dir(m_dataDirectory);
     List1->clear();
-    List2->clear();
-    List3->clear();
+    List2.clear();
+    List3.clear();
     {
         // Emptying the combo box is not a choice of a state.
         const QSignalBlocker blocker(Homicidios);
         Homicidios->clear();
     }
-    List2b->clear();
-    List3b->clear();
+    List2b.clear();
+    List3b.clear();
 
     QString failedFile;
     const IncidenceReading parametros = readIncidenceFile(dir.filePath(kParametros));
     List1->setUpdatesEnabled(false);
     List1->addItems(parametros.listTexts());
     List1->setUpdatesEnabled(true);
-    List2->addItems(parametros.quantities);
-    List3->addItems(parametros.names);
+    List2.items = parametros.quantities;
+    List3.items = parametros.names;
     if (parametros.failed()) {
         failedFile = kParametros;
     } else {
@@ -56,8 +56,8 @@ void DeadZone::abrearquivo()
             Homicidios->addItems(homicidios.listTexts());
             Homicidios->setCurrentIndex(-1);
         }
-        List2b->addItems(homicidios.quantities);
-        List3b->addItems(homicidios.names);
+        List2b.items = homicidios.quantities;
+        List3b.items = homicidios.names;
         if (homicidios.failed())
             failedFile = kHomicidios;
     }
@@ -110,16 +110,16 @@ void DeadZone::Homicidios_Click(int index)
 
 void DeadZone::chooseIncidence(int index, bool homicides)
 {
-    QListWidget *quantities = homicides ? List2b : List2;
-    QListWidget *names = homicides ? List3b : List3;
-    if (index < 0 || index >= quantities->count())
+    ParallelList &quantities = homicides ? List2b : List2;
+    ParallelList &names = homicides ? List3b : List3;
+    if (index < 0 || index >= quantities.count())
         return;
 
     Label9->setText(homicides ? Homicidios->itemText(index) : List1->item(index)->text());
     PainelList1->hide();
-    quantities->setCurrentRow(index);
-    names->setCurrentRow(index);
-    ParametroMes->setText(quantities->currentItem()->text());
+    quantities.setCurrentRow(index);
+    names.setCurrentRow(index);
+    ParametroMes->setText(quantities.currentText());
     Inicializa();
     distributionModel();
     PreparaGrafico();

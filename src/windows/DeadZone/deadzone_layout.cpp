@@ -513,6 +513,8 @@ void DeadZone::buildListPanel()
     List1->installEventFilter(this);
     List1->viewport()->installEventFilter(this);
     List1->setAccessibleName(QStringLiteral("Lista de ocorrências"));
+    // Every entry is one line of text: measuring each of 100,000 would freeze the window.
+    List1->setUniformItemSizes(true);
     place(List1, 90, 360, 5900, 2700);
 
     Picture42 = panel(PainelList1, QStringLiteral("Picture42"));
@@ -530,13 +532,6 @@ void DeadZone::buildListPanel()
     place(botao[9], 2280, 120, 480, 480);
     place(botao[2], 3600, 840, 360, 360);
 
-    // Hidden parallel lists: quantity and name of each entry, by index.
-    List2 = named(new QListWidget(this), QStringLiteral("List2"));
-    List3 = named(new QListWidget(this), QStringLiteral("List3"));
-    List2b = named(new QListWidget(this), QStringLiteral("List2b"));
-    List3b = named(new QListWidget(this), QStringLiteral("List3b"));
-    for (QListWidget *hidden : {List2, List3, List2b, List3b})
-        hidden->hide();
 }
 
 void DeadZone::buildToolPanel()
