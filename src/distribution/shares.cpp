@@ -1,17 +1,13 @@
 #include "distribution/shares.h"
 
 #include "core/numbermask.h"
+#include "distribution/hourlyexpansion.h"
 
 #include <cmath>
 
 namespace Shares {
 
 namespace {
-
-double labelValue(const QStringList &percentual, int i, const QLocale &locale)
-{
-    return readNumber(percentual.value(i), locale).value_or(0.0);
-}
 
 int wholePart(double value)
 {
@@ -46,18 +42,12 @@ QString percentText(double quantity, double total, const QLocale &locale)
 
 std::array<int, 12> bars(int count, const QStringList &percentual, const QLocale &locale)
 {
+    // The editor's chart follows the main window's spectrum rule.
+    const std::array<double, 12> spectrum =
+        spectrumBars(count, sharesFromCaptions(percentual, count, locale));
     std::array<int, 12> values{};
-    if (count < 1 || count > 12 || 12 % count != 0)
-        return values;
-    const int step = 12 / count;
-    for (int i = 0; i < count; ++i)
-        values[i * step] = wholePart(labelValue(percentual, i, locale));
-    if (count == 1)
-        values.fill(wholePart(labelValue(percentual, 0, locale) / 24.0));
-    if (count == 2) {
-        for (int bar = 0; bar < 12; ++bar)
-            values[bar] = wholePart(labelValue(percentual, bar / 6, locale) / 12.0);
-    }
+    for (int i = 0; i < 12; ++i)
+        values[i] = wholePart(spectrum[i]);
     return values;
 }
 
