@@ -10,7 +10,14 @@ OdometerFrame::Step OdometerFrame::tick(CounterState &s, int victimKind, const Q
         m_QuadroRolagem = -1;
     step.frame = m_QuadroRolagem;
     step.progress = progress(s);
-    step.percent = percentText(s, locale);
+    const int decimals = int(s.DigitoDecimal1 * 1000 + s.DigitoDecimal2 * 100
+                             + s.DigitoDecimal3 * 10 + s.DigitoDecimal4);
+    if (decimals != m_percentOf || locale != m_percentLocale) {
+        m_percent = percentText(s, locale);
+        m_percentOf = decimals;
+        m_percentLocale = locale;
+    }
+    step.percent = m_percent;
 
     // The two fastest wheels: three frames of digits at rest, four of spin, the rest held.
     const int frame = m_QuadroRolagem;

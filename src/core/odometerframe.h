@@ -83,6 +83,10 @@ public:
 
 private:
     int m_QuadroRolagem = 0;
+    // The bar's caption is written again only when the decimals or the locale change.
+    int m_percentOf = -1;
+    QLocale m_percentLocale;
+    QString m_percent;
     // Integer wheels (ten-thousands to tens) last given the blank face by a tick: a wheel
     // that stops being a leading zero without its own digit changing is drawn again.
     std::array<bool, 4> m_blank{};

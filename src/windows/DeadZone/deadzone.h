@@ -161,12 +161,15 @@ private:
     QPixmap FaceDigitoDecimal(float digit) const;
     QPixmap neutroDecimalPicture() const;
     std::array<PictureBox *, OdometerFrame::WheelCount> odometerWheels() const;
-    void showFace(int wheel, const OdometerFrame::Face &face);
+    // Gives a wheel a face; a face it was already given is not set again unless forced.
+    void showFace(int wheel, const OdometerFrame::Face &face, bool force = false);
     // Every wheel blank (the reset look).
     void blankWheels();
     // Wheels and frame pieces drawn again at the window's present scale.
     void redrawOdometer();
     void refreshOdometerAccessible();
+    // The digit each wheel reads as (-1: blank), for the text above.
+    std::array<int, OdometerFrame::WheelCount> shownDigits() const;
     void showRunFaces(bool playOn, bool waitOn);
 
     // Scene animations (deadzone_scene.cpp).
@@ -325,6 +328,7 @@ private:
     // The face each wheel was last given, so the wheels can be drawn again at a new scale.
     std::array<OdometerFrame::Face, OdometerFrame::WheelCount> m_wheelFaces{};
     std::unique_ptr<PicClip> m_PicClip2Decimal;
+    std::array<int, OdometerFrame::WheelCount> m_spokenDigits{};
     // Divider and end pieces of the odometer frame, with their pictures.
     QList<QPair<PictureBox *, QString>> m_odometerFrameParts;
     qint16 m_QuadroPolcar = 0;

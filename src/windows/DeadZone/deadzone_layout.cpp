@@ -434,6 +434,9 @@ void DeadZone::buildOdometer()
     Label5->setWordWrap(false);
     Label5->setAccessibleName(QStringLiteral("vírgula"));
     place(Label5, 5520, 4320, 315, 1000);
+    // Under the housings: it overlaps the integer housing's edge, and a label above the
+    // wheels would be laid out again whenever a wheel next to it moves.
+    Label5->stackUnder(Picture11);
 
     struct WheelPlace
     {
@@ -453,6 +456,8 @@ void DeadZone::buildOdometer()
     constexpr int kWheelHeight = 975;
     for (const WheelPlace &w : wheels) {
         *w.wheel = named(new PictureBox(w.container), QString::fromLatin1(w.name));
+        // Every face is an opaque picture: nothing behind a wheel needs drawing.
+        (*w.wheel)->setAttribute(Qt::WA_OpaquePaintEvent);
         place(*w.wheel, w.left, 0, kWheelWidth, kWheelHeight);
     }
 
@@ -491,6 +496,7 @@ void DeadZone::buildOdometer()
 
     m_PicClip2Decimal = std::make_unique<PicClip>(QStringLiteral(":/pictures/strip2_decimal.svg"));
     m_wheelFaces.fill({OdometerFrame::Face::Blank, 0});
+    m_spokenDigits.fill(-2);
     redrawOdometer();
 
     Picture22 = named(new PictureBox(this), QStringLiteral("Picture22"));

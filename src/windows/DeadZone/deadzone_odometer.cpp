@@ -67,9 +67,12 @@ std::array<PictureBox *, OdometerFrame::WheelCount> DeadZone::odometerWheels() c
             Picture3,  Picture2,  Picture1,  Picture0};
 }
 
-void DeadZone::showFace(int wheel, const OdometerFrame::Face &face)
+void DeadZone::showFace(int wheel, const OdometerFrame::Face &face, bool force)
 {
     using Face = OdometerFrame::Face;
+    // The count tick also turns Picture0, behind this record's back.
+    if (face == m_wheelFaces[wheel] && !force && wheel != OdometerFrame::Picture0)
+        return;
     const bool decimal = OdometerFrame::isDecimal(wheel);
     QPixmap picture;
     switch (face.kind) {
@@ -93,14 +96,14 @@ void DeadZone::showFace(int wheel, const OdometerFrame::Face &face)
 void DeadZone::blankWheels()
 {
     for (int w = 0; w < OdometerFrame::WheelCount; ++w)
-        showFace(w, {OdometerFrame::Face::Blank, 0});
+        showFace(w, {OdometerFrame::Face::Blank, 0}, true);
     refreshOdometerAccessible();
 }
 
 void DeadZone::redrawOdometer()
 {
     for (int w = 0; w < OdometerFrame::WheelCount; ++w)
-        showFace(w, m_wheelFaces[w]);
+        showFace(w, m_wheelFaces[w], true);
     for (const auto &[part, resource] : std::as_const(m_odometerFrameParts)) {
         const QRect g = m_twipsGeometry.value(part);
         part->setPicture(
@@ -193,7 +196,7 @@ void DeadZone::joltTick(QTimer *timer, PictureBox *wheel, int drop, bool gated)
     }
 }
 
-QString DeadZone::odometerText() const
+std::array<int, OdometerFrame::WheelCount> DeadZone::shownDigits() const
 {
     using Face = OdometerFrame::Face;
     const CounterState &s = m_state;
@@ -210,17 +213,24 @@ QString DeadZone::odometerText() const
         else
             shown[w] = face.kind == Face::Crisp ? OdometerFrame::digitForCell(face.cell) : -1;
     }
-    return OdometerFrame::text(shown);
+    return shown;
+}
+
+QString DeadZone::odometerText() const
+{
+    return OdometerFrame::text(shownDigits());
 }
 
 void DeadZone::refreshOdometerAccessible()
 {
-    const QString text = odometerText();
+    // The wheels change 40 times a second, what they read about every two seconds.
+    const std::array<int, OdometerFrame::WheelCount> shown = shownDigits();
+    if (shown == m_spokenDigits)
+        return;
+    m_spokenDigits = shown;
+    const QString text = OdometerFrame::text(shown);
     const QString name = QStringLiteral("Contagem: %1")
                              .arg(text.isEmpty() ? QStringLiteral("em branco") : text);
-    // Setting the same name again would announce nothing new; skip the work.
-    if (Picture11->accessibleName() == name)
-        return;
     Picture11->setAccessibleName(name);
     Picture6->setAccessibleDescription(name);
 }
