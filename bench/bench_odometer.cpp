@@ -14,7 +14,8 @@
 // animation).
 //
 // Run:  QT_QPA_PLATFORM=offscreen ./bench_odometer [seconds]
-// Also: ./bench_odometer shot out.png 00105.0372 [width-in-pixels]  (a picture of the window)
+// Also: ./bench_odometer shot out.png 00105.0372|start|reset [width-in-pixels]
+//       (a picture of the window at that count, as it starts, or reset by a new figure)
 
 #include "core/clock.h"
 #include "core/odometerframe.h"
@@ -48,8 +49,8 @@ double cpuSeconds()
 {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec)
-           + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+           double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
 long peakRssKb()
@@ -98,17 +99,16 @@ int runCount(int seconds, const QString &monthly, const char *label)
     window.Image2->click();
 
     // Digit changes seen by the display tick, against the integer wheels' redraws.
-    const auto wheels = std::array<PictureBox *, 5>{window.Picture29, window.Picture17,
-                                                    window.Picture18, window.Picture19,
-                                                    window.Picture20};
+    const auto wheels = std::array<PictureBox *, 5>{
+        window.Picture29, window.Picture17, window.Picture18, window.Picture19, window.Picture20};
     std::array<int, 5> redrawsBefore{};
     std::array<int, 5> digitChanges{};
     std::array<float, 5> lastDigits{-1, -1, -1, -1, -1};
     bool counting = false;
     QObject::connect(window.Timer1, &QTimer::timeout, &window, [&] {
         const CounterState &s = window.state();
-        const std::array<float, 5> digits{s.DigitoDezenaMilhar, s.DigitoMilhar,
-                                          s.DigitoCentena, s.DigitoDezena, s.DigitoUnidade};
+        const std::array<float, 5> digits{s.DigitoDezenaMilhar, s.DigitoMilhar, s.DigitoCentena,
+                                          s.DigitoDezena, s.DigitoUnidade};
         for (int i = 0; i < 5; ++i) {
             if (counting && digits[i] != lastDigits[i])
                 ++digitChanges[i];
@@ -214,6 +214,13 @@ int runShot(const QString &path, const QString &countText, int width)
     if (width > 0)
         window.resize(width, width * 6225 / 10515);
     window.show();
+    if (countText == QLatin1String("start") || countText == QLatin1String("reset")) {
+        // As the program comes up, or after a new figure was typed.
+        if (countText == QLatin1String("reset"))
+            window.ParametroMes->setText(QStringLiteral("3000"));
+        QApplication::processEvents();
+        return window.grab().save(path) ? 0 : 1;
+    }
     window.ParametroMes->setText(QStringLiteral("3000"));
     window.Image2->click();
     window.Timer3->stop();
@@ -221,8 +228,8 @@ int runShot(const QString &path, const QString &countText, int width)
     // The count's digits as the recount would leave them: "00105.0372".
     const QString digits = countText.rightJustified(10, u'0');
     CounterState &s = window.state();
-    float *places[] = {&s.DigitoDezenaMilhar, &s.DigitoMilhar, &s.DigitoCentena,
-                       &s.DigitoDezena, &s.DigitoUnidade};
+    float *places[] = {&s.DigitoDezenaMilhar, &s.DigitoMilhar, &s.DigitoCentena, &s.DigitoDezena,
+                       &s.DigitoUnidade};
     for (int i = 0; i < 5; ++i)
         *places[i] = float(digits.at(i).digitValue());
     float *decimals[] = {&s.DigitoDecimal1, &s.DigitoDecimal2, &s.DigitoDecimal3,

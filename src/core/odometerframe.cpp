@@ -10,8 +10,8 @@ OdometerFrame::Step OdometerFrame::tick(CounterState &s, int victimKind, const Q
         m_QuadroRolagem = -1;
     step.frame = m_QuadroRolagem;
     step.progress = progress(s);
-    const int decimals = int(s.DigitoDecimal1 * 1000 + s.DigitoDecimal2 * 100
-                             + s.DigitoDecimal3 * 10 + s.DigitoDecimal4);
+    const int decimals = int(s.DigitoDecimal1 * 1000 + s.DigitoDecimal2 * 100 +
+                             s.DigitoDecimal3 * 10 + s.DigitoDecimal4);
     if (decimals != m_percentOf || locale != m_percentLocale) {
         m_percent = percentText(s, locale);
         m_percentOf = decimals;
@@ -45,8 +45,7 @@ OdometerFrame::Step OdometerFrame::tick(CounterState &s, int victimKind, const Q
         step.newVictim = true;
         step.progress = 0;
         step.percent = QStringLiteral("0");
-        static constexpr Animation kinds[] = {Animation::Anjo, Animation::Auto,
-                                              Animation::Polcar};
+        static constexpr Animation kinds[] = {Animation::Anjo, Animation::Auto, Animation::Polcar};
         if (victimKind >= 0 && victimKind <= 2)
             step.animation = kinds[victimKind];
         s.ExibidoUnidade = qint16(s.DigitoUnidade);
@@ -87,8 +86,8 @@ int OdometerFrame::progress(const CounterState &s)
 
 QString OdometerFrame::percentText(const CounterState &s, const QLocale &locale)
 {
-    const float hundredths = float(s.DigitoDecimal1 * 1000 + s.DigitoDecimal2 * 100
-                                   + s.DigitoDecimal3 * 10 + s.DigitoDecimal4);
+    const float hundredths = float(s.DigitoDecimal1 * 1000 + s.DigitoDecimal2 * 100 +
+                                   s.DigitoDecimal3 * 10 + s.DigitoDecimal4);
     return formatGeneral(hundredths / 100.0f, locale);
 }
 
@@ -114,6 +113,5 @@ QString OdometerFrame::text(const std::array<int, WheelCount> &shown, const QLoc
     if (decimals.isEmpty())
         return integer;
     // Before the first count the integer wheels are all blank: the count is below one.
-    return (integer.isEmpty() ? QStringLiteral("0") : integer) + locale.decimalPoint()
-           + decimals;
+    return (integer.isEmpty() ? QStringLiteral("0") : integer) + locale.decimalPoint() + decimals;
 }

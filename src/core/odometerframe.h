@@ -47,9 +47,9 @@ public:
 
     struct Step
     {
-        int frame = 0;        // the roll frame the tick used (1..9, -1, 0)
-        int progress = 0;     // the bar's value, of 1000
-        QString percent;      // the caption beside the bar
+        int frame = 0;    // the roll frame the tick used (1..9, -1, 0)
+        int progress = 0; // the bar's value, of 1000
+        QString percent;  // the caption beside the bar
         std::array<Face, WheelCount> faces{};
         Rolling rolling = Rolling::Keep;
         bool tiltStopped = false; // TILT OFF: only the hundredths-wheel jolt is enabled

@@ -122,10 +122,10 @@ void TestOdometerFrame::rollCycle_data()
 {
     QTest::addColumn<QString>("count");
     QTest::addColumn<QString>("fastWheels"); // Picture1 then Picture0, frames 1..9, -1, 0
-    QTest::newRow("fourth decimal not 0: Picture0 held at rest")
-        << "00105.0372" << "7.7.7.7.~6~7~8~9......";
-    QTest::newRow("fourth decimal 0: Picture0 rests on 0")
-        << "00105.0370" << "70707070~6~7~8~9......";
+    QTest::newRow("fourth decimal not 0: Picture0 held at rest") << "00105.0372"
+                                                                 << "7.7.7.7.~6~7~8~9......";
+    QTest::newRow("fourth decimal 0: Picture0 rests on 0") << "00105.0370"
+                                                           << "70707070~6~7~8~9......";
 }
 
 void TestOdometerFrame::rollCycle()
@@ -161,12 +161,18 @@ void TestOdometerFrame::firstTickShowsCount_data()
 {
     QTest::addColumn<QString>("count");
     QTest::addColumn<QString>("integerWheels");
-    QTest::newRow("0.0000: a single 0 before the comma") << "00000.0000" << "____0";
-    QTest::newRow("105.0372") << "00105.0372" << "__105";
-    QTest::newRow("10005: only leading zeros blank") << "10005.4812" << "10005";
-    QTest::newRow("tens") << "00010.5000" << "___10";
-    QTest::newRow("thousands") << "01000.0000" << "_1000";
-    QTest::newRow("99999.9999") << "99999.9999" << "99999";
+    QTest::newRow("0.0000: a single 0 before the comma") << "00000.0000"
+                                                         << "____0";
+    QTest::newRow("105.0372") << "00105.0372"
+                              << "__105";
+    QTest::newRow("10005: only leading zeros blank") << "10005.4812"
+                                                     << "10005";
+    QTest::newRow("tens") << "00010.5000"
+                          << "___10";
+    QTest::newRow("thousands") << "01000.0000"
+                               << "_1000";
+    QTest::newRow("99999.9999") << "99999.9999"
+                                << "99999";
 }
 
 void TestOdometerFrame::firstTickShowsCount()
@@ -191,12 +197,18 @@ void TestOdometerFrame::progressAndPercent_data()
     QTest::addColumn<int>("progress");
     QTest::addColumn<QString>("commaText");
     QTest::addColumn<QString>("pointText");
-    QTest::newRow("0.0000") << "00000.0000" << 0 << "0" << "0";
-    QTest::newRow("105.0372") << "00105.0372" << 37 << "3,72" << "3.72";
-    QTest::newRow("53.21 of a victim") << "00012.5321" << 532 << "53,21" << "53.21";
-    QTest::newRow("half: no decimals") << "00012.5000" << 500 << "50" << "50";
-    QTest::newRow("last thousandth") << "00001.9999" << 999 << "99,99" << "99.99";
-    QTest::newRow("ten-thousandths only") << "00003.0001" << 0 << "0,01" << "0.01";
+    QTest::newRow("0.0000") << "00000.0000" << 0 << "0"
+                            << "0";
+    QTest::newRow("105.0372") << "00105.0372" << 37 << "3,72"
+                              << "3.72";
+    QTest::newRow("53.21 of a victim") << "00012.5321" << 532 << "53,21"
+                                       << "53.21";
+    QTest::newRow("half: no decimals") << "00012.5000" << 500 << "50"
+                                       << "50";
+    QTest::newRow("last thousandth") << "00001.9999" << 999 << "99,99"
+                                     << "99.99";
+    QTest::newRow("ten-thousandths only") << "00003.0001" << 0 << "0,01"
+                                          << "0.01";
 }
 
 void TestOdometerFrame::progressAndPercent()

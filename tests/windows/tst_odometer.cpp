@@ -145,8 +145,8 @@ void TestOdometer::startUp()
     QVERIFY(!f.window.Timer1->isActive());
     // Ajuste starts the rolling sound and three jolts; RelogUnidade and Relogcentena give the
     // one jolt of the start-up.
-    for (QTimer *t : {f.window.Timer2, f.window.Relogcentena, f.window.RelogDezena,
-                      f.window.RelogUnidade})
+    for (QTimer *t :
+         {f.window.Timer2, f.window.Relogcentena, f.window.RelogDezena, f.window.RelogUnidade})
         QVERIFY2(t->isActive(), qPrintable(t->objectName()));
     for (QTimer *t : {f.window.RelogUnidadeInteiro, f.window.RelogdezenaInteiro})
         QVERIFY2(!t->isActive(), qPrintable(t->objectName()));
@@ -163,15 +163,22 @@ void TestOdometer::countShown_data()
     QTest::addColumn<int>("bar");
     QTest::addColumn<QString>("percent");
     QTest::addColumn<QString>("spoken");
-    QTest::newRow("0.0000") << "00000.0000" << "____0"
-                            << "000" << 0 << "0" << "Contagem: 0,0000";
-    QTest::newRow("105.0372") << "00105.0372" << "__105"
-                              << "037" << 37 << "3,72" << "Contagem: 105,0372";
-    QTest::newRow("10005: only leading zeros blank")
-        << "10005.4812" << "10005"
-        << "481" << 481 << "48,12" << "Contagem: 10005,4812";
-    QTest::newRow("1000") << "01000.5000" << "_1000"
-                          << "500" << 500 << "50" << "Contagem: 1000,5000";
+    QTest::newRow("0.0000") << "00000.0000"
+                            << "____0"
+                            << "000" << 0 << "0"
+                            << "Contagem: 0,0000";
+    QTest::newRow("105.0372") << "00105.0372"
+                              << "__105"
+                              << "037" << 37 << "3,72"
+                              << "Contagem: 105,0372";
+    QTest::newRow("10005: only leading zeros blank") << "10005.4812"
+                                                     << "10005"
+                                                     << "481" << 481 << "48,12"
+                                                     << "Contagem: 10005,4812";
+    QTest::newRow("1000") << "01000.5000"
+                          << "_1000"
+                          << "500" << 500 << "50"
+                          << "Contagem: 1000,5000";
 }
 
 // Twelve ticks: the first announces the reset's victim, the twelfth is frame 1 again, where
@@ -238,12 +245,16 @@ void TestOdometer::firstTickStartsSelectedAnimation()
 void TestOdometer::fastWheelsByFrame_data()
 {
     QTest::addColumn<QString>("count");
-    QTest::addColumn<QString>("picture1");    // frames 1..9, -1, 0
+    QTest::addColumn<QString>("picture1"); // frames 1..9, -1, 0
     QTest::addColumn<QString>("picture0");
     // Picture0 starts on a spin frame of the count tick; at rest it keeps it unless the
     // fourth decimal is 0.
-    QTest::newRow("fourth decimal 2") << "00105.0372" << "7777~~~~~~~" << "~~~~6789999";
-    QTest::newRow("fourth decimal 0") << "00105.0370" << "7777~~~~~~~" << "00006789999";
+    QTest::newRow("fourth decimal 2") << "00105.0372"
+                                      << "7777~~~~~~~"
+                                      << "~~~~6789999";
+    QTest::newRow("fourth decimal 0") << "00105.0370"
+                                      << "7777~~~~~~~"
+                                      << "00006789999";
 }
 
 void TestOdometer::fastWheelsByFrame()
@@ -360,11 +371,16 @@ void TestOdometer::jolt_data()
     QTest::addColumn<QString>("timer");
     QTest::addColumn<QString>("wheel");
     QTest::addColumn<bool>("gated");
-    QTest::newRow("RelogUnidade") << "RelogUnidade" << "Picture3" << false;
-    QTest::newRow("RelogDezena") << "RelogDezena" << "Picture2" << true;
-    QTest::newRow("Relogcentena") << "Relogcentena" << "Picture1" << true;
-    QTest::newRow("RelogUnidadeInteiro") << "RelogUnidadeInteiro" << "Picture20" << true;
-    QTest::newRow("RelogdezenaInteiro") << "RelogdezenaInteiro" << "Picture19" << true;
+    QTest::newRow("RelogUnidade") << "RelogUnidade"
+                                  << "Picture3" << false;
+    QTest::newRow("RelogDezena") << "RelogDezena"
+                                 << "Picture2" << true;
+    QTest::newRow("Relogcentena") << "Relogcentena"
+                                  << "Picture1" << true;
+    QTest::newRow("RelogUnidadeInteiro") << "RelogUnidadeInteiro"
+                                         << "Picture20" << true;
+    QTest::newRow("RelogdezenaInteiro") << "RelogdezenaInteiro"
+                                        << "Picture19" << true;
 }
 
 void TestOdometer::jolt()
@@ -457,8 +473,8 @@ void TestOdometer::rescaledWindowRedrawsWheels()
     QVERIFY(QTest::qWaitForWindowExposed(&f.window));
     f.window.resize(f.window.width() * 2, f.window.height() * 2);
     QTRY_COMPARE(f.window.Picture20->width(), 146);
-    for (PictureBox *w : {f.window.Picture29, f.window.Picture20, f.window.Picture3,
-                          f.window.Picture0}) {
+    for (PictureBox *w :
+         {f.window.Picture29, f.window.Picture20, f.window.Picture3, f.window.Picture0}) {
         const QPixmap &p = w->picture();
         QCOMPARE(p.deviceIndependentSize().toSize(), w->size());
     }

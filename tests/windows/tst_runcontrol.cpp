@@ -144,24 +144,30 @@ void TestRunControl::transitions_data()
     const RunState off = RunState::Off;
     const RunState running = RunState::Running;
     const RunState waiting = RunState::Waiting;
-    QTest::newRow("Off, play, no figure") << off << "" << "play" << off << refusal << true;
-    QTest::newRow("Running, play, no figure")
-        << running << "" << "play" << running << refusal << true;
-    QTest::newRow("Waiting, play, no figure")
-        << waiting << "" << "play" << waiting << refusal << true;
-    QTest::newRow("Off, play") << off << "3000" << "play" << running << click << false;
-    QTest::newRow("Waiting, play") << waiting << "3000" << "play" << running << click << false;
-    QTest::newRow("Running, play again")
-        << running << "3000" << "play" << running << click << false;
-    QTest::newRow("Running, wait") << running << "3000" << "wait" << waiting << click << false;
-    QTest::newRow("Running, wait, no figure")
-        << running << "" << "wait" << waiting << click << false;
-    QTest::newRow("Waiting, wait: resume")
-        << waiting << "3000" << "wait" << running << click << false;
-    QTest::newRow("Waiting, wait, no figure")
-        << waiting << "" << "wait" << waiting << refusal << true;
-    QTest::newRow("Off, wait") << off << "3000" << "wait" << off << refusal << false;
-    QTest::newRow("Off, wait, no figure") << off << "" << "wait" << off << refusal << false;
+    QTest::newRow("Off, play, no figure") << off << ""
+                                          << "play" << off << refusal << true;
+    QTest::newRow("Running, play, no figure") << running << ""
+                                              << "play" << running << refusal << true;
+    QTest::newRow("Waiting, play, no figure") << waiting << ""
+                                              << "play" << waiting << refusal << true;
+    QTest::newRow("Off, play") << off << "3000"
+                               << "play" << running << click << false;
+    QTest::newRow("Waiting, play") << waiting << "3000"
+                                   << "play" << running << click << false;
+    QTest::newRow("Running, play again") << running << "3000"
+                                         << "play" << running << click << false;
+    QTest::newRow("Running, wait") << running << "3000"
+                                   << "wait" << waiting << click << false;
+    QTest::newRow("Running, wait, no figure") << running << ""
+                                              << "wait" << waiting << click << false;
+    QTest::newRow("Waiting, wait: resume") << waiting << "3000"
+                                           << "wait" << running << click << false;
+    QTest::newRow("Waiting, wait, no figure") << waiting << ""
+                                              << "wait" << waiting << refusal << true;
+    QTest::newRow("Off, wait") << off << "3000"
+                               << "wait" << off << refusal << false;
+    QTest::newRow("Off, wait, no figure") << off << ""
+                                          << "wait" << off << refusal << false;
 }
 
 void TestRunControl::transitions()
@@ -233,10 +239,10 @@ void TestRunControl::pauseEffects()
     QVERIFY(!f.window.Timer1->isActive());
     // The fast wheels rest on the held thousandths and ten-thousandths.
     const PicClip decimals(QStringLiteral(":/pictures/strip2_decimal.svg"));
-    for (const auto &[wheel, cell] : {std::pair{f.window.Picture1, 6},
-                                      std::pair{f.window.Picture0, 1}}) {
-        const QPixmap face = decimals.cell(cell, wheel->size(),
-                                           wheel->picture().devicePixelRatio());
+    for (const auto &[wheel, cell] :
+         {std::pair{f.window.Picture1, 6}, std::pair{f.window.Picture0, 1}}) {
+        const QPixmap face =
+            decimals.cell(cell, wheel->size(), wheel->picture().devicePixelRatio());
         QCOMPARE(wheel->picture().toImage(), face.toImage());
     }
     QCOMPARE(f.cues.SomDesligado, qint16(1));
@@ -245,8 +251,7 @@ void TestRunControl::pauseEffects()
     f.checkFaces(RunState::Waiting);
     for (QTimer *t : {f.window.RelogPolcar, f.window.relogAnjo, f.window.RelogAuto})
         QVERIFY2(!t->isActive(), qPrintable(t->objectName()));
-    QCOMPARE(f.window.anjoTwips.top(),
-             f.window.anjoTwips.height() + f.window.windowHeightTwips());
+    QCOMPARE(f.window.anjoTwips.top(), f.window.anjoTwips.height() + f.window.windowHeightTwips());
     QVERIFY(f.window.autoCar->isHidden());
     QVERIFY(f.window.Polcar->isHidden());
     // The car one step on, the police car one step back.

@@ -208,16 +208,14 @@ void TestScene::drawnAtWindowScale()
     QTRY_COMPARE(f.window.anjo->geometry(), Fixture::pixels(f.window.anjoTwips, 2.0));
     // The outer width, frame included, in twips at the window's scale.
     QCOMPARE(f.window.windowWidthTwips(), qRound(f.window.frameGeometry().width() * 15 / 2.0));
-    QCOMPARE(f.window.anjo->picture().deviceIndependentSize().toSize(),
-             f.window.anjo->size());
+    QCOMPARE(f.window.anjo->picture().deviceIndependentSize().toSize(), f.window.anjo->size());
     Fixture::fire(f.window.relogAnjo);
     QCOMPARE(f.window.anjoTwips.top(), 5900);
     QCOMPARE(f.window.anjo->geometry(), Fixture::pixels(f.window.anjoTwips, 2.0));
     f.window.RelogPolcar->start();
     Fixture::fire(f.window.RelogPolcar);
     QCOMPARE(f.window.Polcar->geometry(), Fixture::pixels(f.window.PolcarTwips, 2.0));
-    QCOMPARE(f.window.Polcar->picture().deviceIndependentSize().toSize(),
-             f.window.Polcar->size());
+    QCOMPARE(f.window.Polcar->picture().deviceIndependentSize().toSize(), f.window.Polcar->size());
 }
 
 void TestScene::noticeClearedAfterOneTick()

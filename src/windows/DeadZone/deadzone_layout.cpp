@@ -446,10 +446,10 @@ void DeadZone::buildOdometer()
         int left;
     };
     const WheelPlace wheels[] = {
-        {&Picture29, Picture11, "Picture29", 0},  {&Picture17, Picture11, "Picture17", 960},
+        {&Picture29, Picture11, "Picture29", 0},    {&Picture17, Picture11, "Picture17", 960},
         {&Picture18, Picture11, "Picture18", 1920}, {&Picture19, Picture11, "Picture19", 2910},
         {&Picture20, Picture11, "Picture20", 3885}, {&Picture3, Picture6, "Picture3", 0},
-        {&Picture2, Picture6, "Picture2", 960},    {&Picture1, Picture6, "Picture1", 1950},
+        {&Picture2, Picture6, "Picture2", 960},     {&Picture1, Picture6, "Picture1", 1950},
         {&Picture0, Picture6, "Picture0", 2920},
     };
     constexpr int kWheelWidth = 1095;
@@ -469,8 +469,8 @@ void DeadZone::buildOdometer()
     const QString endpiece = QStringLiteral(":/pictures/endpiece.svg");
     auto addPart = [this](QWidget *box, const QString &resource, int left, int width) {
         auto *part = new PictureBox(box);
-        part->setObjectName(box->objectName() + QStringLiteral("Moldura")
-                            + QString::number(m_odometerFrameParts.size()));
+        part->setObjectName(box->objectName() + QStringLiteral("Moldura") +
+                            QString::number(m_odometerFrameParts.size()));
         part->setAttribute(Qt::WA_TransparentForMouseEvents);
         place(part, left, 0, width, m_twipsGeometry.value(box).height());
         part->raise();

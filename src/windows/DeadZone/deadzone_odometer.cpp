@@ -32,8 +32,7 @@ QPixmap DeadZone::stripCell(int strip, int cell) const
                                m_PicClip3.get()};
     if (strip < 0 || strip > 3)
         return {};
-    return clips[strip]->cell(cell, QSize(px(kWheelWidth), px(kWheelHeight)),
-                              devicePixelRatioF());
+    return clips[strip]->cell(cell, QSize(px(kWheelWidth), px(kWheelHeight)), devicePixelRatioF());
 }
 
 QPixmap DeadZone::FaceDigito(float digit) const
@@ -45,8 +44,7 @@ QPixmap DeadZone::FaceDigito(float digit) const
 QPixmap DeadZone::FaceDigitoDecimal(float digit) const
 {
     return m_PicClip2Decimal->cell(PicClip::cellForDigit(int(digit)),
-                                   QSize(px(kWheelWidth), px(kWheelHeight)),
-                                   devicePixelRatioF());
+                                   QSize(px(kWheelWidth), px(kWheelHeight)), devicePixelRatioF());
 }
 
 QPixmap DeadZone::neutroPicture() const
@@ -201,8 +199,8 @@ std::array<int, OdometerFrame::WheelCount> DeadZone::shownDigits() const
     using Face = OdometerFrame::Face;
     const CounterState &s = m_state;
     // The two fast wheels show motion toward their digits between rests: read the digits.
-    const float moving[OdometerFrame::WheelCount] = {0, 0, 0, 0, 0, 0, 0, s.DigitoDecimal3,
-                                                     s.DigitoDecimal4};
+    const float moving[OdometerFrame::WheelCount] = {
+        0, 0, 0, 0, 0, 0, 0, s.DigitoDecimal3, s.DigitoDecimal4};
     std::array<int, OdometerFrame::WheelCount> shown{};
     for (int w = 0; w < OdometerFrame::WheelCount; ++w) {
         const Face &face = m_wheelFaces[w];
@@ -229,8 +227,8 @@ void DeadZone::refreshOdometerAccessible()
         return;
     m_spokenDigits = shown;
     const QString text = OdometerFrame::text(shown);
-    const QString name = QStringLiteral("Contagem: %1")
-                             .arg(text.isEmpty() ? QStringLiteral("em branco") : text);
+    const QString name =
+        QStringLiteral("Contagem: %1").arg(text.isEmpty() ? QStringLiteral("em branco") : text);
     Picture11->setAccessibleName(name);
     Picture6->setAccessibleDescription(name);
 }

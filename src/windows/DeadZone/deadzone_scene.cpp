@@ -37,9 +37,8 @@ void DeadZone::moveScene(QWidget *image, int left, int top)
     else if (image == autoCar)
         picture->setPicture(sceneFrame(QStringLiteral("auto"), size, dpr));
     else if (!picture->picture().isNull())
-        picture->setPicture(sceneFrame(m_QuadroPolcar == 1 ? QStringLiteral("pol1")
-                                                           : QStringLiteral("pol2"),
-                                       size, dpr));
+        picture->setPicture(sceneFrame(
+            m_QuadroPolcar == 1 ? QStringLiteral("pol1") : QStringLiteral("pol2"), size, dpr));
 }
 
 void DeadZone::relogAnjo_Timer()
