@@ -4,13 +4,15 @@
 # program has no command line, so xdotool does what a user does), then VmRSS and VmHWM are read
 # from /proc/<pid>/status every 10 s. Builds nothing: build the program first.
 #
-# Usage: bench/bench_realrun.sh [build-folder] [seconds]   (defaults: build, 600)
+# Usage: bench/bench_realrun.sh [build-folder] [seconds] [monthly-figure]
+#        (defaults: build, 600, 937; 90000 gives a new victim, and its animation, every 29 s)
 # Needs xvfb, xauth and xdotool (scripts/deps.sh installs them); xwd (x11-apps), when present,
 # takes a picture of the window at the start and at the end.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${1:-$root/build}"
 duration="${2:-600}"
+figure="${3:-937}"
 program="$build/src/quorvel-counter"
 [ -x "$program" ] || { echo "no program at $program: build it first" >&2; exit 2; }
 out="$(mktemp -d /tmp/quorvel-realrun.XXXXXX)"
@@ -61,7 +63,7 @@ at() { awk -v t="$1" -v s="$scale" 'BEGIN { printf "%d", t / 15.0 * s }'; }
 # ParametroMes at (120, 1300) 1300 x 400; Image2 (play) at (6350, 40) 640 x 600 in Picture8.
 xdotool mousemove --window "$window" "$(at 770)" "$(at 1500)" click 1
 sleep 0.5
-xdotool type --delay 150 "937"
+xdotool type --delay 150 "$figure"
 sleep 0.5
 xdotool mousemove --window "$window" "$(at 6670)" "$(at 340)" click 1
 sleep 3
