@@ -37,6 +37,6 @@ if [ "$quick" -eq 0 ]; then
     "$root/fuzz/run.sh" "$root/build-fuzz" -runs="$fuzz_runs" -seed=1
 fi
 
-echo "== Test suite of the normal build in build/"
+echo "== Test suite of the normal build in build/ (${SECONDS} s so far)"
 cd "$root/build"
 ctest --output-on-failure -j2
