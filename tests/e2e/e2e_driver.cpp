@@ -87,7 +87,10 @@ public:
         return m_bus.call(message, QDBus::Block, 10'000);
     }
 
-    QString name(const Node &node) const { return property(node, QStringLiteral("Name")).toString(); }
+    QString name(const Node &node) const
+    {
+        return property(node, QStringLiteral("Name")).toString();
+    }
 
     QString roleName(const Node &node) const
     {
@@ -152,8 +155,8 @@ public:
 
     QString text(const Node &node) const
     {
-        const QDBusMessage reply = call(node, QStringLiteral("org.a11y.atspi.Text"),
-                                        QStringLiteral("GetText"), {0, -1});
+        const QDBusMessage reply =
+            call(node, QStringLiteral("org.a11y.atspi.Text"), QStringLiteral("GetText"), {0, -1});
         return reply.arguments().isEmpty() ? QString() : reply.arguments().first().toString();
     }
 
@@ -180,8 +183,8 @@ public:
 
     void dump(const Node &node, int depth = 0, int limit = 9) const
     {
-        say(QString(depth * 2, ' ') + roleName(node) + " \"" + name(node) + "\""
-            + (showing(node) ? "" : " (not showing)"));
+        say(QString(depth * 2, ' ') + roleName(node) + " \"" + name(node) + "\"" +
+            (showing(node) ? "" : " (not showing)"));
         if (depth < limit)
             for (const Node &child : children(node))
                 dump(child, depth + 1, limit);
@@ -310,31 +313,33 @@ private:
         g_program = &m_process;
 
         connectToAccessibilityBus();
-        m_app = waitFor<Node>(QStringLiteral("the program on the accessibility bus"), [&] {
-            return programOnBus();
-        }, kStartLimitMs);
+        m_app = waitFor<Node>(
+            QStringLiteral("the program on the accessibility bus"), [&] { return programOnBus(); },
+            kStartLimitMs);
         say(QStringLiteral("found the program on the accessibility bus"));
 
         // The splash first, then the main window alone.
         bool splashSeen = false;
-        const Node main = waitFor<Node>(QStringLiteral("the main window, with the splash gone"),
-                                        [&]() -> std::optional<Node> {
-            Node mainWindow;
-            int othersShowing = 0;
-            for (const Node &window : m_atspi->children(m_app)) {
-                if (!m_atspi->showing(window))
-                    continue;
-                if (!m_atspi->findNamed(window, "Abre arquivo de ocorrências").isNull())
-                    mainWindow = window;
-                else
-                    ++othersShowing;
-            }
-            if (mainWindow.isNull() && othersShowing > 0)
-                splashSeen = true;
-            if (!mainWindow.isNull() && othersShowing == 0)
-                return mainWindow;
-            return std::nullopt;
-        }, kStartLimitMs);
+        const Node main = waitFor<Node>(
+            QStringLiteral("the main window, with the splash gone"),
+            [&]() -> std::optional<Node> {
+                Node mainWindow;
+                int othersShowing = 0;
+                for (const Node &window : m_atspi->children(m_app)) {
+                    if (!m_atspi->showing(window))
+                        continue;
+                    if (!m_atspi->findNamed(window, "Abre arquivo de ocorrências").isNull())
+                        mainWindow = window;
+                    else
+                        ++othersShowing;
+                }
+                if (mainWindow.isNull() && othersShowing > 0)
+                    splashSeen = true;
+                if (!mainWindow.isNull() && othersShowing == 0)
+                    return mainWindow;
+                return std::nullopt;
+            },
+            kStartLimitMs);
         const qint64 mainAfterMs = sinceLaunch.elapsed();
         if (m_atspi->name(main) != QStringLiteral("Quorvel Counter"))
             fail(QStringLiteral("the main window is called \"%1\"").arg(m_atspi->name(main)));
@@ -346,13 +351,13 @@ private:
 
         // Open the incidence list and choose its first entry.
         click(extentsOf(main, "Abre arquivo de ocorrências"));
-        const Node list = waitFor<Node>(QStringLiteral("the incidence list"),
-                                        [&]() -> std::optional<Node> {
-            const Node l = m_atspi->findNamed(main, "Lista de ocorrências");
-            if (!l.isNull() && m_atspi->showing(l) && !m_atspi->children(l).isEmpty())
-                return l;
-            return std::nullopt;
-        });
+        const Node list =
+            waitFor<Node>(QStringLiteral("the incidence list"), [&]() -> std::optional<Node> {
+                const Node l = m_atspi->findNamed(main, "Lista de ocorrências");
+                if (!l.isNull() && m_atspi->showing(l) && !m_atspi->children(l).isEmpty())
+                    return l;
+                return std::nullopt;
+            });
         const QRegularExpression entryPattern(QStringLiteral("^(.+\\S)\\s+(\\d+)$"));
         Node entry;
         QRegularExpressionMatch entryMatch;
@@ -371,10 +376,10 @@ private:
         const Node monthly = m_atspi->findNamed(main, "Ocorrências por mês");
         waitFor<bool>(QStringLiteral("the monthly field to take the entry's quantity ") + quantity,
                       [&]() -> std::optional<bool> {
-            if (m_atspi->text(monthly) == quantity && !m_atspi->showing(list))
-                return true;
-            return std::nullopt;
-        });
+                          if (m_atspi->text(monthly) == quantity && !m_atspi->showing(list))
+                              return true;
+                          return std::nullopt;
+                      });
 
         // Play, and wait for a recount to reach the odometer.
         const Node odometer = m_atspi->find(main, [&](const Node &n) {
@@ -386,13 +391,13 @@ private:
         say(QStringLiteral("odometer before play: ") + m_atspi->name(odometer));
         click(extentsOf(main, "Iniciar contagem"));
         const QRegularExpression countPattern(QStringLiteral("^Contagem: (\\d+[.,]\\d{4})$"));
-        const QString shown = waitFor<QString>(QStringLiteral("the odometer to show the count"),
-                                               [&]() -> std::optional<QString> {
-            const QRegularExpressionMatch m = countPattern.match(m_atspi->name(odometer));
-            if (m.hasMatch() && m.captured(1) == m_atspi->text(today).trimmed())
-                return m.captured(1);
-            return std::nullopt;
-        });
+        const QString shown = waitFor<QString>(
+            QStringLiteral("the odometer to show the count"), [&]() -> std::optional<QString> {
+                const QRegularExpressionMatch m = countPattern.match(m_atspi->name(odometer));
+                if (m.hasMatch() && m.captured(1) == m_atspi->text(today).trimmed())
+                    return m.captured(1);
+                return std::nullopt;
+            });
         const double count = QString(shown).replace(',', '.').toDouble();
         const double daily = quantity.toDouble() / 30.0;
         say(QStringLiteral("odometer shows %1 (the day's rate is %2)").arg(shown).arg(daily));
@@ -437,12 +442,11 @@ private:
         QDBusConnection session = QDBusConnection::sessionBus();
         if (!session.isConnected())
             fail(QStringLiteral("no D-Bus session bus"));
-        const QDBusMessage reply = session.call(
-            QDBusMessage::createMethodCall(QStringLiteral("org.a11y.Bus"),
-                                           QStringLiteral("/org/a11y/bus"),
-                                           QStringLiteral("org.a11y.Bus"),
-                                           QStringLiteral("GetAddress")),
-            QDBus::Block, 30'000);
+        const QDBusMessage reply =
+            session.call(QDBusMessage::createMethodCall(
+                             QStringLiteral("org.a11y.Bus"), QStringLiteral("/org/a11y/bus"),
+                             QStringLiteral("org.a11y.Bus"), QStringLiteral("GetAddress")),
+                         QDBus::Block, 30'000);
         if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
             fail(QStringLiteral("no accessibility bus: ") + reply.errorMessage());
         const QString address = reply.arguments().first().toString();
@@ -478,14 +482,15 @@ private:
 
     Node waitForWindow(const QString &title, bool shown)
     {
-        return waitFor<Node>(QStringLiteral("window \"%1\" to %2").arg(title, shown ? "show" : "hide"),
-                             [&]() -> std::optional<Node> {
-            for (const Node &window : m_atspi->children(m_app)) {
-                if (m_atspi->name(window) == title && m_atspi->showing(window))
-                    return shown ? std::optional<Node>(window) : std::nullopt;
-            }
-            return shown ? std::nullopt : std::optional<Node>(Node{});
-        });
+        return waitFor<Node>(
+            QStringLiteral("window \"%1\" to %2").arg(title, shown ? "show" : "hide"),
+            [&]() -> std::optional<Node> {
+                for (const Node &window : m_atspi->children(m_app)) {
+                    if (m_atspi->name(window) == title && m_atspi->showing(window))
+                        return shown ? std::optional<Node>(window) : std::nullopt;
+                }
+                return shown ? std::nullopt : std::optional<Node>(Node{});
+            });
     }
 
     QString m_program;

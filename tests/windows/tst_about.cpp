@@ -21,8 +21,7 @@ struct Fixture
     {
         about.findExecutable = [this](const QString &name) {
             lookedUp << name;
-            return this->installed.contains(name) ? QStringLiteral("/opt/bin/") + name
-                                                  : QString();
+            return this->installed.contains(name) ? QStringLiteral("/opt/bin/") + name : QString();
         };
         about.startDetached = [this](const QString &path, const QStringList &arguments) {
             started << (QStringList{path} + arguments).join(' ');
@@ -91,11 +90,16 @@ private slots:
     {
         QTest::addColumn<QString>("version");
         QTest::addColumn<QString>("line");
-        QTest::newRow("three parts") << "1.0.0" << "Version 1.0.0";
-        QTest::newRow("two parts") << "2.3" << "Version 2.3.0";
-        QTest::newRow("leading zeros") << "01.02.010" << "Version 1.2.10";
-        QTest::newRow("suffix") << "1.4.2-rc1" << "Version 1.4.2";
-        QTest::newRow("none set") << "" << "Version 0.0.0";
+        QTest::newRow("three parts") << "1.0.0"
+                                     << "Version 1.0.0";
+        QTest::newRow("two parts") << "2.3"
+                                   << "Version 2.3.0";
+        QTest::newRow("leading zeros") << "01.02.010"
+                                       << "Version 1.2.10";
+        QTest::newRow("suffix") << "1.4.2-rc1"
+                                << "Version 1.4.2";
+        QTest::newRow("none set") << ""
+                                  << "Version 0.0.0";
     }
     void versionLineHasThreePlainNumbers()
     {
@@ -115,12 +119,10 @@ private slots:
         QTest::newRow("none installed") << QStringList{} << true << QStringList{} << true;
         QTest::newRow("a profiler")
             << QStringList{"hardinfo"} << true << QStringList{"/opt/bin/hardinfo"} << false;
-        QTest::newRow("newer profiler first")
-            << QStringList{"hardinfo", "hardinfo2"} << true << QStringList{"/opt/bin/hardinfo2"}
-            << false;
-        QTest::newRow("KDE before Xfce")
-            << QStringList{"xfce4-about", "kinfocenter"} << true
-            << QStringList{"/opt/bin/kinfocenter"} << false;
+        QTest::newRow("newer profiler first") << QStringList{"hardinfo", "hardinfo2"} << true
+                                              << QStringList{"/opt/bin/hardinfo2"} << false;
+        QTest::newRow("KDE before Xfce") << QStringList{"xfce4-about", "kinfocenter"} << true
+                                         << QStringList{"/opt/bin/kinfocenter"} << false;
         QTest::newRow("GNOME settings on its overview")
             << QStringList{"gnome-control-center"} << true
             << QStringList{"/opt/bin/gnome-control-center info-overview"} << false;
@@ -139,13 +141,13 @@ private slots:
         f.about.show();
         f.child<QPushButton>("cmdSysInfo")->click();
         QCOMPARE(f.started, started);
-        QCOMPARE(f.messages, unavailable ? QStringList{AboutSom::unavailableText()}
-                                         : QStringList{});
+        QCOMPARE(f.messages,
+                 unavailable ? QStringList{AboutSom::unavailableText()} : QStringList{});
         QCOMPARE(AboutSom::unavailableText(),
                  QStringLiteral("System Information Is Unavailable At This Time"));
         QVERIFY(f.about.isVisible()); // the window stays open either way
         // The list is tried in order and no further than the first found.
-        const QStringList order{"hardinfo2", "hardinfo", "kinfocenter", "gnome-control-center",
+        const QStringList order{"hardinfo2",   "hardinfo", "kinfocenter", "gnome-control-center",
                                 "xfce4-about", "cpu-x"};
         QCOMPARE(f.lookedUp, order.mid(0, f.lookedUp.size()));
         QVERIFY(!f.lookedUp.isEmpty());

@@ -112,8 +112,8 @@ struct Fixture
         for (int y = 2; y < surface->height() - 2; y += 2) {
             for (int x = 2; x < surface->width() - 2; x += 2) {
                 const QPoint inWindow = surface->mapTo(window.get(), QPoint(x, y));
-                if (window->childAt(inWindow) == surface
-                    || (surface == window.get() && !window->childAt(inWindow)))
+                if (window->childAt(inWindow) == surface ||
+                    (surface == window.get() && !window->childAt(inWindow)))
                     return inWindow;
             }
         }
@@ -175,20 +175,23 @@ private slots:
         QTest::newRow("1 exit") << 1 << "Picture8" << QRect(50, 120, 480, 480) << none << "Sair";
         QTest::newRow("2 back") << 2 << "Picture42" << QRect(3600, 840, 360, 360) << none
                                 << "Fechar lista";
-        QTest::newRow("3 stop") << 3 << "Picture8" << QRect(8760, 45, 525, 375) << none
-                                << "Limpar";
-        QTest::newRow("4 portrait") << 4 << "Picture8" << QRect(9480, 0, 645, 615) << none
-                                    << "Sobre";
+        QTest::newRow("3 stop") << 3 << "Picture8" << QRect(8760, 45, 525, 375) << none << "Limpar";
+        QTest::newRow("4 portrait")
+            << 4 << "Picture8" << QRect(9480, 0, 645, 615) << none << "Sobre";
         QTest::newRow("5 edit") << 5 << "Picture8" << QRect(600, 120, 480, 480)
-                                << "Edita arquivo Ocorrências" << "Edita arquivo Ocorrências";
+                                << "Edita arquivo Ocorrências"
+                                << "Edita arquivo Ocorrências";
         QTest::newRow("6 tools") << 6 << "Picture8" << QRect(1200, 120, 480, 480)
-                                 << "Painel de Ferramentas" << "Painel de Ferramentas";
-        QTest::newRow("7 back") << 7 << "PainelFerramentas2" << QRect(2520, 2280, 360, 360)
-                                << none << "Fechar painel";
+                                 << "Painel de Ferramentas"
+                                 << "Painel de Ferramentas";
+        QTest::newRow("7 back") << 7 << "PainelFerramentas2" << QRect(2520, 2280, 360, 360) << none
+                                << "Fechar painel";
         QTest::newRow("8 chart") << 8 << "Picture8" << QRect(1800, 120, 550, 480)
-                                 << "Mapa de Distribuição" << "Mapa de Distribuição";
+                                 << "Mapa de Distribuição"
+                                 << "Mapa de Distribuição";
         QTest::newRow("9 edit") << 9 << "Picture42" << QRect(2280, 120, 480, 480)
-                                << "Edita arquivo Homicidios" << "Edita arquivo Homicidios";
+                                << "Edita arquivo Homicidios"
+                                << "Edita arquivo Homicidios";
     }
     void buttonsAreInPlace()
     {
@@ -270,11 +273,10 @@ private slots:
         QTest::newRow("2 list closed: stays closed")
             << 2 << Setup::Off << false << false << RS::Off << trena << nothing;
         QTest::newRow("3 counting: reset, only the pause's click")
-            << 3 << Setup::Running << false << false << RS::Off
-            << QStringList{cueName(Cue::Clicar)} << nothing;
-        QTest::newRow("3 list open: closes it")
-            << 3 << Setup::ListOpen << false << false << RS::Off
-            << QStringList{cueName(Cue::Clicar)} << nothing;
+            << 3 << Setup::Running << false << false << RS::Off << QStringList{cueName(Cue::Clicar)}
+            << nothing;
+        QTest::newRow("3 list open: closes it") << 3 << Setup::ListOpen << false << false << RS::Off
+                                                << QStringList{cueName(Cue::Clicar)} << nothing;
         QTest::newRow("4 about") << 4 << Setup::Off << false << false << RS::Off
                                  << QStringList{cueName(Cue::Zapt)} << nothing;
         QTest::newRow("5 edits the incidence file")
@@ -351,8 +353,8 @@ private slots:
         f.w().botao[0]->click();
         QListWidget *list = f.w().List1;
         list->doItemsLayout();
-        const QPoint row = list->viewport()->mapTo(
-            f.window.get(), list->visualItemRect(list->item(1)).center());
+        const QPoint row =
+            list->viewport()->mapTo(f.window.get(), list->visualItemRect(list->item(1)).center());
         QTest::mouseDClick(f.w().windowHandle(), Qt::LeftButton, {}, row);
         QCOMPARE(f.w().ParametroMes->text(), QStringLiteral("11110"));
         // The choice blanked every wheel: remember how blank looks.
@@ -365,8 +367,8 @@ private slots:
         f.w().Image2->click();
         QCOMPARE(f.w().runState(), DeadZone::RunState::Running);
         f.w().Percent->setText(QStringLiteral("37")); // as the odometer pass leaves it
-        for (QLabel *label : {f.w().Label4, f.w().Label8, f.w().Percent, f.w().Label9,
-                              f.w().Parametrohora})
+        for (QLabel *label :
+             {f.w().Label4, f.w().Label8, f.w().Percent, f.w().Label9, f.w().Parametrohora})
             QVERIFY2(!label->text().isEmpty(), qPrintable(label->objectName()));
         QVERIFY(f.w().Picture22->isHidden());
         f.w().PainelFerramentas->show();
@@ -374,8 +376,8 @@ private slots:
         f.w().botao[3]->click();
 
         QVERIFY(f.w().ParametroMes->text().isEmpty());
-        for (QLabel *label : {f.w().Label4, f.w().Label8, f.w().Percent, f.w().Label9,
-                              f.w().Parametrohora})
+        for (QLabel *label :
+             {f.w().Label4, f.w().Label8, f.w().Percent, f.w().Label9, f.w().Parametrohora})
             QVERIFY2(label->text().isEmpty(), qPrintable(label->objectName()));
         QCOMPARE(f.w().runState(), DeadZone::RunState::Off);
         QVERIFY(!f.w().Timer3->isActive());
@@ -384,7 +386,8 @@ private slots:
         QVERIFY(!f.w().PainelFerramentas->isHidden()); // only its own buttons close it
         // Inicializa: blank wheels, no distribution, LED off, slider at 0.
         for (int i = 0; i < wheels.size(); ++i)
-            QVERIFY2(wheels[i]->picture().cacheKey() == blank[i], qPrintable(wheels[i]->objectName()));
+            QVERIFY2(wheels[i]->picture().cacheKey() == blank[i],
+                     qPrintable(wheels[i]->objectName()));
         QVERIFY(!f.w().opcaoDistribuicao[0]->isEnabled());
         QVERIFY(!f.w().Timer4->isActive());
         QCOMPARE(f.w().ledColor(), QColor(128, 0, 0));
@@ -499,8 +502,8 @@ private slots:
         QCOMPARE(inFrame->borderStyle(), 1);
         QCOMPARE(first->borderStyle(), 1);
 
-        QWidget *target = surface == "DeadZone" ? f.window.get()
-                                                : f.w().findChild<QWidget *>(surface);
+        QWidget *target =
+            surface == "DeadZone" ? f.window.get() : f.w().findChild<QWidget *>(surface);
         QVERIFY(target);
         QWidget *under = target;
         if (surface == "List1")
@@ -538,8 +541,8 @@ private slots:
         Fixture f;
         f.w().botao[6]->click();
         auto inside = [&](QWidget *widget, const char *container) {
-            return widget->parentWidget()->objectName() == QLatin1String(container)
-                   && widget->isVisible();
+            return widget->parentWidget()->objectName() == QLatin1String(container) &&
+                   widget->isVisible();
         };
         const QStringList kinds{"Homicídio", "Veículos", "Outros"};
         for (int i = 0; i < 3; ++i) {
@@ -561,10 +564,10 @@ private slots:
 
         // Every switch lies wholly inside the panel, and nothing hides another.
         const QRect panel = f.w().PainelFerramentas->rect();
-        const QList<QWidget *> controls{f.w().Option2, f.w().Option3,
-                           f.w().Option4[0], f.w().Option4[1], f.w().Option4[2],
-                           f.w().Option5[0], f.w().Option5[1], f.w().Option6[0],
-                           f.w().Option6[1], f.w().botao[7], f.w().Image6, f.w().Image8};
+        const QList<QWidget *> controls{f.w().Option2,    f.w().Option3,    f.w().Option4[0],
+                                        f.w().Option4[1], f.w().Option4[2], f.w().Option5[0],
+                                        f.w().Option5[1], f.w().Option6[0], f.w().Option6[1],
+                                        f.w().botao[7],   f.w().Image6,     f.w().Image8};
         for (QWidget *w : controls) {
             const QRect r(w->mapTo(f.w().PainelFerramentas, QPoint(0, 0)), w->size());
             QVERIFY2(panel.contains(r), qPrintable(w->objectName()));

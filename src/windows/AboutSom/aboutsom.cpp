@@ -45,8 +45,8 @@ AboutSom::AboutSom(QWidget *parent) : QDialog(parent)
 
     m_Image1 = new QLabel(this);
     m_Image1->setObjectName(QStringLiteral("Image1"));
-    m_Image1->setPixmap(svgPicture(QStringLiteral(":/pictures/icon.svg"), QSize(64, 64),
-                                   devicePixelRatioF()));
+    m_Image1->setPixmap(
+        svgPicture(QStringLiteral(":/pictures/icon.svg"), QSize(64, 64), devicePixelRatioF()));
     m_Image1->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
 
     m_lblTitle = new QLabel(QStringLiteral("Application Title"), this);

@@ -13,8 +13,8 @@ const QList<SystemInfoProgram> &systemInfoCandidates()
     return candidates;
 }
 
-SystemInfoProgram findSystemInfoProgram(
-    const std::function<QString(const QString &name)> &findExecutable)
+SystemInfoProgram
+findSystemInfoProgram(const std::function<QString(const QString &name)> &findExecutable)
 {
     for (const SystemInfoProgram &candidate : systemInfoCandidates()) {
         const QString path = findExecutable(candidate.name);

@@ -19,5 +19,5 @@ const QList<SystemInfoProgram> &systemInfoCandidates();
 
 // The first candidate that findExecutable resolves to a full path (empty: not found), with
 // name replaced by that path; an empty name when none is installed.
-SystemInfoProgram findSystemInfoProgram(
-    const std::function<QString(const QString &name)> &findExecutable);
+SystemInfoProgram
+findSystemInfoProgram(const std::function<QString(const QString &name)> &findExecutable);

@@ -9,9 +9,7 @@ Configurador &DeadZone::configurador()
     if (!m_configurador) {
         // A window of its own, not a child: its controls share names with ours.
         m_configurador = new Configurador(distributionModel(), m_sound);
-        m_configurador->openInApp = [this](const QString &path) {
-            return openInApplication(path);
-        };
+        m_configurador->openInApp = [this](const QString &path) { return openInApplication(path); };
     }
     return *m_configurador;
 }
