@@ -50,9 +50,10 @@ void DeadZone::relogAnjo_Timer()
     }
 }
 
+// The moving images are drawn once the tick is over, never half-moved, so they are only
+// shown again (after a pause hid them), not hidden for each move.
 void DeadZone::RelogAuto_Timer()
 {
-    autoCar->hide();
     moveScene(autoCar, autoTwips.x() + 30, autoTwips.y() + 10);
     autoCar->show();
     if (autoTwips.x() > windowWidthTwips() + 400) {
@@ -63,7 +64,6 @@ void DeadZone::RelogAuto_Timer()
 
 void DeadZone::RelogPolcar_Timer()
 {
-    Polcar->hide();
     moveScene(Polcar, PolcarTwips.x() - 30, PolcarTwips.y());
     Polcar->show();
     const QSize size(px(PolcarTwips.width()), px(PolcarTwips.height()));
