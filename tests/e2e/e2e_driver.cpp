@@ -4,6 +4,8 @@
 // virtual X server and a private D-Bus session.
 //
 // Usage: quorvel_e2e_driver <program> <work directory>
+#include "xclose.h"
+
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDBusArgument>
@@ -221,13 +223,14 @@ T waitFor(const QString &what, const std::function<std::optional<T>()> &probe,
     }
 }
 
-void xdotool(const QStringList &arguments)
+QString xdotool(const QStringList &arguments)
 {
     QProcess tool;
     tool.start(QStringLiteral("xdotool"), arguments);
     if (!tool.waitForFinished(30'000) || tool.exitCode() != 0)
         fail(QStringLiteral("xdotool %1 failed: %2")
                  .arg(arguments.join(' '), QString::fromLocal8Bit(tool.readAllStandardError())));
+    return QString::fromLocal8Bit(tool.readAllStandardOutput());
 }
 
 void pointAt(const QRect &box)
@@ -274,7 +277,8 @@ public:
     int run()
     {
         try {
-            steps();
+            exitThroughTheToolbar();
+            closeTheMainWindow();
             say(QStringLiteral("PASS"));
             return 0;
         } catch (const Failure &failure) {
@@ -295,59 +299,11 @@ public:
     }
 
 private:
-    void steps()
+    // The whole road of one count, from the splash to the exit button.
+    void exitThroughTheToolbar()
     {
-        const QString dataDir = QFileInfo(m_program).absolutePath();
-        const QByteArray dataBefore = fingerprint(dataDir);
-
-        m_process.setProgram(m_program);
-        m_process.setWorkingDirectory(m_work);
-        m_process.setStandardOutputFile(m_work + QStringLiteral("/program.log"));
-        m_process.setProcessChannelMode(QProcess::MergedChannels);
-        QElapsedTimer sinceLaunch;
-        sinceLaunch.start();
-        m_process.start();
-        if (!m_process.waitForStarted(30'000))
-            fail(QStringLiteral("the program did not start: ") + m_process.errorString());
-        say(QStringLiteral("started %1 (pid %2)").arg(m_program).arg(m_process.processId()));
-        g_program = &m_process;
-
-        connectToAccessibilityBus();
-        m_app = waitFor<Node>(
-            QStringLiteral("the program on the accessibility bus"), [&] { return programOnBus(); },
-            kStartLimitMs);
-        say(QStringLiteral("found the program on the accessibility bus"));
-
-        // The splash first, then the main window alone.
-        bool splashSeen = false;
-        const Node main = waitFor<Node>(
-            QStringLiteral("the main window, with the splash gone"),
-            [&]() -> std::optional<Node> {
-                Node mainWindow;
-                int othersShowing = 0;
-                for (const Node &window : m_atspi->children(m_app)) {
-                    if (!m_atspi->showing(window))
-                        continue;
-                    if (!m_atspi->findNamed(window, "Abre arquivo de ocorrências").isNull())
-                        mainWindow = window;
-                    else
-                        ++othersShowing;
-                }
-                if (mainWindow.isNull() && othersShowing > 0)
-                    splashSeen = true;
-                if (!mainWindow.isNull() && othersShowing == 0)
-                    return mainWindow;
-                return std::nullopt;
-            },
-            kStartLimitMs);
-        const qint64 mainAfterMs = sinceLaunch.elapsed();
-        if (m_atspi->name(main) != QStringLiteral("Quorvel Counter"))
-            fail(QStringLiteral("the main window is called \"%1\"").arg(m_atspi->name(main)));
-        say(QStringLiteral("main window shown %1 s after start (splash %2)")
-                .arg(mainAfterMs / 1000.0, 0, 'f', 1)
-                .arg(splashSeen ? "seen first" : "not seen"));
-        if (splashSeen && mainAfterMs < 4500)
-            fail(QStringLiteral("the splash gave way before its 5 seconds"));
+        const QByteArray dataBefore = fingerprint(dataDirectory());
+        const Node main = launch();
 
         // Open the incidence list and choose its first entry.
         click(extentsOf(main, "Abre arquivo de ocorrências"));
@@ -416,24 +372,123 @@ private:
         waitForWindow(QStringLiteral("About Quorvel Counter"), false);
         say(QStringLiteral("about window opened and closed"));
 
-        // The editor opens, and its "Sair" only hides it: loaded but hidden.
+        loadAndHideTheEditor(main);
+
+        // Exit through the toolbar: the program ends with every window, writing nothing.
+        g_program = nullptr;
+        click(extentsOf(main, "Sair"));
+        expectEnded(QStringLiteral("the exit button"), dataBefore);
+    }
+
+    // Closing the main window as a window manager does ends the program too, with the
+    // editor loaded but hidden.
+    void closeTheMainWindow()
+    {
+        const QByteArray dataBefore = fingerprint(dataDirectory());
+        const Node main = launch();
+        loadAndHideTheEditor(main);
+
+        const QRect frame = m_atspi->extents(main);
+        const QStringList ids =
+            xdotool({"search", "--onlyvisible", "--pid", QString::number(m_process.processId())})
+                .split('\n', Qt::SkipEmptyParts);
+        unsigned long window = 0;
+        for (const QString &id : ids) {
+            const QString geometry = xdotool({"getwindowgeometry", "--shell", id});
+            const auto value = [&](const char *key) {
+                const QRegularExpression line(QStringLiteral("^%1=(\\d+)$").arg(key),
+                                              QRegularExpression::MultilineOption);
+                return line.match(geometry).captured(1).toInt();
+            };
+            if (value("WIDTH") == frame.width() && value("HEIGHT") == frame.height())
+                window = id.toULong();
+        }
+        if (window == 0)
+            fail(QStringLiteral("no X window of the program has the main window's size"));
+        g_program = nullptr;
+        if (!requestWindowClose(window))
+            fail(QStringLiteral("could not ask the main window to close"));
+        expectEnded(QStringLiteral("closing the main window"), dataBefore);
+    }
+
+    QString dataDirectory() const { return QFileInfo(m_program).absolutePath(); }
+
+    // Starts the program and waits for its main window, the splash having given way.
+    Node launch()
+    {
+        m_process.setProgram(m_program);
+        m_process.setWorkingDirectory(m_work);
+        m_process.setStandardOutputFile(m_work + QStringLiteral("/program.log"));
+        m_process.setProcessChannelMode(QProcess::MergedChannels);
+        QElapsedTimer sinceLaunch;
+        sinceLaunch.start();
+        m_process.start();
+        if (!m_process.waitForStarted(30'000))
+            fail(QStringLiteral("the program did not start: ") + m_process.errorString());
+        say(QStringLiteral("started %1 (pid %2)").arg(m_program).arg(m_process.processId()));
+        g_program = &m_process;
+
+        if (!m_atspi)
+            connectToAccessibilityBus();
+        m_app = waitFor<Node>(
+            QStringLiteral("the program on the accessibility bus"), [&] { return programOnBus(); },
+            kStartLimitMs);
+        say(QStringLiteral("found the program on the accessibility bus"));
+
+        // The splash first, then the main window alone.
+        bool splashSeen = false;
+        const Node main = waitFor<Node>(
+            QStringLiteral("the main window, with the splash gone"),
+            [&]() -> std::optional<Node> {
+                Node mainWindow;
+                int othersShowing = 0;
+                for (const Node &window : m_atspi->children(m_app)) {
+                    if (!m_atspi->showing(window))
+                        continue;
+                    if (!m_atspi->findNamed(window, "Abre arquivo de ocorrências").isNull())
+                        mainWindow = window;
+                    else
+                        ++othersShowing;
+                }
+                if (mainWindow.isNull() && othersShowing > 0)
+                    splashSeen = true;
+                if (!mainWindow.isNull() && othersShowing == 0)
+                    return mainWindow;
+                return std::nullopt;
+            },
+            kStartLimitMs);
+        const qint64 mainAfterMs = sinceLaunch.elapsed();
+        if (m_atspi->name(main) != QStringLiteral("Quorvel Counter"))
+            fail(QStringLiteral("the main window is called \"%1\"").arg(m_atspi->name(main)));
+        say(QStringLiteral("main window shown %1 s after start (splash %2)")
+                .arg(mainAfterMs / 1000.0, 0, 'f', 1)
+                .arg(splashSeen ? "seen first" : "not seen"));
+        if (splashSeen && mainAfterMs < 4500)
+            fail(QStringLiteral("the splash gave way before its 5 seconds"));
+        return main;
+    }
+
+    // The editor opens from the toolbar, and its "Sair" only hides it.
+    void loadAndHideTheEditor(const Node &main)
+    {
         click(extentsOf(main, "Mapa de Distribuição"));
         const Node editor = waitForWindow(QStringLiteral("Configurador de Padrões"), true);
         click(extentsOf(editor, "Sair"));
         waitForWindow(QStringLiteral("Configurador de Padrões"), false);
         say(QStringLiteral("editor opened and hidden"));
+    }
 
-        // Exit through the toolbar: the program ends with every window, writing nothing.
-        g_program = nullptr;
-        click(extentsOf(main, "Sair"));
+    void expectEnded(const QString &how, const QByteArray &dataBefore)
+    {
         if (!m_process.waitForFinished(kStepLimitMs))
-            fail(QStringLiteral("the program did not end after the exit button"));
+            fail(QStringLiteral("the program did not end after ") + how);
         if (m_process.exitStatus() != QProcess::NormalExit || m_process.exitCode() != 0)
-            fail(QStringLiteral("the program ended abnormally (status %1, code %2)")
+            fail(QStringLiteral("the program ended abnormally after %1 (status %2, code %3)")
+                     .arg(how)
                      .arg(m_process.exitStatus())
                      .arg(m_process.exitCode()));
-        say(QStringLiteral("the program ended after the exit button"));
-        if (fingerprint(dataDir) != dataBefore)
+        say(QStringLiteral("the program ended after ") + how);
+        if (fingerprint(dataDirectory()) != dataBefore)
             fail(QStringLiteral("a data file beside the program changed"));
     }
 
