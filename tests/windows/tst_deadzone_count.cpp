@@ -278,6 +278,21 @@ private slots:
         QCOMPARE(f.window.ParametroHoje->text(), QStringLiteral("2139.2550"));
     }
 
+    void enlargedWindowRendersPicturesAgain()
+    {
+        Fixture f;
+        f.typeMonthly("937");
+        f.play();
+        f.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f.window));
+        const int before = f.window.Image2->picture().width();
+        f.window.resize(f.window.width() * 2, f.window.height() * 2);
+        QCoreApplication::sendPostedEvents();
+        QVERIFY(f.window.Image2->picture().width() >= 2 * before - 2);
+        QCOMPARE(f.window.runState(), DeadZone::RunState::Running); // still the lit face
+        QCOMPARE(f.window.Image2->accessibleDescription(), QStringLiteral("ligado"));
+    }
+
     void spinsBetweenRecounts()
     {
         Fixture f;

@@ -129,25 +129,8 @@ void DeadZone::Form_Load()
     for (PictureBox *w : {Picture17, Picture18, Picture19, Picture20, Picture29})
         w->setPicture(neutroPicture());
 
-    const QSize face(px(640), px(600));
-    m_playon = svgPicture(QStringLiteral(":/pictures/playon.svg"), face, dpr);
-    m_playoff = svgPicture(QStringLiteral(":/pictures/playoff.svg"), face, dpr);
-    m_waitOn = svgPicture(QStringLiteral(":/pictures/waiton.svg"), face, dpr);
-    m_WaitOff = svgPicture(QStringLiteral(":/pictures/waitoff.svg"), face, dpr);
+    loadPictures();
     teclasOff();
-    Picture22->setPicture(svgPicture(QStringLiteral(":/pictures/cover.svg"),
-                                     QSize(px(9270), px(1030)), dpr));
-    Image6->setPicture(svgPicture(QStringLiteral(":/pictures/tilt.svg"), QSize(px(1300), px(420)), dpr));
-    Image8->setPicture(svgPicture(QStringLiteral(":/pictures/som.svg"), QSize(px(1300), px(420)), dpr));
-    anjo->setPicture(svgPicture(QStringLiteral(":/pictures/anjo.svg"), QSize(px(1410), px(2085)), dpr));
-    autoCar->setPicture(svgPicture(QStringLiteral(":/pictures/auto.svg"), QSize(px(1500), px(750)), dpr));
-    m_Pol1 = svgPicture(QStringLiteral(":/pictures/pol1.svg"), QSize(px(1500), px(1005)), dpr);
-    m_Pol2 = svgPicture(QStringLiteral(":/pictures/pol2.svg"), QSize(px(1500), px(1005)), dpr);
-    for (int i = 0; i < 10; ++i) {
-        const QRect g = m_twipsGeometry.value(botao[i]);
-        botao[i]->setPicture(svgPicture(QStringLiteral(":/pictures/botao%1.svg").arg(i),
-                                        QSize(px(g.width()), px(g.height())), dpr));
-    }
 
     Timer1->setInterval(qRound(Timer2->interval() / 4.0));
     m_sound.SomDesligado = 1;
@@ -171,6 +154,38 @@ void DeadZone::Form_Load()
     enable(RelogUnidade);
     enable(Relogcentena);
     enable(Timer2);
+}
+
+// Renders the window's pictures at its present scale; the faces keep showing what they showed.
+void DeadZone::loadPictures()
+{
+    const qreal dpr = devicePixelRatioF();
+    const QSize face(px(640), px(600));
+    m_playon = svgPicture(QStringLiteral(":/pictures/playon.svg"), face, dpr);
+    m_playoff = svgPicture(QStringLiteral(":/pictures/playoff.svg"), face, dpr);
+    m_waitOn = svgPicture(QStringLiteral(":/pictures/waiton.svg"), face, dpr);
+    m_WaitOff = svgPicture(QStringLiteral(":/pictures/waitoff.svg"), face, dpr);
+    showRunFaces(m_runState == RunState::Running, m_runState == RunState::Waiting);
+    const auto render = [this, dpr](const QString &name, int width, int height) {
+        return svgPicture(QStringLiteral(":/pictures/%1.svg").arg(name),
+                          QSize(px(width), px(height)), dpr);
+    };
+    Picture22->setPicture(render(QStringLiteral("cover"), 9270, 1030));
+    Image6->setPicture(render(QStringLiteral("tilt"), 1300, 420));
+    Image8->setPicture(render(QStringLiteral("som"), 1300, 420));
+    anjo->setPicture(render(QStringLiteral("anjo"), 1410, 2085));
+    autoCar->setPicture(render(QStringLiteral("auto"), 1500, 750));
+    // The police car has no picture until its first run.
+    const bool anyFrame = !Polcar->picture().isNull();
+    const bool firstFrame = anyFrame && Polcar->picture().cacheKey() == m_Pol1.cacheKey();
+    m_Pol1 = render(QStringLiteral("pol1"), 1500, 1005);
+    m_Pol2 = render(QStringLiteral("pol2"), 1500, 1005);
+    if (anyFrame)
+        Polcar->setPicture(firstFrame ? m_Pol1 : m_Pol2);
+    for (int i = 0; i < 10; ++i) {
+        const QRect g = m_twipsGeometry.value(botao[i]);
+        botao[i]->setPicture(render(QStringLiteral("botao%1").arg(i), g.width(), g.height()));
+    }
 }
 
 void DeadZone::Inicializa()
@@ -209,6 +224,7 @@ void DeadZone::resizeEvent(QResizeEvent *event)
     if (scale > 0 && qAbs(scale - m_scale) > 0.01) {
         m_scale = scale;
         applyScale();
+        loadPictures();
     }
 }
 

@@ -129,6 +129,7 @@ private:
 
     // Start-up and close (deadzone.cpp).
     void Form_Load();
+    void loadPictures();
     void Form_Unload();
 
     // Rates and accumulation mode (deadzone_rates.cpp).
