@@ -172,3 +172,14 @@ double roundTo15Digits(double value)
         return value;
     return QString::number(value, 'e', 14).toDouble();
 }
+
+bool isDigitsOnly(QStringView text)
+{
+    if (text.isEmpty())
+        return false;
+    for (QChar c : text) {
+        if (c < u'0' || c > u'9')
+            return false;
+    }
+    return true;
+}

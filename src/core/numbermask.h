@@ -29,3 +29,6 @@ double readLeadingPointNumber(const QString &text);
 // The value rounded to 15 significant digits, so that binary noise such as
 // 1.9 * 100 = 189.99999999999997 does not decide a truncation.
 double roundTo15Digits(double value);
+
+// True for a text of the digits 0 to 9 only, at least one: no sign, separator or blank.
+bool isDigitsOnly(QStringView text);

@@ -13,17 +13,6 @@ namespace {
 
 constexpr int kMaxQuotes = 9;
 
-bool isDigits(QStringView text)
-{
-    if (text.isEmpty())
-        return false;
-    for (QChar c : text) {
-        if (c < u'0' || c > u'9')
-            return false;
-    }
-    return true;
-}
-
 bool isAscii(const QByteArray &bytes)
 {
     for (char c : bytes) {
@@ -70,7 +59,7 @@ QString normalizeValue(const QString &field)
     while (start < field.size() && (field[start] == u' ' || field[start] == u'\t'))
         ++start;
     const QStringView rest = QStringView(field).mid(start);
-    if (isDigits(rest)) {
+    if (isDigitsOnly(rest)) {
         // Exact for counts of any length: only the leading zeros go.
         qsizetype firstSignificant = 0;
         while (firstSignificant < rest.size() - 1 && rest[firstSignificant] == u'0')

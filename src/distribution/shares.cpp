@@ -19,17 +19,6 @@ int wholePart(double value)
 
 } // namespace
 
-bool isDigitsOnly(QStringView text)
-{
-    if (text.isEmpty())
-        return false;
-    for (QChar c : text) {
-        if (c < u'0' || c > u'9')
-            return false;
-    }
-    return true;
-}
-
 double quantityValue(const QString &text)
 {
     return QLocale::c().toDouble(text);

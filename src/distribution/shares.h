@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/numbermask.h"
+
 #include <QLocale>
 #include <QString>
 #include <QStringList>
@@ -10,8 +12,8 @@
 // interval and the editor's 12 bars.
 namespace Shares {
 
-// True for a text of the digits 0 to 9 only, at least one.
-bool isDigitsOnly(QStringView text);
+// A cell holds a count when it is digits only (core/numbermask.h).
+using ::isDigitsOnly;
 
 // The count in a cell that isDigitsOnly.
 double quantityValue(const QString &text);

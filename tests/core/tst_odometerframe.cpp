@@ -1,5 +1,7 @@
 #include "core/odometerframe.h"
 
+#include "countdigits.h"
+
 #include <QLocale>
 #include <QRegularExpression>
 #include <QTest>
@@ -12,34 +14,13 @@ using Wheel = OdometerFrame::Wheel;
 const QLocale kComma(QLocale::Portuguese, QLocale::Brazil);
 const QLocale kPoint(QLocale::English, QLocale::UnitedStates);
 
-// The digits of a count written as the recount writes it, "00105.0372".
+// The digits of a count written as the recount writes it, "00105.0372", none shown yet.
 CounterState counted(const QString &masked)
 {
     CounterState s;
-    float *digits[] = {&s.DigitoDezenaMilhar, &s.DigitoMilhar,   &s.DigitoCentena,
-                       &s.DigitoDezena,       &s.DigitoUnidade,  nullptr,
-                       &s.DigitoDecimal1,     &s.DigitoDecimal2, &s.DigitoDecimal3,
-                       &s.DigitoDecimal4};
-    for (int i = 0; i < 10; ++i) {
-        if (digits[i])
-            *digits[i] = float(masked.at(i).digitValue());
-    }
+    setCountDigits(s, masked);
     s.forgetShownDigits();
     return s;
-}
-
-void setCount(CounterState &s, const QString &masked)
-{
-    const CounterState fresh = counted(masked);
-    s.DigitoDezenaMilhar = fresh.DigitoDezenaMilhar;
-    s.DigitoMilhar = fresh.DigitoMilhar;
-    s.DigitoCentena = fresh.DigitoCentena;
-    s.DigitoDezena = fresh.DigitoDezena;
-    s.DigitoUnidade = fresh.DigitoUnidade;
-    s.DigitoDecimal1 = fresh.DigitoDecimal1;
-    s.DigitoDecimal2 = fresh.DigitoDecimal2;
-    s.DigitoDecimal3 = fresh.DigitoDecimal3;
-    s.DigitoDecimal4 = fresh.DigitoDecimal4;
 }
 
 // What a tick gives the wheels from `from` to `to`, one character each: a digit, '_' for the
@@ -262,7 +243,7 @@ void TestOdometerFrame::newVictimStartsSelectedAnimation()
     QCOMPARE(step.animation, OdometerFrame::Animation::None);
 
     // The units digit changes: a victim, and the units wheel turns even with no animation.
-    setCount(s, QStringLiteral("00106.0011"));
+    setCountDigits(s, QStringLiteral("00106.0011"));
     step = frame.tick(s, kind);
     QVERIFY(step.newVictim);
     QCOMPARE(step.animation, animation);
@@ -279,7 +260,7 @@ void TestOdometerFrame::integerWheelsRedrawnOnlyOnChange()
         QCOMPARE(integerFaces(frame.tick(s, 2)), QStringLiteral("....."));
 
     // Tens and units change together; hundreds and above are not touched.
-    setCount(s, QStringLiteral("10010.0001"));
+    setCountDigits(s, QStringLiteral("10010.0001"));
     QCOMPARE(integerFaces(frame.tick(s, 2)), QStringLiteral("...10"));
     QCOMPARE(integerFaces(frame.tick(s, 2)), QStringLiteral("....."));
 }
@@ -291,7 +272,7 @@ void TestOdometerFrame::wheelNoLongerLeadingIsDrawn()
     CounterState s = counted(QStringLiteral("00005.1000"));
     OdometerFrame frame;
     QCOMPARE(integerFaces(frame.tick(s, 2)), QStringLiteral("____5"));
-    setCount(s, QStringLiteral("00105.2000"));
+    setCountDigits(s, QStringLiteral("00105.2000"));
     QCOMPARE(integerFaces(frame.tick(s, 2)), QStringLiteral("__10."));
     QCOMPARE(integerFaces(frame.tick(s, 2)), QStringLiteral("__..."));
 }
@@ -302,7 +283,7 @@ void TestOdometerFrame::tiltOffStopsAfterFastWheels()
     OdometerFrame frame;
     frame.tick(s, 2);
     s.TiltDesligado = 1;
-    setCount(s, QStringLiteral("00106.5554"));
+    setCountDigits(s, QStringLiteral("00106.5554"));
     for (int i = 0; i < 11; ++i) {
         const OdometerFrame::Step step = frame.tick(s, 2, kComma);
         QVERIFY(step.tiltStopped);

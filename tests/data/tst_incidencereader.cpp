@@ -1,5 +1,7 @@
 #include "data/incidencereader.h"
 
+#include "testfiles.h"
+
 #include <QDir>
 #include <QFile>
 #include <QSet>
@@ -217,15 +219,10 @@ void TestIncidenceReader::missingOrUnreadableFileFails()
 
     // The reader lets go of the file: it can be replaced and read again at once.
     const QString path = dir.filePath("Quorvelhomicidios.txt");
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("\"Bahia\",\"555\"\r\n\r\n");
-    file.close();
+    QVERIFY(writeBytes(path, "\"Bahia\",\"555\"\r\n\r\n"));
     QCOMPARE(readIncidenceFile(path).failure, IncidenceFailure::LoneItem);
     QVERIFY(QFile::remove(path));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("\"Bahia\",\"555\"\r\n");
-    file.close();
+    QVERIFY(writeBytes(path, "\"Bahia\",\"555\"\r\n"));
     const IncidenceReading again = readIncidenceFile(path);
     QVERIFY(!again.failed());
     QCOMPARE(flatten(again), QStringList({"Bahia", "555"}));

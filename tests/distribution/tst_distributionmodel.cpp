@@ -2,9 +2,9 @@
 
 #include "core/soundcues.h"
 #include "soundrecorder.h"
+#include "testfiles.h"
 
 #include <QDir>
-#include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -22,18 +22,6 @@ const QString kNew = QStringLiteral("Alerta: Implantando um Padrão novo");
 const QString kUpdate = QStringLiteral("Alerta: Atualizando um Padrão já existente");
 const QString kWriteError = QStringLiteral("Erro na gravação do arquivo QuorvelDistribuicao.txt");
 const QString kRefused = QStringLiteral("Existem erros na tabela editada. Gravação Cancelada");
-
-QByteArray readBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 QByteArray manyPatterns(int count)
 {

@@ -1,5 +1,6 @@
 // The about window: its texts, and the system-information button, which starts the first
 // program of the list found on the PATH or says that there is none.
+#include "testfiles.h"
 #include "windows/AboutSom/aboutsom.h"
 #include "windows/AboutSom/systeminfoprogram.h"
 
@@ -157,14 +158,9 @@ private slots:
     {
         QTemporaryDir bin;
         const QString fake = bin.filePath(QStringLiteral("kinfocenter"));
-        QFile file(fake);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("#!/bin/sh\nexit 0\n");
-        file.close();
-        QVERIFY(file.setPermissions(QFile::ReadOwner | QFile::ExeOwner));
-        QFile notExecutable(bin.filePath(QStringLiteral("hardinfo")));
-        QVERIFY(notExecutable.open(QIODevice::WriteOnly));
-        notExecutable.close();
+        QVERIFY(writeBytes(fake, "#!/bin/sh\nexit 0\n"));
+        QVERIFY(QFile::setPermissions(fake, QFile::ReadOwner | QFile::ExeOwner));
+        QVERIFY(writeBytes(bin.filePath(QStringLiteral("hardinfo")), QByteArray()));
 
         const QByteArray savedPath = qgetenv("PATH");
         qputenv("PATH", QFile::encodeName(bin.path()));

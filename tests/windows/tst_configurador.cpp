@@ -4,6 +4,7 @@
 #include "display/picturebutton.h"
 #include "distribution/distributionmodel.h"
 #include "soundrecorder.h"
+#include "testfiles.h"
 #include "windows/mensagem/mensagem.h"
 
 #include <QAction>
@@ -24,18 +25,6 @@
 #include <memory>
 
 namespace {
-
-QByteArray readBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 // The editor window over a file in a temporary directory.
 struct Window

@@ -1,11 +1,10 @@
 // The main window's rates, key filter, accumulation modes and count tick, driven through
 // its named controls with a settable clock.
 #include "core/soundcues.h"
-#include "fakeclock.h"
-#include "soundrecorder.h"
+#include "countdigits.h"
+#include "deadzonefixture.h"
 #include "display/picturebox.h"
 #include "display/picturebutton.h"
-#include "windows/DeadZone/deadzone.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -13,47 +12,17 @@
 #include <QSignalSpy>
 #include <QSlider>
 #include <QStatusBar>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 namespace {
 
-struct Fixture
+struct Fixture : DeadZoneFixture
 {
-    explicit Fixture(QDateTime at = QDateTime(QDate(2026, 3, 10), QTime(12, 0)))
-        : clock(at), cues(recorder, dir.path()), window(clock, cues, dir.path())
-    {
-        window.showModalMessage = [this](const QString &text) { messages << text; };
-        window.openInApplication = [](const QString &) { return true; };
-    }
-    QTemporaryDir dir;
-    FakeClock clock;
-    SoundRecorder recorder;
-    SoundCues cues;
-    DeadZone window;
-    QStringList messages;
+    using DeadZoneFixture::DeadZoneFixture;
 
-    // Ten count ticks: the tenth recounts.
-    void recount()
-    {
-        for (int i = 0; i < 10; ++i)
-            QMetaObject::invokeMethod(window.Timer3, "timeout");
-    }
-    void typeMonthly(const QString &digits)
-    {
-        window.ParametroMes->setFocus();
-        QTest::keyClicks(window.ParametroMes, digits);
-    }
-    void play() { window.findChild<QAbstractButton *>("Image2")->click(); }
     QString panel2() const { return window.st1Panel[1]->text(); }
-    std::array<float, 9> digits() const
-    {
-        const CounterState &s = window.state();
-        return {s.DigitoDezenaMilhar, s.DigitoMilhar, s.DigitoCentena, s.DigitoDezena,
-                s.DigitoUnidade, s.DigitoDecimal1, s.DigitoDecimal2, s.DigitoDecimal3,
-                s.DigitoDecimal4};
-    }
+    std::array<float, 9> digits() const { return countDigits(window.state()); }
 };
 
 } // namespace

@@ -1,11 +1,9 @@
 // Choosing an incidence on the main window: the lists from the data files, the error
 // report, the choice, and the lookup of a stored hourly distribution with its activation.
 #include "core/soundcues.h"
+#include "deadzonefixture.h"
 #include "display/picturebutton.h"
 #include "distribution/distributionmodel.h"
-#include "fakeclock.h"
-#include "soundrecorder.h"
-#include "windows/DeadZone/deadzone.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -16,7 +14,6 @@
 #include <QRadioButton>
 #include <QSlider>
 #include <QStatusBar>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -30,40 +27,20 @@ const QByteArray kPadroes = "\"Roubos\",\"10\",\"20\",\"40\",\"30\"\r\n"
                             "\"Furtos\",\"1\",\"1\",\"1\",\"1\",\"1\",\"1\"\r\n"
                             "\"São Paulo\",\"25\",\"75\"\r\n";
 
-struct Fixture
+struct Fixture : DeadZoneFixture
 {
     Fixture()
+        : DeadZoneFixture(QDateTime(QDate(2026, 3, 10), QTime(13, 20)),
+                          {{"QuorvelParametros.txt", kParametros},
+                           {"Quorvelhomicidios.txt", kHomicidios},
+                           {"QuorvelDistribuicao.txt", kPadroes}})
     {
-        write("QuorvelParametros.txt", kParametros);
-        write("Quorvelhomicidios.txt", kHomicidios);
-        write("QuorvelDistribuicao.txt", kPadroes);
-        window = std::make_unique<DeadZone>(clock, cues, dir.path());
-        window->showModalMessage = [this](const QString &text) { messages << text; };
-        window->openInApplication = [this](const QString &path) {
-            opened << path;
-            return openResult;
-        };
-    }
-    void write(const QString &name, const QByteArray &bytes)
-    {
-        QFile file(dir.filePath(name));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
     }
     void chooseCrime(int row)
     {
-        window->List1->setCurrentRow(row);
-        emit window->List1->itemDoubleClicked(window->List1->item(row));
+        window.List1->setCurrentRow(row);
+        emit window.List1->itemDoubleClicked(window.List1->item(row));
     }
-
-    QTemporaryDir dir;
-    FakeClock clock{QDateTime(QDate(2026, 3, 10), QTime(13, 20))};
-    SoundRecorder recorder;
-    SoundCues cues{recorder, dir.path()};
-    std::unique_ptr<DeadZone> window;
-    QStringList messages;
-    QStringList opened;
-    bool openResult = true;
 };
 
 } // namespace
@@ -78,19 +55,19 @@ private slots:
     void readsBothFilesIntoParallelLists()
     {
         Fixture f;
-        f.window->abrearquivo();
+        f.window.abrearquivo();
         QVERIFY(f.messages.isEmpty());
-        QVERIFY(!f.window->PainelList1->isHidden());
-        QCOMPARE(f.window->List1->count(), 3);
-        QCOMPARE(f.window->List1->item(0)->text(), QStringLiteral("Homicidios em São Paulo   937"));
-        QCOMPARE(f.window->List2.items.at(0), QStringLiteral("937"));
-        QCOMPARE(f.window->List3.items.at(0), QStringLiteral("Homicidios em São Paulo"));
-        QCOMPARE(f.window->Homicidios->count(), 2);
-        QCOMPARE(f.window->Homicidios->itemText(1), QStringLiteral("São Paulo   311"));
-        QCOMPARE(f.window->List3b.items.at(1), QStringLiteral("São Paulo"));
-        QVERIFY(f.window->ParametroMes->text().isEmpty()); // reading chooses nothing
-        f.window->abrearquivo();
-        QCOMPARE(f.window->List1->count(), 3); // read afresh, not appended
+        QVERIFY(!f.window.PainelList1->isHidden());
+        QCOMPARE(f.window.List1->count(), 3);
+        QCOMPARE(f.window.List1->item(0)->text(), QStringLiteral("Homicidios em São Paulo   937"));
+        QCOMPARE(f.window.List2.items.at(0), QStringLiteral("937"));
+        QCOMPARE(f.window.List3.items.at(0), QStringLiteral("Homicidios em São Paulo"));
+        QCOMPARE(f.window.Homicidios->count(), 2);
+        QCOMPARE(f.window.Homicidios->itemText(1), QStringLiteral("São Paulo   311"));
+        QCOMPARE(f.window.List3b.items.at(1), QStringLiteral("São Paulo"));
+        QVERIFY(f.window.ParametroMes->text().isEmpty()); // reading chooses nothing
+        f.window.abrearquivo();
+        QCOMPARE(f.window.List1->count(), 3); // read afresh, not appended
     }
 
     void failedFileIsNamedInTheReport_data()
@@ -110,42 +87,42 @@ private slots:
         QFETCH(bool, panelShown);
         Fixture f;
         QFile::remove(f.dir.filePath(broken));
-        f.window->abrearquivo();
+        f.window.abrearquivo();
         QCOMPARE(f.messages.size(), 1);
         QVERIFY(f.messages.first().startsWith("Erro no acesso ao arquivo " + broken + "\n"));
-        QCOMPARE(f.window->List1->count(), crimes);
-        QCOMPARE(f.window->Homicidios->count(), states);
-        QCOMPARE(!f.window->PainelList1->isHidden(), panelShown);
+        QCOMPARE(f.window.List1->count(), crimes);
+        QCOMPARE(f.window.Homicidios->count(), states);
+        QCOMPARE(!f.window.PainelList1->isHidden(), panelShown);
     }
 
     void blankLastLineListsEntriesThenReports()
     {
         Fixture f;
-        f.write("QuorvelParametros.txt", kParametros + "\r\n");
-        f.window->abrearquivo();
-        QCOMPARE(f.window->List1->count(), 3);
+        f.writeDataFile("QuorvelParametros.txt", kParametros + "\r\n");
+        f.window.abrearquivo();
+        QCOMPARE(f.window.List1->count(), 3);
         QCOMPARE(f.messages.size(), 1);
-        QVERIFY(f.window->Homicidios->count() == 0);
+        QVERIFY(f.window.Homicidios->count() == 0);
     }
 
     void choosingACrimeSetsTheRateAndResets()
     {
         Fixture f;
-        f.window->abrearquivo();
+        f.window.abrearquivo();
         f.chooseCrime(0);
-        QCOMPARE(f.window->ParametroMes->text(), QStringLiteral("937"));
-        QCOMPARE(f.window->ParametroDia->text(), QStringLiteral("31.23"));
-        QCOMPARE(f.window->Label9->text(), QStringLiteral("Homicidios em São Paulo   937"));
-        QVERIFY(f.window->PainelList1->isHidden());
-        QCOMPARE(f.window->sl2->value(), 13);
-        QCOMPARE(f.window->runState(), DeadZone::RunState::Off);
+        QCOMPARE(f.window.ParametroMes->text(), QStringLiteral("937"));
+        QCOMPARE(f.window.ParametroDia->text(), QStringLiteral("31.23"));
+        QCOMPARE(f.window.Label9->text(), QStringLiteral("Homicidios em São Paulo   937"));
+        QVERIFY(f.window.PainelList1->isHidden());
+        QCOMPARE(f.window.sl2->value(), 13);
+        QCOMPARE(f.window.runState(), DeadZone::RunState::Off);
         // No pattern has this name: no distribution, the editor's cells emptied.
-        QVERIFY(f.window->opcaoDistribuicao[1]->isChecked());
-        QVERIFY(!f.window->opcaoDistribuicao[0]->isEnabled());
-        QCOMPARE(f.window->ledColor(), QColor(128, 0, 0));
-        QVERIFY(f.window->distributionModel().Tipo().isEmpty());
-        QVERIFY(f.window->distributionModel().Percentual(0).isEmpty());
-        const auto bars = f.window->chartValues();
+        QVERIFY(f.window.opcaoDistribuicao[1]->isChecked());
+        QVERIFY(!f.window.opcaoDistribuicao[0]->isEnabled());
+        QCOMPARE(f.window.ledColor(), QColor(128, 0, 0));
+        QVERIFY(f.window.distributionModel().Tipo().isEmpty());
+        QVERIFY(f.window.distributionModel().Percentual(0).isEmpty());
+        const auto bars = f.window.chartValues();
         QVERIFY(std::all_of(bars.begin(), bars.end(), [](double v) { return v == 0; }));
     }
 
@@ -153,104 +130,103 @@ private slots:
     {
         Fixture f;
         f.cues.SomDesligado = 0;
-        f.window->abrearquivo();
+        f.window.abrearquivo();
         f.recorder.clear();
         f.chooseCrime(1); // Roubos: 10, 20, 40, 30 in four intervals
-        QCOMPARE(f.window->st1Panel[0]->text(),
+        QCOMPARE(f.window.st1Panel[0]->text(),
                  QStringLiteral("Atenção: O Sistema Localizou uma distribuição com o titulo "
                                 "desta amostragem"));
         // The choice paused the count, and a pause switches the sound off: cue 4 is silent.
         QCOMPARE(f.cues.SomDesligado, qint16(1));
         QVERIFY(!f.recorder.contains(Cue::Stop));
-        QVERIFY(f.window->opcaoDistribuicao[0]->isEnabled());
-        QVERIFY(f.window->opcaoDistribuicao[0]->isChecked());
-        QVERIFY(f.window->Timer4->isActive());
-        QVERIFY(f.window->RelogMensagem->isActive());
-        QCOMPARE(f.window->distributionModel().currentText(), QStringLiteral("Roubos"));
+        QVERIFY(f.window.opcaoDistribuicao[0]->isEnabled());
+        QVERIFY(f.window.opcaoDistribuicao[0]->isChecked());
+        QVERIFY(f.window.Timer4->isActive());
+        QVERIFY(f.window.RelogMensagem->isActive());
+        QCOMPARE(f.window.distributionModel().currentText(), QStringLiteral("Roubos"));
         const std::array<double, 12> expected = {10, 0, 0, 20, 0, 0, 40, 0, 0, 30, 0, 0};
-        QCOMPARE(f.window->chartValues(), expected);
-        const HourlyTable &table = f.window->state().hourly;
+        QCOMPARE(f.window.chartValues(), expected);
+        const HourlyTable &table = f.window.state().hourly;
         QCOMPARE(table.intervalCount, 4);
         QCOMPARE(table.percentualHora[13], 40.0f);
         QCOMPARE(table.percentualHora[24], 0.0f);
         // 240 a month is 8 a day; 40 % in six hours is 0.533 an hour at 13:20.
-        QCOMPARE(f.window->Parametrohora->text(), QStringLiteral("0.533"));
+        QCOMPARE(f.window.Parametrohora->text(), QStringLiteral("0.533"));
 
         // The notice clears itself; the LED blinks green then red.
-        QMetaObject::invokeMethod(f.window->RelogMensagem, "timeout");
-        QVERIFY(f.window->st1Panel[0]->text().isEmpty());
-        QMetaObject::invokeMethod(f.window->Timer4, "timeout");
-        QCOMPARE(f.window->ledColor(), QColor(0, 255, 0));
-        QMetaObject::invokeMethod(f.window->Timer4, "timeout");
-        QCOMPARE(f.window->ledColor(), QColor(255, 0, 0));
+        QMetaObject::invokeMethod(f.window.RelogMensagem, "timeout");
+        QVERIFY(f.window.st1Panel[0]->text().isEmpty());
+        QMetaObject::invokeMethod(f.window.Timer4, "timeout");
+        QCOMPARE(f.window.ledColor(), QColor(0, 255, 0));
+        QMetaObject::invokeMethod(f.window.Timer4, "timeout");
+        QCOMPARE(f.window.ledColor(), QColor(255, 0, 0));
     }
 
     void countUsesTheDistribution()
     {
         Fixture f;
-        f.window->abrearquivo();
+        f.window.abrearquivo();
         f.chooseCrime(1); // 8 a day; hours 0-5 10 %, 6-11 20 %, 12-17 40 %
-        f.window->Image2->click();
-        for (int i = 0; i < 10; ++i)
-            QMetaObject::invokeMethod(f.window->Timer3, "timeout");
+        f.play();
+        f.recount();
         // 8 x (0.10 + 0.20) + 8 x 0.40 / 6 x (80 / 60) hours = 2.4 + 0.7111
-        QCOMPARE(f.window->ParametroHoje->text(), QStringLiteral("3.1111"));
-        QCOMPARE(f.window->PercentualDinamico->text(), QStringLiteral("40.0%"));
+        QCOMPARE(f.window.ParametroHoje->text(), QStringLiteral("3.1111"));
+        QCOMPARE(f.window.PercentualDinamico->text(), QStringLiteral("40.0%"));
         // Turning it off counts by the clock alone from the next recount.
-        f.window->opcaoDistribuicao[1]->setChecked(true);
-        QVERIFY(!f.window->Timer4->isActive());
-        QCOMPARE(f.window->Parametrohora->text(), QStringLiteral("0.333"));
+        f.window.opcaoDistribuicao[1]->setChecked(true);
+        QVERIFY(!f.window.Timer4->isActive());
+        QCOMPARE(f.window.Parametrohora->text(), QStringLiteral("0.333"));
     }
 
     void choosingAStateLooksUpItsName()
     {
         Fixture f;
-        f.window->abrearquivo();
-        f.window->Homicidios->setCurrentIndex(1);
-        QCOMPARE(f.window->ParametroMes->text(), QStringLiteral("311"));
-        QCOMPARE(f.window->Label9->text(), QStringLiteral("São Paulo   311"));
-        QVERIFY(f.window->opcaoDistribuicao[0]->isChecked());
+        f.window.abrearquivo();
+        f.window.Homicidios->setCurrentIndex(1);
+        QCOMPARE(f.window.ParametroMes->text(), QStringLiteral("311"));
+        QCOMPARE(f.window.Label9->text(), QStringLiteral("São Paulo   311"));
+        QVERIFY(f.window.opcaoDistribuicao[0]->isChecked());
         const std::array<double, 12> expected = {2, 2, 2, 2, 2, 2, 6, 6, 6, 6, 6, 6};
-        QCOMPARE(f.window->chartValues(), expected);
+        QCOMPARE(f.window.chartValues(), expected);
     }
 
     void sameEntryTwiceStillLooksUp()
     {
         Fixture f;
-        f.window->abrearquivo();
+        f.window.abrearquivo();
         f.chooseCrime(2);
-        f.window->abrearquivo();
+        f.window.abrearquivo();
         f.chooseCrime(2);
-        QCOMPARE(f.window->ParametroMes->text(), QStringLiteral("480"));
-        QVERIFY(f.window->opcaoDistribuicao[0]->isChecked());
-        QCOMPARE(f.window->distributionModel().currentText(), QStringLiteral("Furtos"));
+        QCOMPARE(f.window.ParametroMes->text(), QStringLiteral("480"));
+        QVERIFY(f.window.opcaoDistribuicao[0]->isChecked());
+        QCOMPARE(f.window.distributionModel().currentText(), QStringLiteral("Furtos"));
     }
 
     void nameComparisonIsExact()
     {
         Fixture f;
-        f.write("QuorvelParametros.txt", "\"roubos\",\"240\"\r\n\"Roubos \",\"240\"\r\n");
-        f.window->abrearquivo();
+        f.writeDataFile("QuorvelParametros.txt", "\"roubos\",\"240\"\r\n\"Roubos \",\"240\"\r\n");
+        f.window.abrearquivo();
         for (int row : {0, 1}) {
             f.chooseCrime(row);
-            QVERIFY(f.window->opcaoDistribuicao[1]->isChecked());
-            QCOMPARE(f.window->ledColor(), QColor(128, 0, 0));
+            QVERIFY(f.window.opcaoDistribuicao[1]->isChecked());
+            QCOMPARE(f.window.ledColor(), QColor(128, 0, 0));
         }
     }
 
     void openInApplicationFailureIsReported()
     {
         Fixture f;
-        f.window->abretexto();
+        f.window.abretexto();
         QCOMPARE(f.opened, QStringList{f.dir.filePath("QuorvelParametros.txt")});
         QVERIFY(!f.recorder.contains(Cue::Abaixo));
         f.openResult = false;
-        f.window->abrehomicidios();
+        f.window.abrehomicidios();
         QVERIFY(f.recorder.contains(Cue::Abaixo));
-        QVERIFY(f.window->st1Panel[0]->text().contains("Quorvelhomicidios.txt"));
+        QVERIFY(f.window.st1Panel[0]->text().contains("Quorvelhomicidios.txt"));
         QFile::remove(f.dir.filePath("QuorvelParametros.txt"));
         f.recorder.clear();
-        f.window->abretexto();
+        f.window.abretexto();
         QVERIFY(f.recorder.contains(Cue::Abaixo));
     }
 };

@@ -2,12 +2,11 @@
 // the display tick driven by hand, jolts, rolling sound and the count read to assistive
 // technology.
 #include "core/soundcues.h"
+#include "countdigits.h"
+#include "deadzonefixture.h"
 #include "display/picclip.h"
 #include "display/picturebox.h"
 #include "display/svgpicture.h"
-#include "fakeclock.h"
-#include "soundrecorder.h"
-#include "windows/DeadZone/deadzone.h"
 
 #include <QButtonGroup>
 #include <QLabel>
@@ -15,28 +14,16 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QSlider>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 namespace {
 
-struct Fixture
+struct Fixture : DeadZoneFixture
 {
-    Fixture() : cues(recorder, dir.path()), window(clock, cues, dir.path())
-    {
-        window.showModalMessage = [](const QString &) {};
-        window.openInApplication = [](const QString &) { return true; };
-    }
-    QTemporaryDir dir;
-    FakeClock clock;
-    SoundRecorder recorder;
-    SoundCues cues;
-    DeadZone window;
     PicClip crisp{QStringLiteral(":/pictures/strip2.svg")};
     PicClip decimal{QStringLiteral(":/pictures/strip2_decimal.svg")};
 
-    static void fire(QTimer *timer) { QVERIFY(QMetaObject::invokeMethod(timer, "timeout")); }
     void ticks(int n)
     {
         for (int i = 0; i < n; ++i)
@@ -49,18 +36,7 @@ struct Fixture
         window.Inicializa();
         setDigits(masked);
     }
-    void setDigits(const QString &masked)
-    {
-        CounterState &s = window.state();
-        float *digits[] = {&s.DigitoDezenaMilhar, &s.DigitoMilhar,   &s.DigitoCentena,
-                           &s.DigitoDezena,       &s.DigitoUnidade,  nullptr,
-                           &s.DigitoDecimal1,     &s.DigitoDecimal2, &s.DigitoDecimal3,
-                           &s.DigitoDecimal4};
-        for (int i = 0; i < 10; ++i) {
-            if (digits[i])
-                *digits[i] = float(masked.at(i).digitValue());
-        }
-    }
+    void setDigits(const QString &masked) { setCountDigits(window.state(), masked); }
 
     // What a wheel shows: its digit, '_' for the blank face, '~' for anything else (a spin
     // frame). Decimal wheels are read in their own colour only.

@@ -2,23 +2,18 @@
 // sound and TILT switches, press feedback, and the buttons as keyboard and assistive
 // technology see them. Cues are recorded, not played.
 #include "core/soundcues.h"
+#include "deadzonefixture.h"
 #include "display/picclip.h"
 #include "display/picturebox.h"
 #include "display/picturebutton.h"
 #include "display/svgpicture.h"
-#include "fakeclock.h"
-#include "soundrecorder.h"
-#include "windows/DeadZone/deadzone.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
-#include <QDir>
-#include <QFile>
 #include <QFrame>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -26,29 +21,10 @@ namespace {
 
 using RunState = DeadZone::RunState;
 
-struct Fixture
+struct Fixture : DeadZoneFixture
 {
-    Fixture() : cues(recorder, dir.path()), window(clock, cues, copyData())
-    {
-        window.showModalMessage = [this](const QString &text) { messages << text; };
-        window.openInApplication = [](const QString &) { return true; };
-    }
-    QTemporaryDir dir;
-    FakeClock clock;
-    SoundRecorder recorder;
-    SoundCues cues;
-    DeadZone window;
-    QStringList messages;
+    Fixture() : DeadZoneFixture(FakeClock().now(), shippedData()) {}
 
-    QString copyData()
-    {
-        const QDir assets(QStringLiteral(QUORVEL_ASSETS "/data"));
-        for (const QString &name : assets.entryList(QDir::Files))
-            QFile::copy(assets.filePath(name), dir.filePath(name));
-        return dir.path();
-    }
-    static void fire(QTimer *timer) { QVERIFY(QMetaObject::invokeMethod(timer, "timeout")); }
-    void play() { window.Image2->click(); }
     void wait() { window.Image3->click(); }
 
     // Brings the window into a run state with a monthly figure, then sets the field.
@@ -206,8 +182,7 @@ void TestRunControl::playShowsCountingArea()
     QVERIFY(f.window.Picture22->isHidden());
     QVERIFY(f.window.PainelList1->isHidden());
     // The first recount follows within ten count ticks.
-    for (int i = 0; i < 10; ++i)
-        Fixture::fire(f.window.Timer3);
+    f.recount();
     QVERIFY(f.window.Timer1->isActive());
     QVERIFY(!f.window.ParametroHoje->text().isEmpty());
 }

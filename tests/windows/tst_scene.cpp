@@ -2,34 +2,19 @@
 // their timers driven tick by tick. Positions are checked in twips (the model) and in pixels
 // (where the images are drawn).
 #include "core/soundcues.h"
+#include "deadzonefixture.h"
 #include "display/picturebox.h"
-#include "fakeclock.h"
-#include "soundrecorder.h"
-#include "windows/DeadZone/deadzone.h"
 
 #include <QButtonGroup>
 #include <QLabel>
 #include <QRadioButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 namespace {
 
-struct Fixture
+struct Fixture : DeadZoneFixture
 {
-    Fixture() : cues(recorder, dir.path()), window(clock, cues, dir.path())
-    {
-        window.showModalMessage = [](const QString &) {};
-        window.openInApplication = [](const QString &) { return true; };
-    }
-    QTemporaryDir dir;
-    FakeClock clock;
-    SoundRecorder recorder;
-    SoundCues cues;
-    DeadZone window;
-
-    static void fire(QTimer *timer) { QVERIFY(QMetaObject::invokeMethod(timer, "timeout")); }
     // Ticks a timer until it stops itself; the number of ticks it took.
     static int runOut(QTimer *timer, const std::function<void()> &eachTick = {})
     {

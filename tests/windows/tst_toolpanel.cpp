@@ -2,13 +2,11 @@
 // press feedback, the buttons as seen by the keyboard and by assistive technology, and the
 // two ways out of the program.
 #include "core/soundcues.h"
+#include "deadzonefixture.h"
 #include "display/picturebox.h"
 #include "display/picturebutton.h"
-#include "fakeclock.h"
-#include "soundrecorder.h"
 #include "windows/AboutSom/aboutsom.h"
 #include "windows/Configurador/configurador.h"
-#include "windows/DeadZone/deadzone.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
@@ -24,7 +22,6 @@
 #include <QPointer>
 #include <QRadioButton>
 #include <QSlider>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
@@ -52,32 +49,24 @@ QString cueName(Cue cue)
     return SoundCues::fileName(cue);
 }
 
-struct Fixture
+struct Fixture : DeadZoneFixture
 {
-    Fixture()
+    Fixture() : DeadZoneFixture(QDateTime(QDate(2026, 3, 10), QTime(13, 20)), shippedData())
     {
-        for (const QString &name : kDataFiles) {
-            const QString target = dir.filePath(name);
-            QVERIFY(QFile::copy(QStringLiteral(QUORVEL_ASSETS "/data/") + name, target));
-            QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner);
-        }
-        window = std::make_unique<DeadZone>(clock, cues, dir.path());
-        window->showModalMessage = [this](const QString &text) { messages << text; };
-        window->openInApplication = [this](const QString &path) {
+        // Opened files by name alone: the folder is the fixture's own.
+        window.openInApplication = [this](const QString &path) {
             opened << QFileInfo(path).fileName();
-            return true;
+            return openResult;
         };
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
     }
-
-    DeadZone &w() { return *window; }
 
     void startCounting()
     {
-        w().ParametroMes->setText(QStringLiteral("937"));
-        w().Image2->click();
-        QCOMPARE(w().runState(), DeadZone::RunState::Running);
+        window.ParametroMes->setText(QStringLiteral("937"));
+        play();
+        QCOMPARE(window.runState(), DeadZone::RunState::Running);
     }
 
     void prepare(Setup setup)
@@ -86,20 +75,20 @@ struct Fixture
         case Setup::Off:
             break;
         case Setup::ListOpen:
-            w().abrearquivo();
-            QVERIFY(!w().PainelList1->isHidden());
+            window.abrearquivo();
+            QVERIFY(!window.PainelList1->isHidden());
             break;
         case Setup::PanelOpen:
-            w().botao[6]->click();
-            QVERIFY(!w().PainelFerramentas->isHidden());
+            window.botao[6]->click();
+            QVERIFY(!window.PainelFerramentas->isHidden());
             break;
         case Setup::Running:
             startCounting();
             break;
         case Setup::Waiting:
             startCounting();
-            w().Image3->click();
-            QCOMPARE(w().runState(), DeadZone::RunState::Waiting);
+            window.Image3->click();
+            QCOMPARE(window.runState(), DeadZone::RunState::Waiting);
             break;
         }
         recorder.clear();
@@ -111,21 +100,18 @@ struct Fixture
     {
         for (int y = 2; y < surface->height() - 2; y += 2) {
             for (int x = 2; x < surface->width() - 2; x += 2) {
-                const QPoint inWindow = surface->mapTo(window.get(), QPoint(x, y));
-                if (window->childAt(inWindow) == surface ||
-                    (surface == window.get() && !window->childAt(inWindow)))
+                const QPoint inWindow = surface->mapTo(&window, QPoint(x, y));
+                if (window.childAt(inWindow) == surface ||
+                    (surface == &window && !window.childAt(inWindow)))
                     return inWindow;
             }
         }
         return {-1, -1};
     }
 
-    QPoint centreOf(QWidget *widget)
-    {
-        return widget->mapTo(window.get(), widget->rect().center());
-    }
+    QPoint centreOf(QWidget *widget) { return widget->mapTo(&window, widget->rect().center()); }
 
-    void moveTo(QPoint inWindow) { QTest::mouseMove(window->windowHandle(), inWindow); }
+    void moveTo(QPoint inWindow) { QTest::mouseMove(window.windowHandle(), inWindow); }
 
     QByteArray dataFingerprint() const
     {
@@ -139,14 +125,6 @@ struct Fixture
         hash.addData(QDir(dir.path()).entryList(QDir::Files).join('|').toUtf8());
         return hash.result();
     }
-
-    QTemporaryDir dir;
-    FakeClock clock{QDateTime(QDate(2026, 3, 10), QTime(13, 20))};
-    SoundRecorder recorder;
-    SoundCues cues{recorder, dir.path()};
-    std::unique_ptr<DeadZone> window;
-    QStringList messages;
-    QStringList opened;
 };
 
 } // namespace
@@ -201,11 +179,12 @@ private slots:
         QFETCH(QString, tooltip);
         QFETCH(QString, accessibleName);
         Fixture f;
-        PictureButton *button = f.w().botao[index];
+        PictureButton *button = f.window.botao[index];
         QCOMPARE(button->objectName(), QStringLiteral("botao(%1)").arg(index));
         QCOMPARE(button->parentWidget()->objectName(), container);
-        QCOMPARE(button->geometry(), QRect(f.w().px(twips.x()), f.w().px(twips.y()),
-                                           f.w().px(twips.width()), f.w().px(twips.height())));
+        QCOMPARE(button->geometry(),
+                 QRect(f.window.px(twips.x()), f.window.px(twips.y()), f.window.px(twips.width()),
+                       f.window.px(twips.height())));
         QCOMPARE(button->toolTip(), tooltip);
         QVERIFY(!button->picture().isNull());
         QVERIFY(button->focusPolicy() & Qt::TabFocus);
@@ -230,7 +209,7 @@ private slots:
     {
         QFETCH(int, way);
         Fixture f;
-        PictureButton *tools = f.w().botao[6];
+        PictureButton *tools = f.window.botao[6];
         tools->setFocus();
         if (way == 0) {
             QTest::keyClick(tools, Qt::Key_Space);
@@ -240,7 +219,7 @@ private slots:
             QAccessibleInterface *access = QAccessible::queryAccessibleInterface(tools);
             access->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         }
-        QTRY_VERIFY_WITH_TIMEOUT(!f.w().PainelFerramentas->isHidden(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(!f.window.PainelFerramentas->isHidden(), 5000);
         QCOMPARE(f.recorder.played, QStringList{cueName(Cue::Abretrena)});
     }
 
@@ -315,119 +294,117 @@ private slots:
         if (QTest::currentTestFailed())
             return;
 
-        f.w().botao[button]->click();
+        f.window.botao[button]->click();
 
-        QCOMPARE(!f.w().PainelList1->isHidden(), listAfter);
-        QCOMPARE(!f.w().PainelFerramentas->isHidden(), panelAfter);
-        QCOMPARE(f.w().runState(), stateAfter);
-        QCOMPARE(f.w().Timer3->isActive(), stateAfter == DeadZone::RunState::Running);
+        QCOMPARE(!f.window.PainelList1->isHidden(), listAfter);
+        QCOMPARE(!f.window.PainelFerramentas->isHidden(), panelAfter);
+        QCOMPARE(f.window.runState(), stateAfter);
+        QCOMPARE(f.window.Timer3->isActive(), stateAfter == DeadZone::RunState::Running);
         QCOMPARE(f.recorder.played, cues);
         QCOMPARE(f.opened, opened.isEmpty() ? QStringList() : QStringList{opened});
         QVERIFY(f.messages.isEmpty());
         if (listAfter)
-            QCOMPARE(f.w().List1->count(), shippedEntries());
-        QCOMPARE(f.w().aboutWindow() && f.w().aboutWindow()->isVisible(), button == 4);
-        QCOMPARE(f.w().editorLoaded() && f.w().configurador().isVisible(), button == 8);
+            QCOMPARE(f.window.List1->count(), shippedEntries());
+        QCOMPARE(f.window.aboutWindow() && f.window.aboutWindow()->isVisible(), button == 4);
+        QCOMPARE(f.window.editorLoaded() && f.window.configurador().isVisible(), button == 8);
     }
 
     void listButtonDoesNotReadAgainWhileTheListIsOpen()
     {
         Fixture f;
-        f.w().botao[0]->click();
-        QCOMPARE(f.w().List1->count(), shippedEntries());
-        QFile file(f.dir.filePath(QStringLiteral("QuorvelParametros.txt")));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("\"Roubos\",\"240\"\r\n");
-        file.close();
+        f.window.botao[0]->click();
+        QCOMPARE(f.window.List1->count(), shippedEntries());
+        f.writeDataFile(QStringLiteral("QuorvelParametros.txt"), "\"Roubos\",\"240\"\r\n");
 
-        f.w().botao[0]->click(); // closes
-        QVERIFY(f.w().PainelList1->isHidden());
-        QCOMPARE(f.w().List1->count(), shippedEntries());
-        f.w().botao[0]->click(); // reads the file as it is now
-        QCOMPARE(f.w().List1->count(), 1);
+        f.window.botao[0]->click(); // closes
+        QVERIFY(f.window.PainelList1->isHidden());
+        QCOMPARE(f.window.List1->count(), shippedEntries());
+        f.window.botao[0]->click(); // reads the file as it is now
+        QCOMPARE(f.window.List1->count(), 1);
     }
 
     void resetClearsEveryFigure()
     {
         Fixture f;
-        f.w().botao[0]->click();
-        QListWidget *list = f.w().List1;
+        f.window.botao[0]->click();
+        QListWidget *list = f.window.List1;
         list->doItemsLayout();
         const QPoint row =
-            list->viewport()->mapTo(f.window.get(), list->visualItemRect(list->item(1)).center());
-        QTest::mouseDClick(f.w().windowHandle(), Qt::LeftButton, {}, row);
-        QCOMPARE(f.w().ParametroMes->text(), QStringLiteral("11110"));
+            list->viewport()->mapTo(&f.window, list->visualItemRect(list->item(1)).center());
+        QTest::mouseDClick(f.window.windowHandle(), Qt::LeftButton, {}, row);
+        QCOMPARE(f.window.ParametroMes->text(), QStringLiteral("11110"));
         // The choice blanked every wheel: remember how blank looks.
-        const QList<PictureBox *> wheels{f.w().Picture0,  f.w().Picture1,  f.w().Picture2,
-                                         f.w().Picture3,  f.w().Picture17, f.w().Picture18,
-                                         f.w().Picture19, f.w().Picture20, f.w().Picture29};
+        const QList<PictureBox *> wheels{
+            f.window.Picture0,  f.window.Picture1,  f.window.Picture2,
+            f.window.Picture3,  f.window.Picture17, f.window.Picture18,
+            f.window.Picture19, f.window.Picture20, f.window.Picture29};
         QList<qint64> blank;
         for (PictureBox *wheel : wheels)
             blank << wheel->picture().cacheKey();
-        f.w().Image2->click();
-        QCOMPARE(f.w().runState(), DeadZone::RunState::Running);
-        f.w().Percent->setText(QStringLiteral("37")); // as the odometer pass leaves it
-        for (QLabel *label :
-             {f.w().Label4, f.w().Label8, f.w().Percent, f.w().Label9, f.w().Parametrohora})
+        f.window.Image2->click();
+        QCOMPARE(f.window.runState(), DeadZone::RunState::Running);
+        f.window.Percent->setText(QStringLiteral("37")); // as the odometer pass leaves it
+        for (QLabel *label : {f.window.Label4, f.window.Label8, f.window.Percent, f.window.Label9,
+                              f.window.Parametrohora})
             QVERIFY2(!label->text().isEmpty(), qPrintable(label->objectName()));
-        QVERIFY(f.w().Picture22->isHidden());
-        f.w().PainelFerramentas->show();
+        QVERIFY(f.window.Picture22->isHidden());
+        f.window.PainelFerramentas->show();
 
-        f.w().botao[3]->click();
+        f.window.botao[3]->click();
 
-        QVERIFY(f.w().ParametroMes->text().isEmpty());
-        for (QLabel *label :
-             {f.w().Label4, f.w().Label8, f.w().Percent, f.w().Label9, f.w().Parametrohora})
+        QVERIFY(f.window.ParametroMes->text().isEmpty());
+        for (QLabel *label : {f.window.Label4, f.window.Label8, f.window.Percent, f.window.Label9,
+                              f.window.Parametrohora})
             QVERIFY2(label->text().isEmpty(), qPrintable(label->objectName()));
-        QCOMPARE(f.w().runState(), DeadZone::RunState::Off);
-        QVERIFY(!f.w().Timer3->isActive());
-        QVERIFY(!f.w().Picture22->isHidden());
-        QVERIFY(f.w().PainelList1->isHidden());
-        QVERIFY(!f.w().PainelFerramentas->isHidden()); // only its own buttons close it
+        QCOMPARE(f.window.runState(), DeadZone::RunState::Off);
+        QVERIFY(!f.window.Timer3->isActive());
+        QVERIFY(!f.window.Picture22->isHidden());
+        QVERIFY(f.window.PainelList1->isHidden());
+        QVERIFY(!f.window.PainelFerramentas->isHidden()); // only its own buttons close it
         // Inicializa: blank wheels, no distribution, LED off, slider at 0.
         for (int i = 0; i < wheels.size(); ++i)
             QVERIFY2(wheels[i]->picture().cacheKey() == blank[i],
                      qPrintable(wheels[i]->objectName()));
-        QVERIFY(!f.w().opcaoDistribuicao[0]->isEnabled());
-        QVERIFY(!f.w().Timer4->isActive());
-        QCOMPARE(f.w().ledColor(), QColor(128, 0, 0));
-        QCOMPARE(f.w().sl2->value(), 0);
-        QVERIFY(f.w().PercentualDinamico->text().isEmpty());
+        QVERIFY(!f.window.opcaoDistribuicao[0]->isEnabled());
+        QVERIFY(!f.window.Timer4->isActive());
+        QCOMPARE(f.window.ledColor(), QColor(128, 0, 0));
+        QCOMPARE(f.window.sl2->value(), 0);
+        QVERIFY(f.window.PercentualDinamico->text().isEmpty());
     }
 
     void toolButtonTwiceOpensThenCloses()
     {
         Fixture f;
-        f.w().botao[6]->click();
-        QVERIFY(!f.w().PainelFerramentas->isHidden());
-        QCOMPARE(f.w().PainelFerramentas->geometry().top(), f.w().px(660));
-        f.w().botao[6]->click();
-        QVERIFY(f.w().PainelFerramentas->isHidden());
+        f.window.botao[6]->click();
+        QVERIFY(!f.window.PainelFerramentas->isHidden());
+        QCOMPARE(f.window.PainelFerramentas->geometry().top(), f.window.px(660));
+        f.window.botao[6]->click();
+        QVERIFY(f.window.PainelFerramentas->isHidden());
         QCOMPARE(f.recorder.count(Cue::Abretrena), 2);
     }
 
     void aboutAndEditorAreOneInstanceEach()
     {
         Fixture f;
-        f.w().botao[4]->click();
-        AboutSom *about = f.w().aboutWindow();
+        f.window.botao[4]->click();
+        AboutSom *about = f.window.aboutWindow();
         QVERIFY(about);
         QVERIFY(about->isVisible());
         QVERIFY(!about->isModal());
         QCOMPARE(about->windowTitle(), QStringLiteral("About Quorvel Counter"));
         about->close();
-        f.w().botao[4]->click();
-        QCOMPARE(f.w().aboutWindow(), about);
+        f.window.botao[4]->click();
+        QCOMPARE(f.window.aboutWindow(), about);
         QVERIFY(about->isVisible());
 
-        f.w().botao[8]->click();
-        Configurador *editor = &f.w().configurador();
+        f.window.botao[8]->click();
+        Configurador *editor = &f.window.configurador();
         QVERIFY(editor->isVisible());
         QVERIFY(!editor->isModal());
         QCOMPARE(editor->windowTitle(), QStringLiteral("Configurador de Padrões"));
         editor->hide(); // as its "Sair" does
-        f.w().botao[8]->click();
-        QCOMPARE(&f.w().configurador(), editor);
+        f.window.botao[8]->click();
+        QCOMPARE(&f.window.configurador(), editor);
         QVERIFY(editor->isVisible());
         // The editor opens files through the main window's opener.
         editor->abretexto();
@@ -445,20 +422,20 @@ private slots:
         QFETCH(bool, byExitButton);
         Fixture f;
         f.startCounting();
-        f.w().botao[4]->click();
-        f.w().botao[8]->click();
-        QPointer<Configurador> editor = &f.w().configurador();
+        f.window.botao[4]->click();
+        f.window.botao[8]->click();
+        QPointer<Configurador> editor = &f.window.configurador();
         editor->hide(); // loaded but hidden
-        QPointer<AboutSom> about = f.w().aboutWindow();
+        QPointer<AboutSom> about = f.window.aboutWindow();
         const QByteArray before = f.dataFingerprint();
         f.recorder.clear();
 
         if (byExitButton)
-            f.w().botao[1]->click();
+            f.window.botao[1]->click();
         else
-            f.w().close();
+            f.window.close();
 
-        QVERIFY(!f.w().isVisible());
+        QVERIFY(!f.window.isVisible());
         QVERIFY(!editor || !editor->isVisible());
         QVERIFY(!about || !about->isVisible());
         if (byExitButton) {
@@ -467,7 +444,7 @@ private slots:
             QCOMPARE(f.recorder.played, QStringList{cueName(Cue::Zapt)});
         }
         QCOMPARE(f.dataFingerprint(), before);
-        f.window.reset(); // the editor goes with the main window
+        f.destroyWindow(); // the editor goes with the main window
         QVERIFY(!editor);
     }
 
@@ -489,9 +466,9 @@ private slots:
         QFETCH(Setup, setup);
         Fixture f;
         f.prepare(setup);
-        PictureButton *first = f.w().botao[5];
-        PictureButton *second = f.w().botao[6];
-        PictureButton *inFrame = f.w().botao[0];
+        PictureButton *first = f.window.botao[5];
+        PictureButton *second = f.window.botao[6];
+        PictureButton *inFrame = f.window.botao[0];
 
         f.moveTo(f.centreOf(first));
         QCOMPARE(first->borderStyle(), 1);
@@ -503,23 +480,23 @@ private slots:
         QCOMPARE(first->borderStyle(), 1);
 
         QWidget *target =
-            surface == "DeadZone" ? f.window.get() : f.w().findChild<QWidget *>(surface);
+            surface == "DeadZone" ? &f.window : f.window.findChild<QWidget *>(surface);
         QVERIFY(target);
         QWidget *under = target;
         if (surface == "List1")
-            under = f.w().List1->viewport();
+            under = f.window.List1->viewport();
         const QPoint point = f.freePointOf(under);
         QVERIFY2(point.x() >= 0, "no free point on the surface");
         f.moveTo(point);
-        for (PictureButton *button : f.w().botao)
+        for (PictureButton *button : f.window.botao)
             QVERIFY2(button->borderStyle() == 0, qPrintable(button->objectName()));
     }
 
     void pressAndReleaseChangeTheRelief()
     {
         Fixture f;
-        PictureButton *button = f.w().botao[5];
-        QWindow *window = f.w().windowHandle();
+        PictureButton *button = f.window.botao[5];
+        QWindow *window = f.window.windowHandle();
         const QPoint at = f.centreOf(button);
         QCOMPARE(button->appearance(), 1);
         QTest::mousePress(window, Qt::LeftButton, {}, at);
@@ -529,61 +506,63 @@ private slots:
         QCOMPARE(f.opened, QStringList{QStringLiteral("QuorvelParametros.txt")});
 
         // A release on the toolbar itself raises the folder button again.
-        f.w().botao[0]->setAppearance(0);
-        const QPoint bar = f.freePointOf(f.w().Picture8);
+        f.window.botao[0]->setAppearance(0);
+        const QPoint bar = f.freePointOf(f.window.Picture8);
         QTest::mousePress(window, Qt::LeftButton, {}, bar);
         QTest::mouseRelease(window, Qt::LeftButton, {}, bar);
-        QCOMPARE(f.w().botao[0]->appearance(), 1);
+        QCOMPARE(f.window.botao[0]->appearance(), 1);
     }
 
     void toolPanelHoldsItsSwitches()
     {
         Fixture f;
-        f.w().botao[6]->click();
+        f.window.botao[6]->click();
         auto inside = [&](QWidget *widget, const char *container) {
             return widget->parentWidget()->objectName() == QLatin1String(container) &&
                    widget->isVisible();
         };
         const QStringList kinds{"Homicídio", "Veículos", "Outros"};
         for (int i = 0; i < 3; ++i) {
-            QCOMPARE(f.w().Option4[i]->text(), kinds[i]);
-            QVERIFY(inside(f.w().Option4[i], "Picture24"));
+            QCOMPARE(f.window.Option4[i]->text(), kinds[i]);
+            QVERIFY(inside(f.window.Option4[i], "Picture24"));
         }
-        QVERIFY(f.w().Option4[2]->isChecked());
-        QCOMPARE(f.w().Option6[0]->text(), QStringLiteral("ON"));
-        QCOMPARE(f.w().Option6[1]->text(), QStringLiteral("OFF"));
-        QVERIFY(inside(f.w().Option6[0], "Picture33") && inside(f.w().Option6[1], "Picture33"));
-        QVERIFY(f.w().Option6[0]->isChecked());
-        QVERIFY(inside(f.w().Option2, "Picture23") && inside(f.w().Option3, "Picture23"));
-        QVERIFY(f.w().Option3->isChecked());
-        QCOMPARE(f.w().Option5[0]->text(), QStringLiteral("Som 1"));
-        QCOMPARE(f.w().Option5[1]->text(), QStringLiteral("Som 2"));
-        QVERIFY(inside(f.w().Option5[0], "Picture31") && inside(f.w().Option5[1], "Picture31"));
-        QVERIFY(f.w().Option5[0]->isChecked());
-        QVERIFY(inside(f.w().botao[7], "PainelFerramentas2"));
+        QVERIFY(f.window.Option4[2]->isChecked());
+        QCOMPARE(f.window.Option6[0]->text(), QStringLiteral("ON"));
+        QCOMPARE(f.window.Option6[1]->text(), QStringLiteral("OFF"));
+        QVERIFY(inside(f.window.Option6[0], "Picture33") &&
+                inside(f.window.Option6[1], "Picture33"));
+        QVERIFY(f.window.Option6[0]->isChecked());
+        QVERIFY(inside(f.window.Option2, "Picture23") && inside(f.window.Option3, "Picture23"));
+        QVERIFY(f.window.Option3->isChecked());
+        QCOMPARE(f.window.Option5[0]->text(), QStringLiteral("Som 1"));
+        QCOMPARE(f.window.Option5[1]->text(), QStringLiteral("Som 2"));
+        QVERIFY(inside(f.window.Option5[0], "Picture31") &&
+                inside(f.window.Option5[1], "Picture31"));
+        QVERIFY(f.window.Option5[0]->isChecked());
+        QVERIFY(inside(f.window.botao[7], "PainelFerramentas2"));
 
         // Every switch lies wholly inside the panel, and nothing hides another.
-        const QRect panel = f.w().PainelFerramentas->rect();
-        const QList<QWidget *> controls{f.w().Option2,    f.w().Option3,    f.w().Option4[0],
-                                        f.w().Option4[1], f.w().Option4[2], f.w().Option5[0],
-                                        f.w().Option5[1], f.w().Option6[0], f.w().Option6[1],
-                                        f.w().botao[7],   f.w().Image6,     f.w().Image8};
+        const QRect panel = f.window.PainelFerramentas->rect();
+        const QList<QWidget *> controls{
+            f.window.Option2,    f.window.Option3,    f.window.Option4[0], f.window.Option4[1],
+            f.window.Option4[2], f.window.Option5[0], f.window.Option5[1], f.window.Option6[0],
+            f.window.Option6[1], f.window.botao[7],   f.window.Image6,     f.window.Image8};
         for (QWidget *w : controls) {
-            const QRect r(w->mapTo(f.w().PainelFerramentas, QPoint(0, 0)), w->size());
+            const QRect r(w->mapTo(f.window.PainelFerramentas, QPoint(0, 0)), w->size());
             QVERIFY2(panel.contains(r), qPrintable(w->objectName()));
-            QCOMPARE(f.w().childAt(f.centreOf(w)), w);
+            QCOMPARE(f.window.childAt(f.centreOf(w)), w);
         }
 
         // The list panel's captions.
-        QCOMPARE(f.w().Frame1->title(), QStringLiteral("Indice Criminal Ativado"));
-        QCOMPARE(f.w().Label11->text(),
+        QCOMPARE(f.window.Frame1->title(), QStringLiteral("Indice Criminal Ativado"));
+        QCOMPARE(f.window.Label11->text(),
                  QStringLiteral("Clique no folder para exibir os indicadores do arquivo "
                                 "QuorvelParametros.txt"));
-        QCOMPARE(f.w().Label14->text(), QStringLiteral("Controles de acionamento"));
-        QCOMPARE(f.w().Label22->text(), QStringLiteral("Homicídios nos Estados"));
-        QCOMPARE(f.w().Label22->parentWidget(), f.w().Picture42);
-        QCOMPARE(f.w().Label9->parentWidget(), f.w().Frame1);
-        QCOMPARE(f.w().Label11->parentWidget(), f.w().Frame1);
+        QCOMPARE(f.window.Label14->text(), QStringLiteral("Controles de acionamento"));
+        QCOMPARE(f.window.Label22->text(), QStringLiteral("Homicídios nos Estados"));
+        QCOMPARE(f.window.Label22->parentWidget(), f.window.Picture42);
+        QCOMPARE(f.window.Label9->parentWidget(), f.window.Frame1);
+        QCOMPARE(f.window.Label11->parentWidget(), f.window.Frame1);
     }
 };
 
