@@ -87,11 +87,15 @@ int dayOfYear(int y, int m, int d)
     return before[m - 1] + d + (m > 2 && isLeap(y) ? 1 : 0);
 }
 
-// Occurrences of hour i of the day under the pattern, in long double.
+// Occurrences of hour i of the day under the pattern, in long double. The shares are scaled
+// to add up to 100 %, so that a whole day counts the daily rate exactly.
 long double hourShare(const Pattern &p, long double rate, int hour)
 {
     const int hoursPerInterval = 24 / p.n;
-    return rate * p.shares[std::size_t(hour / hoursPerInterval)] / 100.0L
+    long double total = 0;
+    for (long double share : p.shares)
+        total += share;
+    return rate * p.shares[std::size_t(hour / hoursPerInterval)] / total
            / static_cast<long double>(hoursPerInterval);
 }
 

@@ -34,12 +34,20 @@ float todayCount(const RecountInput &in)
         const double seconds = time.msecsSinceStartOfDay() / 1000.0;
         return float(in.dailyRate * (seconds / 86400.0));
     }
+    // The shares are percentages rounded to hundredths, so a day's shares may add up to
+    // 99.99 % or 100.02 %: scaled to a whole day, the count passes every midnight without a
+    // jump in the month and year modes.
+    double day = 0;
+    for (int i = 0; i < 24; ++i)
+        day += hourShare(in, i);
+    const double scale = day > 0 ? in.dailyRate / day : 1.0;
+
     const int hour = time.hour();
     float count = 0;
     for (int i = 0; i < hour; ++i)
-        count = float(double(count) + hourShare(in, i));
+        count = float(double(count) + hourShare(in, i) * scale);
     const double intoHour = (time.msecsSinceStartOfDay() - hour * 3600000) / 1000.0;
-    return float(double(count) + hourShare(in, hour) * intoHour / 3600.0);
+    return float(double(count) + hourShare(in, hour) * scale * intoHour / 3600.0);
 }
 
 float accumulatedCount(const RecountInput &in, float today)

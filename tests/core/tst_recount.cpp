@@ -315,6 +315,10 @@ void TestRecount::distributionDayTotalsRate_data()
     QTest::newRow("12 equal") << equalTable(12) << 24.0;
     QTest::newRow("12 uneven")
         << table({1, 2, 3, 4, 5, 10, 15, 20, 15, 10, 10, 5}) << 3.1;
+    // The editor's percentages are rounded to hundredths: they need not add up to 100 %.
+    QTest::newRow("6 rounded up to 100.02 %")
+        << table({16.67, 16.67, 16.67, 16.67, 16.67, 16.67}) << 250.0;
+    QTest::newRow("3 rounded down to 99.99 %") << table({33.33, 33.33, 33.33}) << 250.0;
 }
 
 // Over a whole day the weighted count totals the daily rate; it never falls back within the
