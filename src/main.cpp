@@ -1,10 +1,13 @@
 #include "core/clock.h"
+#include "core/datadirectory.h"
 #include "core/soundcues.h"
 #include "display/qtsoundoutput.h"
 #include "windows/DeadZone/deadzone.h"
 #include "windows/frmSplash/frmsplash.h"
 
 #include <QApplication>
+#include <QFileInfo>
+#include <QStandardPaths>
 
 #include <memory>
 
@@ -15,8 +18,12 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral(QUORVEL_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("org.quorvel.Counter"));
 
-    // The data files and the sound cues lie beside the program.
+    // The sound cues lie beside the program, and so do the data files unless the user may
+    // not write there: then the patterns are saved in the user's own copy.
     const QString directory = QCoreApplication::applicationDirPath();
+    const QString dataDirectory = chooseDataDirectory(
+        directory, QFileInfo(directory).isWritable(),
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     SystemClock clock;
     QtSoundOutput output;
     SoundCues sound(output, directory);
@@ -24,7 +31,7 @@ int main(int argc, char *argv[])
     std::unique_ptr<DeadZone> mainWindow;
     auto *splash = new frmSplash([&] {
         if (!mainWindow)
-            mainWindow = std::make_unique<DeadZone>(clock, sound, directory);
+            mainWindow = std::make_unique<DeadZone>(clock, sound, dataDirectory);
         mainWindow->show();
     });
     splash->show();
