@@ -111,8 +111,6 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    friend class DeadZoneBuilder;
-
     // Building and layout (deadzone_layout.cpp).
     void buildControls();
     void buildToolbar();
