@@ -56,6 +56,18 @@ WaveInfo readWave(const QByteArray &bytes)
     return info;
 }
 
+// Qt 6.4 leaks the sample of an effect destroyed while it still loads (its loader thread
+// keeps the request). The program keeps its effects to the end; a test lets them settle.
+bool settles(const QSoundEffect *effect)
+{
+    return QTest::qWaitFor(
+        [effect] {
+            return effect->status() != QSoundEffect::Loading &&
+                   effect->status() != QSoundEffect::Null;
+        },
+        10000);
+}
+
 } // namespace
 
 // The shipped cue files and the output that plays them.
@@ -117,9 +129,7 @@ void TestSoundOutput::playsEachCueLoadingItOnce()
         const QSoundEffect *effect = output.effect(soundPath(SoundCues::fileName(cue)));
         QVERIFY(effect);
         QCOMPARE(effect->source(), QUrl::fromLocalFile(soundPath(SoundCues::fileName(cue))));
-        QTRY_VERIFY_WITH_TIMEOUT(effect->status() != QSoundEffect::Loading &&
-                                     effect->status() != QSoundEffect::Null,
-                                 10000);
+        QVERIFY(settles(effect));
         QCOMPARE(effect->status(), QSoundEffect::Ready);
     }
 
@@ -147,6 +157,7 @@ void TestSoundOutput::missingFileStaysSilent()
     output.play(missing);
     QCOMPARE(output.effectCount(), 1);
     QVERIFY(output.effect(click));
+    QVERIFY(settles(output.effect(click)));
 }
 
 QTEST_MAIN(TestSoundOutput)
