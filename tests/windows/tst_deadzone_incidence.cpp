@@ -224,6 +224,9 @@ private slots:
         f.window.abrehomicidios();
         QVERIFY(f.recorder.contains(Cue::Abaixo));
         QVERIFY(f.window.st1Panel[0]->text().contains("Quorvelhomicidios.txt"));
+        QVERIFY(f.window.RelogMensagem->isActive());
+        QMetaObject::invokeMethod(f.window.RelogMensagem, "timeout");
+        QVERIFY(f.window.st1Panel[0]->text().isEmpty());
         QFile::remove(f.dir.filePath("QuorvelParametros.txt"));
         f.recorder.clear();
         f.window.abretexto();

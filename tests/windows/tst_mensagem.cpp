@@ -1,5 +1,6 @@
 #include "windows/mensagem/mensagem.h"
 
+#include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
@@ -58,6 +59,13 @@ void TestMensagem::captionTextAndPlace()
     auto *ok = m_window->findChild<QPushButton *>(QStringLiteral("Command1"));
     QVERIFY(ok);
     QCOMPARE(ok->text(), QStringLiteral("OK"));
+    // The decoration: a frame around the text, the emblem and a strip of wheels.
+    QVERIFY(m_window->findChild<QFrame *>(QStringLiteral("base")));
+    QVERIFY(m_window->findChild<QFrame *>(QStringLiteral("Picture1")));
+    for (const char *image : {"Image1", "Image2"}) {
+        auto *label = m_window->findChild<QLabel *>(QString::fromLatin1(image));
+        QVERIFY2(label && !label->pixmap().isNull(), image);
+    }
 
     QCOMPARE(timer1()->interval(), 8500);
     QVERIFY(timer1()->isSingleShot());

@@ -51,6 +51,8 @@ private slots:
     void resizedWindowMovesParking();
     void switchingKindKeepsRun();
     void drawnAtWindowScale();
+    void policeCarKeepsFrameWhenRescaled_data();
+    void policeCarKeepsFrameWhenRescaled();
     void noticeClearedAfterOneTick();
     void ledBlinksGreenFirst();
 };
@@ -138,8 +140,10 @@ void TestScene::policeCar()
     QCOMPARE(f.window.Polcar->geometry(), Fixture::pixels(f.window.PolcarTwips));
     QVERIFY(!f.window.Polcar->isHidden());
 
-    // Two frames in turn, the first one first; the last stays assigned.
-    QVERIFY(frames.at(0) != frames.at(1));
+    // Two frames in turn, Pol1's first; the last stays assigned. The holders stay hidden.
+    QCOMPARE(frames.at(0), f.window.Pol1->picture().cacheKey());
+    QCOMPARE(frames.at(1), f.window.Pol2->picture().cacheKey());
+    QVERIFY(f.window.Pol1->isHidden() && f.window.Pol2->isHidden());
     for (int i = 2; i < frames.size(); ++i)
         QCOMPARE(frames.at(i), frames.at(i % 2));
     QCOMPARE(f.window.Polcar->picture().cacheKey(), frames.last());
@@ -200,6 +204,30 @@ void TestScene::drawnAtWindowScale()
     f.window.RelogPolcar->start();
     Fixture::fire(f.window.RelogPolcar);
     QCOMPARE(f.window.Polcar->geometry(), Fixture::pixels(f.window.PolcarTwips, 2.0));
+    QCOMPARE(f.window.Polcar->picture().deviceIndependentSize().toSize(), f.window.Polcar->size());
+}
+
+void TestScene::policeCarKeepsFrameWhenRescaled_data()
+{
+    QTest::addColumn<int>("ticks");
+    QTest::newRow("showing Pol1") << 1;
+    QTest::newRow("showing Pol2") << 2;
+}
+
+void TestScene::policeCarKeepsFrameWhenRescaled()
+{
+    QFETCH(int, ticks);
+    Fixture f;
+    f.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f.window));
+    f.window.RelogPolcar->start();
+    for (int i = 0; i < ticks; ++i)
+        Fixture::fire(f.window.RelogPolcar);
+
+    f.window.resize(f.window.width() * 2, f.window.height() * 2);
+    QTRY_COMPARE(f.window.Polcar->geometry(), Fixture::pixels(f.window.PolcarTwips, 2.0));
+    const PictureBox *shown = ticks == 1 ? f.window.Pol1 : f.window.Pol2;
+    QCOMPARE(f.window.Polcar->picture().cacheKey(), shown->picture().cacheKey());
     QCOMPARE(f.window.Polcar->picture().deviceIndependentSize().toSize(), f.window.Polcar->size());
 }
 

@@ -175,13 +175,11 @@ void DeadZone::loadPictures()
     Image8->setPicture(render(QStringLiteral("som"), 1300, 420));
     anjo->setPicture(render(QStringLiteral("anjo"), 1410, 2085));
     autoCar->setPicture(render(QStringLiteral("auto"), 1500, 750));
-    // The police car has no picture until its first run.
-    const bool anyFrame = !Polcar->picture().isNull();
-    const bool firstFrame = anyFrame && Polcar->picture().cacheKey() == m_Pol1.cacheKey();
-    m_Pol1 = render(QStringLiteral("pol1"), 1500, 1005);
-    m_Pol2 = render(QStringLiteral("pol2"), 1500, 1005);
-    if (anyFrame)
-        Polcar->setPicture(firstFrame ? m_Pol1 : m_Pol2);
+    Pol1->setPicture(render(QStringLiteral("pol1"), 1500, 1005));
+    Pol2->setPicture(render(QStringLiteral("pol2"), 1500, 1005));
+    // The police car has no picture until its first run; then it keeps the frame it shows.
+    if (!Polcar->picture().isNull())
+        Polcar->setPicture(m_QuadroPolcar == 1 ? Pol1->picture() : Pol2->picture());
     for (int i = 0; i < 10; ++i) {
         const QRect g = m_twipsGeometry.value(botao[i]);
         botao[i]->setPicture(render(QStringLiteral("botao%1").arg(i), g.width(), g.height()));

@@ -292,6 +292,9 @@ public:
     PictureBox *anjo = nullptr;
     PictureBox *autoCar = nullptr; // objectName "auto"
     PictureBox *Polcar = nullptr;
+    PictureBox *Pol1 = nullptr;
+    PictureBox *Pol2 = nullptr;
+    PictureBox *Neutro = nullptr;
 
     QTimer *Timer1 = nullptr;
     QTimer *Timer2 = nullptr;
@@ -338,7 +341,7 @@ private:
     std::unique_ptr<PicClip> m_PicClip1;
     std::unique_ptr<PicClip> m_PicClip2;
     std::unique_ptr<PicClip> m_PicClip3;
-    QPixmap m_playon, m_playoff, m_waitOn, m_WaitOff, m_Neutro, m_Pol1, m_Pol2;
+    QPixmap m_playon, m_playoff, m_waitOn, m_WaitOff;
 
     DistributionModel *m_distribution = nullptr;
     Configurador *m_configurador = nullptr;

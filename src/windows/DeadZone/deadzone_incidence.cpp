@@ -4,6 +4,7 @@
 
 #include "core/clock.h"
 #include "core/soundcues.h"
+#include "core/timers.h"
 #include "data/incidencereader.h"
 #include "display/picturebutton.h"
 
@@ -95,6 +96,8 @@ void DeadZone::AbreQualquertipoDeArquivo()
                                            .arg(QFileInfo(ArquivoParaAbrir).fileName())
                                      : QStringLiteral("Não há aplicativo para abrir o arquivo %1")
                                            .arg(QFileInfo(ArquivoParaAbrir).fileName()));
+        // A notice like the others: cleared after three seconds.
+        enable(RelogMensagem);
     }
 }
 

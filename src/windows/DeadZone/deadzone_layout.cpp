@@ -153,6 +153,13 @@ void DeadZone::buildControls()
     Polcar = named(new PictureBox(this), QStringLiteral("Polcar"));
     for (PictureBox *image : {anjo, autoCar, Polcar})
         image->setAttribute(Qt::WA_TransparentForMouseEvents);
+    // Never shown: they only hold the police car's two frames.
+    Pol1 = named(new PictureBox(this), QStringLiteral("Pol1"));
+    Pol2 = named(new PictureBox(this), QStringLiteral("Pol2"));
+    place(Pol1, 9240, 1800, 1500, 1005);
+    place(Pol2, 9120, 2400, 1500, 1005);
+    Pol1->hide();
+    Pol2->hide();
 
     // Panels over the counter area, the scene above them.
     Picture22->raise();
@@ -454,6 +461,10 @@ void DeadZone::buildOdometer()
     };
     constexpr int kWheelWidth = 1095;
     constexpr int kWheelHeight = 975;
+    // Never shown, outside the window: it holds the blank face that blanks a wheel.
+    Neutro = named(new PictureBox(this), QStringLiteral("Neutro"));
+    place(Neutro, -2 * kWheelWidth, -2 * kWheelHeight, kWheelWidth, kWheelHeight);
+    Neutro->hide();
     for (const WheelPlace &w : wheels) {
         *w.wheel = named(new PictureBox(w.container), QString::fromLatin1(w.name));
         // Every face is an opaque picture: nothing behind a wheel needs drawing.

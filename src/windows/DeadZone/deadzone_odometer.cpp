@@ -47,10 +47,16 @@ QPixmap DeadZone::FaceDigitoDecimal(float digit) const
                                    QSize(px(kWheelWidth), px(kWheelHeight)), devicePixelRatioF());
 }
 
+// The blank face is kept by Neutro, rendered again when the window's scale changed its size.
 QPixmap DeadZone::neutroPicture() const
 {
-    return svgPicture(QStringLiteral(":/pictures/neutro.svg"),
-                      QSize(px(kWheelWidth), px(kWheelHeight)), devicePixelRatioF());
+    const QSize size(px(kWheelWidth), px(kWheelHeight));
+    const qreal dpr = devicePixelRatioF();
+    const QPixmap kept = Neutro->picture();
+    if (kept.isNull() || kept.deviceIndependentSize().toSize() != size ||
+        kept.devicePixelRatio() != dpr)
+        Neutro->setPicture(svgPicture(QStringLiteral(":/pictures/neutro.svg"), size, dpr));
+    return Neutro->picture();
 }
 
 QPixmap DeadZone::neutroDecimalPicture() const

@@ -66,13 +66,12 @@ void DeadZone::RelogPolcar_Timer()
 {
     moveScene(Polcar, PolcarTwips.x() - 30, PolcarTwips.y());
     Polcar->show();
-    const QSize size(px(PolcarTwips.width()), px(PolcarTwips.height()));
     if (m_QuadroPolcar == 0) {
         m_QuadroPolcar = 1;
-        Polcar->setPicture(sceneFrame(QStringLiteral("pol1"), size, devicePixelRatioF()));
+        Polcar->setPicture(Pol1->picture());
     } else if (m_QuadroPolcar == 1) {
         m_QuadroPolcar = 0;
-        Polcar->setPicture(sceneFrame(QStringLiteral("pol2"), size, devicePixelRatioF()));
+        Polcar->setPicture(Pol2->picture());
     }
     if (PolcarTwips.x() < 2740) {
         moveScene(Polcar, windowWidthTwips() + 600, PolcarTwips.y());

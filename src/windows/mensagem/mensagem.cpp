@@ -1,6 +1,10 @@
 #include "windows/mensagem/mensagem.h"
 
+#include "display/svgpicture.h"
+
+#include <QFrame>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
@@ -28,8 +32,34 @@ mensagem::mensagem(QWidget *parent)
     m_command1->setObjectName(QStringLiteral("Command1"));
     m_command1->setDefault(true);
 
+    // Decoration: the program's emblem beside the text and a strip of wheels under it.
+    auto *base = new QFrame(this);
+    base->setObjectName(QStringLiteral("base"));
+    base->setFrameShape(QFrame::StyledPanel);
+    auto *picture1 = new QFrame(base);
+    picture1->setObjectName(QStringLiteral("Picture1"));
+    auto *image1 = new QLabel(picture1);
+    image1->setObjectName(QStringLiteral("Image1"));
+    image1->setPixmap(svgPicture(QStringLiteral(":/pictures/icon.svg"), QSize(56, 56),
+                                 devicePixelRatioF()));
+    auto *image2 = new QLabel(base);
+    image2->setObjectName(QStringLiteral("Image2"));
+    image2->setPixmap(svgPicture(QStringLiteral(":/pictures/reel.svg"), QSize(336, 40),
+                                 devicePixelRatioF()));
+    image2->setAlignment(Qt::AlignCenter);
+    for (QLabel *image : {image1, image2})
+        image->setAccessibleName(QStringLiteral("Decoração"));
+    (new QVBoxLayout(picture1))->addWidget(image1, 0, Qt::AlignTop);
+
+    auto *row = new QHBoxLayout;
+    row->addWidget(picture1, 0, Qt::AlignTop);
+    row->addWidget(m_qn, 1);
+    auto *inBase = new QVBoxLayout(base);
+    inBase->addLayout(row);
+    inBase->addWidget(image2);
+
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(m_qn);
+    layout->addWidget(base);
     layout->addWidget(m_command1, 0, Qt::AlignHCenter);
 
     m_timer1->setObjectName(QStringLiteral("Timer1"));
