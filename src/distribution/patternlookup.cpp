@@ -1,6 +1,16 @@
 #include "distribution/patternlookup.h"
 
-qsizetype findPatternByName(const QStringList &patternNames, const QString &chosenName)
+#include "distribution/distributionmodel.h"
+
+int lookUpPattern(DistributionModel &model, const QString &chosenName)
 {
-    return patternNames.indexOf(chosenName); // exact, case-sensitive, first match
+    // The count is taken once: loading a pattern never changes the list.
+    const int count = model.patternCount();
+    for (int i = 0; i < count; ++i) {
+        model.selectPattern(i);
+        if (model.currentText() == chosenName)
+            return i;
+    }
+    model.clearCells();
+    return -1;
 }

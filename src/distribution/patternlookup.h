@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 
-// The index of the first stored pattern whose name equals the chosen one exactly (case,
-// accents and spaces count), or -1 when none does.
-qsizetype findPatternByName(const QStringList &patternNames, const QString &chosenName);
+class DistributionModel;
+
+// Looks through the stored patterns in list order for the first whose name equals the chosen
+// one exactly (case, accents and spaces count). Each pattern visited is selected, so the editor
+// loads it as a click would. Returns its index, with that pattern loaded; or -1 with the
+// editor's cells and Tipo emptied, the slider and the last selection kept.
+int lookUpPattern(DistributionModel &model, const QString &chosenName);

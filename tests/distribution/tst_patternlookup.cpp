@@ -1,7 +1,40 @@
 #include "distribution/patternlookup.h"
 
+#include "core/soundcues.h"
+#include "distribution/distributionmodel.h"
+#include "soundrecorder.h"
+#include "testfiles.h"
+
+#include <QTemporaryDir>
 #include <QTest>
 
+#include <optional>
+
+namespace {
+
+// The second pattern has a cell that is not a number: loading it plays the refusal cue.
+const QByteArray kPatterns = "\"Roubos\",\"10\",\"20\",\"40\",\"30\"\r\n"
+                             "\"Furtos\",\"1\",\"x\"\r\n"
+                             "\"Homicidios em São Paulo\",\"25\",\"75\"\r\n"
+                             "\"Furtos\",\"5\",\"5\",\"5\"\r\n";
+
+struct Editor
+{
+    explicit Editor(const QByteArray &bytes)
+    {
+        writeBytes(dir.filePath(QStringLiteral("QuorvelDistribuicao.txt")), bytes);
+        model.emplace(dir.filePath(QStringLiteral("QuorvelDistribuicao.txt")), cues);
+        sound.clear();
+    }
+    QTemporaryDir dir;
+    SoundRecorder sound;
+    SoundCues cues{sound, dir.path()};
+    std::optional<DistributionModel> model;
+};
+
+} // namespace
+
+// Finding the stored pattern of a chosen incidence by walking the editor's list.
 class TestPatternLookup : public QObject
 {
     Q_OBJECT
@@ -9,32 +42,59 @@ class TestPatternLookup : public QObject
 private slots:
     void findsFirstExactName_data();
     void findsFirstExactName();
+    void noMatchEmptiesTheCells();
 };
 
 void TestPatternLookup::findsFirstExactName_data()
 {
-    QTest::addColumn<QStringList>("patterns");
     QTest::addColumn<QString>("chosen");
-    QTest::addColumn<qsizetype>("index");
+    QTest::addColumn<int>("index");
 
-    const QStringList stored = {"Roubos", "Furtos", "Homicidios em São Paulo", "Furtos"};
-    QTest::newRow("second of the list") << stored << "Furtos" << qsizetype(1);
-    QTest::newRow("accents") << stored << "Homicidios em São Paulo" << qsizetype(2);
-    QTest::newRow("first of duplicates wins")
-        << QStringList{"Furtos", "Furtos"} << "Furtos" << qsizetype(0);
-    QTest::newRow("case differs") << stored << "roubos" << qsizetype(-1);
-    QTest::newRow("trailing space") << stored << "Roubos " << qsizetype(-1);
-    QTest::newRow("accent folded") << stored << "Homicidios em Sao Paulo" << qsizetype(-1);
-    QTest::newRow("no patterns") << QStringList() << "Roubos" << qsizetype(-1);
-    QTest::newRow("empty name matches no stored name") << stored << "" << qsizetype(-1);
+    QTest::newRow("first") << "Roubos" << 0;
+    QTest::newRow("first of duplicates wins") << "Furtos" << 1;
+    QTest::newRow("accents") << "Homicidios em São Paulo" << 2;
+    QTest::newRow("case differs") << "roubos" << -1;
+    QTest::newRow("trailing space") << "Roubos " << -1;
+    QTest::newRow("accent folded") << "Homicidios em Sao Paulo" << -1;
+    QTest::newRow("empty name") << "" << -1;
 }
 
 void TestPatternLookup::findsFirstExactName()
 {
-    QFETCH(QStringList, patterns);
     QFETCH(QString, chosen);
-    QFETCH(qsizetype, index);
-    QCOMPARE(findPatternByName(patterns, chosen), index);
+    QFETCH(int, index);
+    Editor editor(kPatterns);
+    DistributionModel &model = *editor.model;
+
+    QCOMPARE(lookUpPattern(model, chosen), index);
+    if (index < 0)
+        return;
+    QCOMPARE(model.currentIndex(), index);
+    QCOMPARE(model.Tipo(), chosen);
+    QVERIFY(!model.Quantidade(0).isEmpty());
+}
+
+void TestPatternLookup::noMatchEmptiesTheCells()
+{
+    Editor editor(kPatterns);
+    DistributionModel &model = *editor.model;
+
+    QCOMPARE(lookUpPattern(model, QStringLiteral("Estelionato")), -1);
+    // Every pattern was loaded on the way, the faulty one included.
+    QVERIFY(editor.sound.contains(Cue::Abaixo));
+    QCOMPARE(model.currentIndex(), 3);
+    const int lastSlider = model.SL1();
+    for (int i = 0; i < 12; ++i) {
+        QVERIFY(model.Quantidade(i).isEmpty());
+        QVERIFY(model.Percentual(i).isEmpty());
+    }
+    QVERIFY(model.Tipo().isEmpty());
+    QCOMPARE(model.SL1(), lastSlider);
+
+    // No pattern stored: nothing found, nothing selected.
+    Editor empty(QByteArray{});
+    QCOMPARE(lookUpPattern(*empty.model, QStringLiteral("Roubos")), -1);
+    QCOMPARE(empty.model->currentIndex(), -1);
 }
 
 QTEST_GUILESS_MAIN(TestPatternLookup)

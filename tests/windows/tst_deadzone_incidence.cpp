@@ -190,6 +190,37 @@ private slots:
         QCOMPARE(f.window.chartValues(), expected);
     }
 
+    // A change of mode looks up again the name of the list the rate was last chosen from.
+    void modeChangeKeepsThePatternOfTheChosenList_data()
+    {
+        QTest::addColumn<int>("crimeFirst");
+        QTest::addColumn<int>("state");
+        QTest::addColumn<QString>("pattern");
+        QTest::newRow("crime only") << 1 << -1 << QStringLiteral("Roubos");
+        QTest::newRow("state only") << -1 << 1 << QStringLiteral("São Paulo");
+        QTest::newRow("crime, then state") << 1 << 1 << QStringLiteral("São Paulo");
+        QTest::newRow("crime, then state without pattern") << 1 << 0 << QString();
+    }
+
+    void modeChangeKeepsThePatternOfTheChosenList()
+    {
+        QFETCH(int, crimeFirst);
+        QFETCH(int, state);
+        QFETCH(QString, pattern);
+        Fixture f;
+        f.window.abrearquivo();
+        if (crimeFirst >= 0)
+            f.chooseCrime(crimeFirst);
+        if (state >= 0)
+            f.window.Homicidios->setCurrentIndex(state);
+        const QString rate = f.window.ParametroMes->text();
+
+        f.window.Option1[2]->setChecked(true);
+        QCOMPARE(f.window.ParametroMes->text(), rate);
+        QCOMPARE(f.window.opcaoDistribuicao[0]->isChecked(), !pattern.isEmpty());
+        QCOMPARE(f.window.distributionModel().Tipo(), pattern);
+    }
+
     void sameEntryTwiceStillLooksUp()
     {
         Fixture f;

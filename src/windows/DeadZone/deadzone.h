@@ -325,6 +325,8 @@ private:
     QString m_dataDirectory;
     CounterState m_state;
     RunState m_runState = RunState::Off;
+    // The rate was last chosen from the states' list: a change of mode looks its name up there.
+    bool m_rateFromStates = false;
 
     OdometerFrame m_odometer;
     // The face each wheel was last given, so the wheels can be drawn again at a new scale.

@@ -8,6 +8,7 @@
 #include "core/timers.h"
 #include "distribution/distributionmodel.h"
 #include "distribution/hourlyexpansion.h"
+#include "distribution/patternlookup.h"
 
 #include <QBarSet>
 #include <QChart>
@@ -137,16 +138,8 @@ void DeadZone::buscaDistribuicao(const QString &chosenName)
     setLed(QColor(128, 0, 0));
     opcaoDistribuicao[1]->setChecked(true);
     LimpaGrafico();
-    DistributionModel &model = distributionModel();
-    const int count = model.patternCount();
-    for (int i = 0; i < count; ++i) {
-        model.selectPattern(i);
-        if (model.currentText() == chosenName) {
-            activateFoundPattern();
-            return;
-        }
-    }
-    model.clearCells();
+    if (lookUpPattern(distributionModel(), chosenName) >= 0)
+        activateFoundPattern();
 }
 
 void DeadZone::activateFoundPattern()

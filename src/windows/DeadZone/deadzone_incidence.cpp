@@ -118,6 +118,7 @@ void DeadZone::chooseIncidence(int index, bool homicides)
     if (index < 0 || index >= quantities.count())
         return;
 
+    m_rateFromStates = homicides;
     Label9->setText(homicides ? Homicidios->itemText(index) : List1->item(index)->text());
     PainelList1->hide();
     quantities.setCurrentRow(index);

@@ -66,5 +66,10 @@ void DeadZone::Option1_Click(int)
     PreparaGrafico();
     sl2->setMaximum(24);
     sl2->setValue(m_clock.now().time().hour());
-    Busca_Tipificacao_para_distribuicao();
+    // The pattern of the incidence the rate came from: a state's rate never takes a crime's
+    // pattern, nor loses its own, when the mode changes.
+    if (m_rateFromStates)
+        Busca_Tipificacao_para_distribuicao_homicidios();
+    else
+        Busca_Tipificacao_para_distribuicao();
 }
