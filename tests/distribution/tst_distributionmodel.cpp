@@ -1,6 +1,7 @@
 #include "distribution/distributionmodel.h"
 
 #include "core/soundcues.h"
+#include "distributioneditor.h"
 #include "soundrecorder.h"
 #include "testfiles.h"
 
@@ -32,50 +33,7 @@ QByteArray manyPatterns(int count)
     return bytes;
 }
 
-// An editor over a file in a temporary directory, with the cues recorded.
-struct Editor
-{
-    explicit Editor(const QByteArray &initial = QByteArray(), bool create = true)
-    {
-        if (create)
-            writeBytes(path(), initial);
-        load();
-    }
-    QString path() const { return dir.filePath(QStringLiteral("QuorvelDistribuicao.txt")); }
-    QByteArray bytes() const { return readBytes(path()); }
-    void load(const QString &at = QString())
-    {
-        model = std::make_unique<DistributionModel>(at.isEmpty() ? path() : at, cues);
-        sound.clear();
-    }
-    // Types a pattern in the editor: name, slider position and the cells.
-    void type(const QString &name, int position, const QStringList &values)
-    {
-        model->setTipo(name);
-        model->setSL1(position);
-        for (int i = 0; i < values.size(); ++i)
-            model->setQuantidade(i, values[i]);
-    }
-    QStringList cells(int count) const
-    {
-        QStringList texts;
-        for (int i = 0; i < count; ++i)
-            texts << model->Quantidade(i);
-        return texts;
-    }
-    QStringList percentages(int count) const
-    {
-        QStringList texts;
-        for (int i = 0; i < count; ++i)
-            texts << model->Percentual(i);
-        return texts;
-    }
-
-    QTemporaryDir dir;
-    SoundRecorder sound;
-    SoundCues cues{sound, dir.path()};
-    std::unique_ptr<DistributionModel> model;
-};
+using Editor = DistributionEditor;
 
 } // namespace
 

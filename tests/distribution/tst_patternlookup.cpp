@@ -1,14 +1,9 @@
 #include "distribution/patternlookup.h"
 
-#include "core/soundcues.h"
 #include "distribution/distributionmodel.h"
-#include "soundrecorder.h"
-#include "testfiles.h"
+#include "distributioneditor.h"
 
-#include <QTemporaryDir>
 #include <QTest>
-
-#include <optional>
 
 namespace {
 
@@ -17,20 +12,6 @@ const QByteArray kPatterns = "\"Roubos\",\"10\",\"20\",\"40\",\"30\"\r\n"
                              "\"Furtos\",\"1\",\"x\"\r\n"
                              "\"Homicidios em São Paulo\",\"25\",\"75\"\r\n"
                              "\"Furtos\",\"5\",\"5\",\"5\"\r\n";
-
-struct Editor
-{
-    explicit Editor(const QByteArray &bytes)
-    {
-        writeBytes(dir.filePath(QStringLiteral("QuorvelDistribuicao.txt")), bytes);
-        model.emplace(dir.filePath(QStringLiteral("QuorvelDistribuicao.txt")), cues);
-        sound.clear();
-    }
-    QTemporaryDir dir;
-    SoundRecorder sound;
-    SoundCues cues{sound, dir.path()};
-    std::optional<DistributionModel> model;
-};
 
 } // namespace
 
@@ -63,7 +44,7 @@ void TestPatternLookup::findsFirstExactName()
 {
     QFETCH(QString, chosen);
     QFETCH(int, index);
-    Editor editor(kPatterns);
+    DistributionEditor editor(kPatterns);
     DistributionModel &model = *editor.model;
 
     QCOMPARE(lookUpPattern(model, chosen), index);
@@ -76,7 +57,7 @@ void TestPatternLookup::findsFirstExactName()
 
 void TestPatternLookup::noMatchEmptiesTheCells()
 {
-    Editor editor(kPatterns);
+    DistributionEditor editor(kPatterns);
     DistributionModel &model = *editor.model;
 
     QCOMPARE(lookUpPattern(model, QStringLiteral("Estelionato")), -1);
@@ -92,7 +73,7 @@ void TestPatternLookup::noMatchEmptiesTheCells()
     QCOMPARE(model.SL1(), lastSlider);
 
     // No pattern stored: nothing found, nothing selected.
-    Editor empty(QByteArray{});
+    DistributionEditor empty(QByteArray{});
     QCOMPARE(lookUpPattern(*empty.model, QStringLiteral("Roubos")), -1);
     QCOMPARE(empty.model->currentIndex(), -1);
 }

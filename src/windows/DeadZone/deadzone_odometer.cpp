@@ -47,15 +47,12 @@ QPixmap DeadZone::FaceDigitoDecimal(float digit) const
                                    QSize(px(kWheelWidth), px(kWheelHeight)), devicePixelRatioF());
 }
 
-// The blank face is kept by Neutro, rendered again when the window's scale changed its size.
+// The blank face is kept by Neutro at the window's present scale (renders are cached, so an
+// unchanged scale gives the same picture and Neutro keeps it).
 QPixmap DeadZone::neutroPicture() const
 {
-    const QSize size(px(kWheelWidth), px(kWheelHeight));
-    const qreal dpr = devicePixelRatioF();
-    const QPixmap kept = Neutro->picture();
-    if (kept.isNull() || kept.deviceIndependentSize().toSize() != size ||
-        kept.devicePixelRatio() != dpr)
-        Neutro->setPicture(svgPicture(QStringLiteral(":/pictures/neutro.svg"), size, dpr));
+    Neutro->setPicture(svgPicture(QStringLiteral(":/pictures/neutro.svg"),
+                                  QSize(px(kWheelWidth), px(kWheelHeight)), devicePixelRatioF()));
     return Neutro->picture();
 }
 
