@@ -2,6 +2,7 @@
 
 #include "core/soundcues.h"
 #include "display/picturebutton.h"
+#include "display/spectrumchart.h"
 #include "distribution/distributionmodel.h"
 #include "soundrecorder.h"
 #include "testfiles.h"
@@ -9,10 +10,9 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QBarSet>
-#include <QChartView>
 #include <QFile>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -22,6 +22,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -95,6 +96,10 @@ private slots:
     void label3ClickMovesSliderAndLaysOut();
     void typedPatternIsSavedAndListed();
     void listClickLoadsPattern();
+    void chartShowsThePattern_data();
+    void chartShowsThePattern();
+    void chartHourMarksStandUnderTheirBars_data();
+    void chartHourMarksStandUnderTheirBars();
     void keysOfTheQuantityCells();
     void refusedSaveShowsMessageWindow();
     void redMarksAndClicks();
@@ -240,13 +245,10 @@ void tst_Configurador::typedPatternIsSavedAndListed()
     QCOMPARE(list->currentItem()->text(), QStringLiteral("Furtos"));
     QCOMPARE(w.percent(0)->text(), QStringLiteral("25,00"));
     QCOMPARE(w.percent(2)->text(), QStringLiteral("50,00"));
-    QBarSet *bars = w.window->chartBars();
-    QCOMPARE(bars->count(), 12);
-    const QList<qreal> expected{25, 0, 0, 0, 25, 0, 0, 0, 50, 0, 0, 0};
-    for (int i = 0; i < 12; ++i)
-        QCOMPARE(bars->at(i), expected[i]);
-    auto *view = w.find<QChartView>("MSChart3");
-    QCOMPARE(view->chart()->series().size(), 1);
+    SpectrumChart *chart = w.window->chart();
+    QCOMPARE(chart, w.find<SpectrumChart>("MSChart3"));
+    const SpectrumChart::Values expected{25, 0, 0, 0, 25, 0, 0, 0, 50, 0, 0, 0};
+    QCOMPARE(chart->values(), expected);
 }
 
 void tst_Configurador::listClickLoadsPattern()
@@ -273,6 +275,70 @@ void tst_Configurador::listClickLoadsPattern()
     w.action("refr")->trigger();
     QCOMPARE(list->currentRow(), -1);
     QCOMPARE(w.cell(3)->text(), QStringLiteral("25"));
+}
+
+void tst_Configurador::chartShowsThePattern_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QList<double>>("bars");
+    QTest::addColumn<QString>("firstBands");
+    // Three or more intervals: each interval's whole share on its first bar.
+    QTest::newRow("4 intervals") << 0 << QList<double>{10, 0, 0, 25, 0, 0, 40, 0, 0, 25, 0, 0}
+                                 << "00–02 h: 10%; 02–04 h: 0%; 04–06 h: 0%; 06–08 h: 25%";
+    // One or two intervals: the share per hour on every bar (33,33 / 12 and 66,67 / 12).
+    QTest::newRow("2 intervals") << 1 << QList<double>{2, 2, 2, 2, 2, 2, 5, 5, 5, 5, 5, 5}
+                                 << "00–02 h: 2%; 02–04 h: 2%";
+    QTest::newRow("12 intervals") << 2 << QList<double>{1, 2, 3, 5, 6, 7, 8, 10, 11, 12, 14, 15}
+                                  << "00–02 h: 1%; 02–04 h: 2%; 04–06 h: 3%; 06–08 h: 5%";
+}
+
+void tst_Configurador::chartShowsThePattern()
+{
+    QFETCH(int, row);
+    QFETCH(QList<double>, bars);
+    QFETCH(QString, firstBands);
+    Window w("\"Roubos\",\"10\",\"25\",\"40\",\"25\"\r\n\"Furtos\",\"1\",\"2\"\r\n"
+             "\"Doze\",\"1\",\"2\",\"3\",\"4\",\"5\",\"6\",\"7\",\"8\",\"9\",\"10\",\"11\","
+             "\"12\"\r\n");
+    auto *chart = w.find<SpectrumChart>("MSChart3");
+    QVERIFY(chart);
+    QCOMPARE(chart->values(), SpectrumChart::Values{});
+    w.model->selectPattern(row);
+    SpectrumChart::Values expected{};
+    std::copy(bars.begin(), bars.end(), expected.begin());
+    QCOMPARE(chart->values(), expected);
+    QVERIFY2(chart->accessibleDescription().startsWith(firstBands),
+             qPrintable(chart->accessibleDescription()));
+}
+
+void tst_Configurador::chartHourMarksStandUnderTheirBars_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<int>("chartWidth");             // at least
+    QTest::newRow("smallest") << QSize(1, 1) << 260; // the layout's minimum
+    QTest::newRow("large") << QSize(1400, 1000) << 400;
+}
+
+void tst_Configurador::chartHourMarksStandUnderTheirBars()
+{
+    QFETCH(QSize, size);
+    QFETCH(int, chartWidth);
+    Window w("\"Roubos\",\"10\",\"25\",\"40\",\"25\"\r\n");
+    QVERIFY(w.show());
+    w.window->resize(size.expandedTo(w.window->minimumSizeHint()));
+    w.window->layout()->activate();
+    w.window->centralWidget()->layout()->activate();
+    w.model->selectPattern(0);
+    auto *chart = w.find<SpectrumChart>("MSChart3");
+    QVERIFY2(chart->width() >= chartWidth, qPrintable(QString::number(chart->width())));
+    QVERIFY(!w.find<QLabel>("Label19")->isVisible()); // the chart draws the marks itself
+    for (int band = 0; band < SpectrumChart::kBands; ++band) {
+        const QRect bar = chart->barRect(band);
+        const QRect mark = chart->hourMarkRect(band);
+        QVERIFY2(mark.left() >= bar.left() && mark.right() <= bar.right(),
+                 qPrintable(QStringLiteral("band %1").arg(band)));
+        QCOMPARE(chart->hourMarks().at(band), QString::number(2 * band));
+    }
 }
 
 void tst_Configurador::keysOfTheQuantityCells()

@@ -1,16 +1,12 @@
 #include "windows/Configurador/configurador.h"
 
 #include "display/picturebutton.h"
+#include "display/spectrumchart.h"
 #include "display/svgpicture.h"
 #include "distribution/distributionmodel.h"
 #include "windows/Configurador/editorpictures.h"
 #include "windows/mensagem/mensagem.h"
 
-#include <QBarCategoryAxis>
-#include <QBarSeries>
-#include <QBarSet>
-#include <QChart>
-#include <QChartView>
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -26,7 +22,8 @@
 #include <QStatusBar>
 #include <QUrl>
 #include <QVBoxLayout>
-#include <QValueAxis>
+
+#include <algorithm>
 
 namespace {
 
@@ -231,39 +228,19 @@ QWidget *Configurador::buildChart()
     auto *picture38 = namedFrame(QStringLiteral("Picture38"), nullptr);
     auto *layout = new QVBoxLayout(picture38);
 
-    m_chartBars = new QBarSet(QString());
-    m_chartBars->setColor(QColor(200, 40, 40));
-    for (int i = 0; i < 12; ++i)
-        m_chartBars->append(0);
-    auto *series = new QBarSeries;
-    series->append(m_chartBars);
-    series->setBarWidth(0.8);
-    auto *chart = new QChart;
-    chart->addSeries(series);
-    chart->legend()->hide();
-    chart->setMargins(QMargins(2, 2, 2, 2));
-    auto *axisX = new QBarCategoryAxis;
-    for (int i = 1; i <= 12; ++i)
-        axisX->append(QString::number(i));
-    axisX->setLabelsVisible(false);
-    auto *axisY = new QValueAxis;
-    axisY->setLabelFormat(QStringLiteral("%d"));
-    axisY->setRange(0, 10);
-    chart->addAxis(axisX, Qt::AlignBottom);
-    chart->addAxis(axisY, Qt::AlignLeft);
-    series->attachAxis(axisX);
-    series->attachAxis(axisY);
-
-    m_chart = new QChartView(chart, picture38);
+    // The chart draws its own hour marks, each under its bar; the old spaced-out caption stays
+    // only as a hidden named control.
+    m_chart = new SpectrumChart(picture38);
     m_chart->setObjectName(QStringLiteral("MSChart3"));
-    m_chart->setRenderHint(QPainter::Antialiasing);
+    m_chart->setAccessibleName(QStringLiteral("Espectro da distribuição ao longo do dia"));
+    m_chart->setBarColor(QColor(200, 40, 40));
+    m_chart->setBarWidth(0.8);
     m_chart->setMinimumSize(260, 170);
     layout->addWidget(m_chart, 1);
     auto *label19 = namedLabel(
         QStringLiteral("Label19"),
         QStringLiteral("0     2     4    6    8    10  12 14  16  18  20   22"), picture38);
-    label19->setAlignment(Qt::AlignCenter);
-    layout->addWidget(label19);
+    label19->hide();
     return picture38;
 }
 
@@ -403,17 +380,9 @@ void Configurador::mirrorMarks()
 
 void Configurador::mirrorChart()
 {
-    int top = 0;
-    for (int i = 0; i < 12; ++i) {
-        const int value = m_model.chartValues()[i];
-        m_chartBars->replace(i, value);
-        top = std::max(top, value);
-    }
-    const auto axes = m_chart->chart()->axes(Qt::Vertical);
-    if (auto *axis = axes.isEmpty() ? nullptr : qobject_cast<QValueAxis *>(axes.first())) {
-        axis->setRange(0, top > 0 ? top * 1.1 : 10);
-        axis->applyNiceNumbers(); // whole, round tick marks
-    }
+    SpectrumChart::Values values{};
+    std::copy(m_model.chartValues().begin(), m_model.chartValues().end(), values.begin());
+    m_chart->setValues(values);
 }
 
 void Configurador::botao_Click(int index)

@@ -8,8 +8,6 @@
 class DistributionModel;
 class PictureButton;
 class QAction;
-class QBarSet;
-class QChartView;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -18,6 +16,7 @@ class QMenu;
 class QSlider;
 class QStatusBar;
 class SoundCues;
+class SpectrumChart;
 
 // The distribution editor "Configurador de Padrões": names a crime, divides the day into
 // intervals, takes the occurrences of each, checks, charts and saves the pattern. A view of
@@ -37,7 +36,7 @@ public:
 
     void botao_Click(int index);
     void abretexto();
-    QBarSet *chartBars() const { return m_chartBars; }
+    SpectrumChart *chart() const { return m_chart; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -67,8 +66,7 @@ private:
     std::array<QLabel *, 24> m_label7{};
     std::array<QLineEdit *, 12> m_quantidade{};
     std::array<QLabel *, 12> m_percentual{};
-    QChartView *m_chart = nullptr;
-    QBarSet *m_chartBars = nullptr;
+    SpectrumChart *m_chart = nullptr;
     QListWidget *m_list1 = nullptr;
     std::array<PictureButton *, 4> m_botao{};
     QFrame *m_picture1 = nullptr;
