@@ -11,15 +11,20 @@ if(NOT TARGET quorvel_build_flags)
     target_compile_options(quorvel_build_flags INTERFACE
         -Wall -Wextra -Wsuggest-override
         -Werror=return-type -Werror=init-self -Werror=undef)
-    # Text is Unicode throughout: no silent conversion between QString and 8-bit strings.
-    target_compile_definitions(quorvel_build_flags INTERFACE
-        QT_NO_CAST_FROM_ASCII QT_NO_CAST_TO_ASCII)
     if(QUORVEL_SANITIZE)
         target_compile_options(quorvel_build_flags INTERFACE
             -fsanitize=address,undefined -fno-omit-frame-pointer
             -fno-sanitize-recover=undefined)
         target_link_options(quorvel_build_flags INTERFACE -fsanitize=address,undefined)
     endif()
+endif()
+
+# The program's own code keeps text Unicode throughout: no silent conversion between QString
+# and 8-bit strings. Taken privately by the layers, so tests and tools may still write "text".
+if(NOT TARGET quorvel_strict_strings)
+    add_library(quorvel_strict_strings INTERFACE)
+    target_compile_definitions(quorvel_strict_strings INTERFACE
+        QT_NO_CAST_FROM_ASCII QT_NO_CAST_TO_ASCII)
 endif()
 
 set(QUORVEL_SOURCE_ROOT ${CMAKE_CURRENT_LIST_DIR}/../src)
@@ -35,5 +40,6 @@ function(quorvel_layer target folder)
     endif()
     add_library(${target} STATIC ${ARG_SOURCES})
     target_include_directories(${target} PUBLIC ${root})
-    target_link_libraries(${target} PUBLIC quorvel_build_flags ${ARG_LINKS})
+    target_link_libraries(${target} PUBLIC quorvel_build_flags ${ARG_LINKS}
+                          PRIVATE quorvel_strict_strings)
 endfunction()
