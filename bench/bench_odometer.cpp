@@ -20,6 +20,7 @@
 #include "core/clock.h"
 #include "core/odometerframe.h"
 #include "core/soundcues.h"
+#include "display/desktopservices.h"
 #include "display/picclip.h"
 #include "display/picturebox.h"
 #include "display/picturebutton.h"
@@ -42,6 +43,22 @@
 #include <cstring>
 
 namespace {
+
+// Opens nothing and shows no message.
+class SilentDesktop final : public DesktopServices
+{
+public:
+    bool openInApplication(const QString &) override { return true; }
+    void showModalMessage(QWidget *, const QString &, const QString &, MessageIcon) override {}
+    QString findExecutable(const QString &) override { return {}; }
+    bool startDetached(const QString &, const QStringList &) override { return false; }
+};
+
+// A named control of the main window.
+template <typename T> T *named(const DeadZone &window, const char *name)
+{
+    return window.findChild<T *>(QLatin1String(name));
+}
 
 constexpr int kWarmupMs = 8000;
 
@@ -92,20 +109,22 @@ int runCount(int seconds, const QString &monthly, const char *label)
     SystemClock clock;
     SilentSoundOutput output;
     SoundCues sound(output, dir.path());
-    DeadZone window(clock, sound, dataDirectory(dir));
-    window.showModalMessage = [](const QString &) {};
+    SilentDesktop desktop;
+    DeadZone window(clock, sound, desktop, dataDirectory(dir));
     window.show();
-    window.ParametroMes->setText(monthly);
-    window.Image2->click();
+    named<QLineEdit>(window, "ParametroMes")->setText(monthly);
+    named<PictureButton>(window, "Image2")->click();
 
     // Digit changes seen by the display tick, against the integer wheels' redraws.
     const auto wheels = std::array<PictureBox *, 5>{
-        window.Picture29, window.Picture17, window.Picture18, window.Picture19, window.Picture20};
+        named<PictureBox>(window, "Picture29"), named<PictureBox>(window, "Picture17"),
+        named<PictureBox>(window, "Picture18"), named<PictureBox>(window, "Picture19"),
+        named<PictureBox>(window, "Picture20")};
     std::array<int, 5> redrawsBefore{};
     std::array<int, 5> digitChanges{};
     std::array<float, 5> lastDigits{-1, -1, -1, -1, -1};
     bool counting = false;
-    QObject::connect(window.Timer1, &QTimer::timeout, &window, [&] {
+    QObject::connect(named<QTimer>(window, "Timer1"), &QTimer::timeout, &window, [&] {
         const CounterState &s = window.state();
         const std::array<float, 5> digits{s.DigitoDezenaMilhar, s.DigitoMilhar, s.DigitoCentena,
                                           s.DigitoDezena, s.DigitoUnidade};
@@ -179,7 +198,7 @@ int runFloor(int seconds)
             return;
         }
         units = (units + 1) % 10;
-        wheels[4]->setPicture(crisp.cell(PicClip::cellForDigit(units), cell, dpr));
+        wheels[4]->setPicture(crisp.cell(OdometerFrame::cellForDigit(units), cell, dpr));
     });
     // The jolts: each wheel down a pixel and back.
     std::vector<std::unique_ptr<QTimer>> jolts;
@@ -209,21 +228,21 @@ int runShot(const QString &path, const QString &countText, int width)
     SystemClock clock;
     SilentSoundOutput output;
     SoundCues sound(output, dir.path());
-    DeadZone window(clock, sound, dataDirectory(dir));
-    window.showModalMessage = [](const QString &) {};
+    SilentDesktop desktop;
+    DeadZone window(clock, sound, desktop, dataDirectory(dir));
     if (width > 0)
         window.resize(width, width * 6225 / 10515);
     window.show();
     if (countText == QLatin1String("start") || countText == QLatin1String("reset")) {
         // As the program comes up, or after a new figure was typed.
         if (countText == QLatin1String("reset"))
-            window.ParametroMes->setText(QStringLiteral("3000"));
+            named<QLineEdit>(window, "ParametroMes")->setText(QStringLiteral("3000"));
         QApplication::processEvents();
         return window.grab().save(path) ? 0 : 1;
     }
-    window.ParametroMes->setText(QStringLiteral("3000"));
-    window.Image2->click();
-    window.Timer3->stop();
+    named<QLineEdit>(window, "ParametroMes")->setText(QStringLiteral("3000"));
+    named<PictureButton>(window, "Image2")->click();
+    named<QTimer>(window, "Timer3")->stop();
 
     // The count's digits as the recount would leave them: "00105.0372".
     const QString digits = countText.rightJustified(10, u'0');
@@ -237,8 +256,8 @@ int runShot(const QString &path, const QString &countText, int width)
     for (int i = 0; i < 4; ++i)
         *decimals[i] = float(digits.at(6 + i).digitValue());
     for (int i = 0; i < 12; ++i)
-        QMetaObject::invokeMethod(window.Timer1, "timeout");
-    window.Image3->click(); // pause: the fast wheels rest on their digits
+        QMetaObject::invokeMethod(named<QTimer>(window, "Timer1"), "timeout");
+    named<PictureButton>(window, "Image3")->click(); // pause: the fast wheels rest on their digits
     QApplication::processEvents();
     std::printf("odometer reads %s\n", qPrintable(window.odometerText()));
     return window.grab().save(path) ? 0 : 1;

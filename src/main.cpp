@@ -1,6 +1,7 @@
 #include "core/clock.h"
 #include "core/datadirectory.h"
 #include "core/soundcues.h"
+#include "display/qtdesktopservices.h"
 #include "display/qtsoundoutput.h"
 #include "windows/DeadZone/deadzone.h"
 #include "windows/frmSplash/frmsplash.h"
@@ -21,17 +22,18 @@ int main(int argc, char *argv[])
     // The sound cues lie beside the program, and so do the data files unless the user may
     // not write there: then the patterns are saved in the user's own copy.
     const QString directory = QCoreApplication::applicationDirPath();
-    const QString dataDirectory = chooseDataDirectory(
-        directory, QFileInfo(directory).isWritable(),
-        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    const QString dataDirectory =
+        chooseDataDirectory(directory, QFileInfo(directory).isWritable(),
+                            QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     SystemClock clock;
     QtSoundOutput output;
     SoundCues sound(output, directory);
+    QtDesktopServices desktop;
 
     std::unique_ptr<DeadZone> mainWindow;
     auto *splash = new frmSplash([&] {
         if (!mainWindow)
-            mainWindow = std::make_unique<DeadZone>(clock, sound, dataDirectory);
+            mainWindow = std::make_unique<DeadZone>(clock, sound, desktop, dataDirectory);
         mainWindow->show();
     });
     splash->show();

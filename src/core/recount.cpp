@@ -20,12 +20,16 @@ double shortestDecimal(float value)
 
 double hourShare(const RecountInput &in, int hour)
 {
-    const int h = std::clamp(hour, 0, 24);
-    return in.dailyRate * (double(in.hourly.percentualHora[h]) / in.hourly.hoursPerShare())
-           / 100.0;
+    return hourlyFigure(in.dailyRate, in.hourly, hour);
 }
 
 } // namespace
+
+double hourlyFigure(double dailyRate, const HourlyTable &hourly, int hour)
+{
+    const int h = std::clamp(hour, 0, 24);
+    return dailyRate * (double(hourly.percentualHora[h]) / hourly.hoursPerShare()) / 100.0;
+}
 
 float todayCount(const RecountInput &in)
 {
@@ -80,7 +84,8 @@ RecountResult recount(const RecountInput &in, const QLocale &locale)
     }
 
     out.today = todayCount(in);
-    out.statusText = QStringLiteral("  Ocorrências até o momento : ") + formatPanelNumber(out.today);
+    out.statusText =
+        QStringLiteral("  Ocorrências até o momento : ") + formatPanelNumber(out.today);
     // A negative rate cannot come from the program's own inputs; show it as nothing counted.
     out.count = std::max(0.0f, accumulatedCount(in, out.today));
     if (out.count > kCapacity) {

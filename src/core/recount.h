@@ -17,12 +17,16 @@ inline const QString kCapacityMessage = QStringLiteral(
 
 struct RecountInput
 {
-    double dailyRate = 0;            // R, the number in the daily field
+    double dailyRate = 0; // R, the number in the daily field
     AccumulationMode mode = AccumulationMode::Dia;
-    bool useDistribution = false;    // "Usar a distribuição ativada" chosen
+    bool useDistribution = false; // "Usar a distribuição ativada" chosen
     HourlyTable hourly;
     QDateTime now;
 };
+
+// Occurrences expected in one hour of the day (0..24) by the hourly table: the day's rate
+// times the share of the hour's interval, spread over the interval's hours.
+double hourlyFigure(double dailyRate, const HourlyTable &hourly, int hour);
 
 // Occurrences so far today: by the clock alone, or weighted by the hourly table (every hour
 // before the current one in full, the current one in proportion to the seconds elapsed).
@@ -38,12 +42,12 @@ struct RecountResult
     float today = 0;
     float count = 0;
     bool overCapacity = false;
-    QString statusText;          // panel 2 of the status bar
-    QString Parametrohora;       // hourly figure, "##0.00#"
-    QString PercentualDinamico;  // share of the current interval, or "Indef"
-    bool clearChart = false;     // no distribution in use: the spectrum is cleared
-    QString hojeMasked;          // "00000.0000": the digits come from it
-    QString hojeShown;           // "####0.0000": what the count field keeps
+    QString statusText;         // panel 2 of the status bar
+    QString Parametrohora;      // hourly figure, "##0.00#"
+    QString PercentualDinamico; // share of the current interval, or "Indef"
+    bool clearChart = false;    // no distribution in use: the spectrum is cleared
+    QString hojeMasked;         // "00000.0000": the digits come from it
+    QString hojeShown;          // "####0.0000": what the count field keeps
     // Ten-thousands, thousands, hundreds, tens, units, then the four decimals.
     std::array<float, 9> digits{};
 };

@@ -29,11 +29,6 @@ QPixmap PicClip::cell(int i, QSize size, qreal dpr) const
     return found ? found->cells.at(i) : QPixmap();
 }
 
-int PicClip::cellForDigit(int d)
-{
-    return d >= 1 && d <= 9 ? d - 1 : 9;
-}
-
 const PicClip::Row *PicClip::row(QSize size, qreal dpr) const
 {
     if (size.isEmpty() || !(dpr > 0) || !isValid())

@@ -33,10 +33,6 @@ public:
     // How many times the row has been rendered (each new size or ratio renders once).
     int renderCount() const { return m_renderCount; }
 
-    // The strips show 1, 2, ..., 9, 0: digit d is cell d - 1, and 0 is the last cell.
-    // Anything that is not a digit also gives the last cell.
-    static int cellForDigit(int d);
-
 private:
     struct Row
     {

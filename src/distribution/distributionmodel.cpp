@@ -5,9 +5,6 @@
 #include "distribution/intervallayout.h"
 #include "distribution/shares.h"
 
-#include <QCoreApplication>
-#include <QDir>
-
 #include <algorithm>
 
 namespace {
@@ -43,11 +40,6 @@ DistributionModel::DistributionModel(QString filePath, SoundCues &cues, QObject 
 }
 
 DistributionModel::~DistributionModel() = default;
-
-QString DistributionModel::defaultFilePath()
-{
-    return QDir(QCoreApplication::applicationDirPath()).filePath(DistributionFile::fileName());
-}
 
 int DistributionModel::patternCount() const
 {

@@ -29,9 +29,6 @@ public:
     DistributionModel(QString filePath, SoundCues &cues, QObject *parent = nullptr);
     ~DistributionModel() override;
 
-    // QuorvelDistribuicao.txt in the program's directory.
-    static QString defaultFilePath();
-
     // The stored patterns, as List1 holds them.
     int patternCount() const;
     QString patternName(int i) const;

@@ -1,3 +1,4 @@
+#include "core/odometerframe.h"
 #include "display/picclip.h"
 
 #include <QImage>
@@ -140,7 +141,7 @@ void TestPicClip::cellForDigit()
 {
     QFETCH(int, digit);
     QFETCH(int, cell);
-    QCOMPARE(PicClip::cellForDigit(digit), cell);
+    QCOMPARE(OdometerFrame::cellForDigit(digit), cell);
 }
 
 void TestPicClip::namedPictures_data()

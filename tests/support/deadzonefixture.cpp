@@ -1,6 +1,8 @@
 #include "deadzonefixture.h"
 
+#include "display/odometerview.h"
 #include "display/picturebutton.h"
+#include "display/victimscene.h"
 #include "testfiles.h"
 
 #include <QDir>
@@ -10,13 +12,29 @@
 
 DeadZoneFixture::DeadZoneFixture(const QDateTime &at, const DataFiles &files)
     : clock(at), cues(recorder, dir.path()),
-      m_window(std::make_unique<DeadZone>(clock, cues, folderWith(files))), window(*m_window)
+      m_window(std::make_unique<DeadZone>(clock, cues, desktop, folderWith(files))),
+      window(*m_window)
 {
-    window.showModalMessage = [this](const QString &text) { messages << text; };
-    window.openInApplication = [this](const QString &path) {
-        opened << path;
-        return openResult;
-    };
+}
+
+QTimer *DeadZoneFixture::timer(QAnyStringView name) const
+{
+    return child<QTimer>(name);
+}
+
+OdometerView &DeadZoneFixture::odometer() const
+{
+    return *child<OdometerView>("OdometerView");
+}
+
+VictimScene &DeadZoneFixture::scene() const
+{
+    return *child<VictimScene>("VictimScene");
+}
+
+void DeadZoneFixture::missing(const QString &name)
+{
+    qFatal("the main window has no control named %s", qPrintable(name));
 }
 
 DeadZoneFixture::DataFiles DeadZoneFixture::shippedData()
@@ -51,17 +69,17 @@ void DeadZoneFixture::fire(QTimer *timer)
 
 void DeadZoneFixture::typeMonthly(const QString &digits)
 {
-    window.ParametroMes->setFocus();
-    QTest::keyClicks(window.ParametroMes, digits);
+    child<QLineEdit>("ParametroMes")->setFocus();
+    QTest::keyClicks(child<QLineEdit>("ParametroMes"), digits);
 }
 
 void DeadZoneFixture::play()
 {
-    window.Image2->click();
+    child<PictureButton>("Image2")->click();
 }
 
 void DeadZoneFixture::recount()
 {
     for (int i = 0; i < 10; ++i)
-        fire(window.Timer3);
+        fire(timer("Timer3"));
 }

@@ -2,9 +2,11 @@
 
 #include "core/soundcues.h"
 #include "fakeclock.h"
+#include "recordingdesktop.h"
 #include "soundrecorder.h"
 #include "windows/DeadZone/deadzone.h"
 
+#include <QAnyStringView>
 #include <QByteArray>
 #include <QDateTime>
 #include <QList>
@@ -14,11 +16,14 @@
 #include <memory>
 #include <utility>
 
+class OdometerView;
 class QTimer;
+class VictimScene;
 
 // The main window over a temporary data folder, with a settable clock and its cues recorded.
 // The messages it would show and the files it would open in another program are recorded
-// instead.
+// instead. Its controls are found by objectName: child<QLineEdit>("ParametroMes"),
+// child<PictureButton>("botao", 3) for "botao(3)", timer("Timer1").
 struct DeadZoneFixture
 {
     // Data files put in the folder before the window is made: name and bytes.
@@ -33,6 +38,22 @@ struct DeadZoneFixture
 
     // Replaces a data file of the window's folder.
     void writeDataFile(const QString &name, const QByteArray &bytes);
+
+    // The window's control of that objectName and type; the test program stops with the
+    // name when there is none.
+    template <typename T> T *child(QAnyStringView name) const
+    {
+        return found<T>(window.findChild<T *>(name.toString()), name.toString());
+    }
+    // An element of a control array: child<QRadioButton>("Option4", 2) is "Option4(2)".
+    template <typename T> T *child(QAnyStringView name, int index) const
+    {
+        return child<T>(QStringLiteral("%1(%2)").arg(name.toString()).arg(index));
+    }
+    QTimer *timer(QAnyStringView name) const;
+    // The odometer and the new-victim animations of the window.
+    OdometerView &odometer() const;
+    VictimScene &scene() const;
 
     // One tick of a timer, by hand, whether it runs or not.
     static void fire(QTimer *timer);
@@ -49,12 +70,20 @@ struct DeadZoneFixture
     FakeClock clock;
     SoundRecorder recorder;
     SoundCues cues;
-    QStringList messages;
-    QStringList opened;     // paths, as given to openInApplication
-    bool openResult = true; // what openInApplication answers
+    RecordingDesktop desktop;
+    QStringList &messages = desktop.messages;
+    QStringList &opened = desktop.opened; // paths, as given to openInApplication
+    bool &openResult = desktop.openResult;
 
 private:
     QString folderWith(const DataFiles &files);
+    template <typename T> static T *found(T *child, const QString &name)
+    {
+        if (!child)
+            missing(name);
+        return child;
+    }
+    [[noreturn]] static void missing(const QString &name);
     std::unique_ptr<DeadZone> m_window;
 
 public:

@@ -1,5 +1,7 @@
 // The about window: its texts, and the system-information button, which starts the first
 // program of the list found on the PATH or says that there is none.
+#include "display/qtdesktopservices.h"
+#include "recordingdesktop.h"
 #include "testfiles.h"
 #include "windows/AboutSom/aboutsom.h"
 #include "windows/AboutSom/systeminfoprogram.h"
@@ -18,17 +20,8 @@ namespace {
 struct Fixture
 {
     explicit Fixture(QStringList installed = {}, bool startSucceeds = true)
-        : installed(std::move(installed)), startSucceeds(startSucceeds)
+        : desktop(std::move(installed), startSucceeds)
     {
-        about.findExecutable = [this](const QString &name) {
-            lookedUp << name;
-            return this->installed.contains(name) ? QStringLiteral("/opt/bin/") + name : QString();
-        };
-        about.startDetached = [this](const QString &path, const QStringList &arguments) {
-            started << (QStringList{path} + arguments).join(' ');
-            return this->startSucceeds;
-        };
-        about.showMessage = [this](const QString &text) { messages << text; };
     }
 
     template <typename T> T *child(const char *name)
@@ -36,12 +29,32 @@ struct Fixture
         return about.findChild<T *>(QLatin1String(name));
     }
 
-    QStringList installed;
-    bool startSucceeds;
-    AboutSom about;
-    QStringList lookedUp;
-    QStringList started;
-    QStringList messages;
+    struct Desktop : RecordingDesktop
+    {
+        Desktop(QStringList programs, bool startSucceeds)
+        {
+            installed = std::move(programs);
+            startResult = startSucceeds;
+        }
+    } desktop;
+    AboutSom about{desktop};
+    QStringList &lookedUp = desktop.lookedUp;
+    QStringList &started = desktop.started;
+    QStringList &messages = desktop.messages;
+};
+
+// Looks programs up on the real PATH; records what it starts, by path, and the messages.
+struct PathDesktop : RecordingDesktop
+{
+    QString findExecutable(const QString &name) override
+    {
+        return QtDesktopServices().findExecutable(name);
+    }
+    bool startDetached(const QString &program, const QStringList &) override
+    {
+        started << program;
+        return true;
+    }
 };
 
 } // namespace
@@ -164,14 +177,10 @@ private slots:
 
         const QByteArray savedPath = qgetenv("PATH");
         qputenv("PATH", QFile::encodeName(bin.path()));
-        AboutSom about;
-        QStringList started;
-        QStringList messages;
-        about.startDetached = [&](const QString &path, const QStringList &) {
-            started << path;
-            return true;
-        };
-        about.showMessage = [&](const QString &text) { messages << text; };
+        PathDesktop desktop;
+        AboutSom about(desktop);
+        const QStringList &started = desktop.started;
+        const QStringList &messages = desktop.messages;
         about.StartSysInfo();
         qputenv("PATH", QFile::encodeName(QTemporaryDir().path()) + "-nothing-here");
         about.StartSysInfo();

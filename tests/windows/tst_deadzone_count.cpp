@@ -21,7 +21,7 @@ struct Fixture : DeadZoneFixture
 {
     using DeadZoneFixture::DeadZoneFixture;
 
-    QString panel2() const { return window.st1Panel[1]->text(); }
+    QString panel2() const { return child<QLabel>("st1Panel(2)")->text(); }
     std::array<float, 9> digits() const { return countDigits(window.state()); }
 };
 
@@ -37,17 +37,17 @@ private slots:
     void startsOff()
     {
         Fixture f;
-        QVERIFY(!f.window.Timer3->isActive());
-        QCOMPARE(f.window.Timer1->interval(), 25);
+        QVERIFY(!f.timer("Timer3")->isActive());
+        QCOMPARE(f.timer("Timer1")->interval(), 25);
         QCOMPARE(f.cues.SomDesligado, qint16(1));
         QCOMPARE(f.window.windowTitle(), QStringLiteral("Quorvel Counter"));
-        QVERIFY(f.window.ParametroMes->text().isEmpty());
-        QVERIFY(f.window.Option1[0]->isChecked());
-        QVERIFY(f.window.opcaoDistribuicao[1]->isChecked());
-        QVERIFY(!f.window.opcaoDistribuicao[0]->isEnabled());
+        QVERIFY(f.child<QLineEdit>("ParametroMes")->text().isEmpty());
+        QVERIFY(f.child<QRadioButton>("Option1", 0)->isChecked());
+        QVERIFY(f.child<QRadioButton>("opcaoDistribuicao", 1)->isChecked());
+        QVERIFY(!f.child<QRadioButton>("opcaoDistribuicao", 0)->isEnabled());
         QCOMPARE(f.window.runState(), DeadZone::RunState::Off);
-        const QStringList captions = {"Label1", "/ mês", "Label2", "/ dia", "Label7", "/ ano",
-                                      "Label3", "hoje"};
+        const QStringList captions = {"Label1", "/ mês", "Label2", "/ dia",
+                                      "Label7", "/ ano", "Label3", "hoje"};
         for (int i = 0; i < captions.size(); i += 2)
             QCOMPARE(f.window.findChild<QLabel *>(captions[i])->text(), captions[i + 1]);
     }
@@ -59,12 +59,36 @@ private slots:
         QTest::addColumn<QString>("daily");
         QTest::addColumn<QString>("hourly");
         QTest::addColumn<QString>("yearly");
-        QTest::newRow("9 point") << "en_US" << "9" << "0.30" << "0.013" << "109.5";
-        QTest::newRow("93 point") << "en_US" << "93" << "3.10" << "0.129" << "1131.5";
-        QTest::newRow("937 point") << "en_US" << "937" << "31.23" << "1.301" << "11400.2";
-        QTest::newRow("937 comma") << "pt_BR" << "937" << "31,23" << "1,301" << "11400,2";
-        QTest::newRow("60 comma") << "pt_BR" << "60" << "2,00" << "0,083" << "730,0";
-        QTest::newRow("29 truncates") << "en_US" << "29" << "0.96" << "0.04" << "352.8";
+        QTest::newRow("9 point") << "en_US"
+                                 << "9"
+                                 << "0.30"
+                                 << "0.013"
+                                 << "109.5";
+        QTest::newRow("93 point") << "en_US"
+                                  << "93"
+                                  << "3.10"
+                                  << "0.129"
+                                  << "1131.5";
+        QTest::newRow("937 point") << "en_US"
+                                   << "937"
+                                   << "31.23"
+                                   << "1.301"
+                                   << "11400.2";
+        QTest::newRow("937 comma") << "pt_BR"
+                                   << "937"
+                                   << "31,23"
+                                   << "1,301"
+                                   << "11400,2";
+        QTest::newRow("60 comma") << "pt_BR"
+                                  << "60"
+                                  << "2,00"
+                                  << "0,083"
+                                  << "730,0";
+        QTest::newRow("29 truncates") << "en_US"
+                                      << "29"
+                                      << "0.96"
+                                      << "0.04"
+                                      << "352.8";
     }
     void typedDigitsDeriveRates()
     {
@@ -73,11 +97,11 @@ private slots:
         QLocale::setDefault(QLocale(locale));
         Fixture f;
         f.typeMonthly(keys);
-        QCOMPARE(f.window.ParametroMes->text(), keys);
-        QTEST(f.window.ParametroDia->text(), "daily");
-        QTEST(f.window.Label4->text(), "daily");
-        QTEST(f.window.Parametrohora->text(), "hourly");
-        QTEST(f.window.Label8->text(), "yearly");
+        QCOMPARE(f.child<QLineEdit>("ParametroMes")->text(), keys);
+        QTEST(f.child<QLineEdit>("ParametroDia")->text(), "daily");
+        QTEST(f.child<QLabel>("Label4")->text(), "daily");
+        QTEST(f.child<QLabel>("Parametrohora")->text(), "hourly");
+        QTEST(f.child<QLabel>("Label8")->text(), "yearly");
     }
 
     void everyKeystrokePausesAndResets()
@@ -88,10 +112,10 @@ private slots:
         QCOMPARE(f.window.runState(), DeadZone::RunState::Running);
         f.recorder.clear();
         f.typeMonthly("0");
-        QVERIFY(!f.window.Timer3->isActive());
+        QVERIFY(!f.timer("Timer3")->isActive());
         QCOMPARE(f.window.runState(), DeadZone::RunState::Off);
         QVERIFY(f.recorder.contains(Cue::Clicar)); // the pause lights the wait face first
-        QCOMPARE(f.window.Percent->text(), QStringLiteral("0"));
+        QCOMPARE(f.child<QLabel>("Percent")->text(), QStringLiteral("0"));
     }
 
     void keyFilter_data()
@@ -101,12 +125,13 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("fieldAfter");
         QTest::addColumn<bool>("rejected");
-        QTest::newRow("main digit") << int(Qt::Key_4) << Qt::KeyboardModifiers() << "4" << "934"
-                                    << false;
-        QTest::newRow("letter") << int(Qt::Key_A) << Qt::KeyboardModifiers() << "a" << "a"
-                                << true;
+        QTest::newRow("main digit") << int(Qt::Key_4) << Qt::KeyboardModifiers() << "4"
+                                    << "934" << false;
+        QTest::newRow("letter") << int(Qt::Key_A) << Qt::KeyboardModifiers() << "a"
+                                << "a" << true;
         QTest::newRow("keypad digit")
-            << int(Qt::Key_5) << Qt::KeyboardModifiers(Qt::KeypadModifier) << "5" << "5" << true;
+            << int(Qt::Key_5) << Qt::KeyboardModifiers(Qt::KeypadModifier) << "5"
+            << "5" << true;
         QTest::newRow("backspace") << int(Qt::Key_Backspace) << Qt::KeyboardModifiers() << ""
                                    << "" << true;
         QTest::newRow("decimal point") << int(Qt::Key_Period) << Qt::KeyboardModifiers() << "."
@@ -121,13 +146,14 @@ private slots:
         Fixture f;
         f.typeMonthly("93");
         f.recorder.clear();
-        QTest::sendKeyEvent(QTest::Press, f.window.ParametroMes, Qt::Key(key), text, modifiers);
-        QTEST(f.window.ParametroMes->text(), "fieldAfter");
+        QTest::sendKeyEvent(QTest::Press, f.child<QLineEdit>("ParametroMes"), Qt::Key(key), text,
+                            modifiers);
+        QTEST(f.child<QLineEdit>("ParametroMes")->text(), "fieldAfter");
         QCOMPARE(f.recorder.contains(Cue::Abaixo), rejected);
         if (rejected) {
-            QCOMPARE(f.window.StatusBar1Panel[0]->text(),
+            QCOMPARE(f.child<QLabel>("StatusBar1Panel(1)")->text(),
                      QStringLiteral("Erro: Apenas dados numéricos neste campo"));
-            QVERIFY(f.window.Label8->text().isEmpty() || text == "5");
+            QVERIFY(f.child<QLabel>("Label8")->text().isEmpty() || text == "5");
         }
     }
 
@@ -135,10 +161,10 @@ private slots:
     {
         Fixture f;
         f.typeMonthly("93");
-        QTest::sendKeyEvent(QTest::Press, f.window.ParametroMes, Qt::Key_5, "5",
+        QTest::sendKeyEvent(QTest::Press, f.child<QLineEdit>("ParametroMes"), Qt::Key_5, "5",
                             Qt::KeypadModifier);
-        QCOMPARE(f.window.ParametroMes->text(), QStringLiteral("5"));
-        QCOMPARE(f.window.ParametroDia->text(), QStringLiteral("0.16"));
+        QCOMPARE(f.child<QLineEdit>("ParametroMes")->text(), QStringLiteral("5"));
+        QCOMPARE(f.child<QLineEdit>("ParametroDia")->text(), QStringLiteral("0.16"));
     }
 
     void recountFollowsTheClock_data()
@@ -151,19 +177,24 @@ private slots:
         QTest::addColumn<QString>("digits");
         const QString prefix = QStringLiteral("  Ocorrências até o momento : ");
         QTest::newRow("day noon") << "en_US" << 0 << QDateTime(QDate(2026, 3, 10), QTime(12, 0))
-                                  << "15.6150" << prefix + " 15.615" << "000156150";
+                                  << "15.6150" << prefix + " 15.615"
+                                  << "000156150";
         QTest::newRow("day noon comma")
             << "pt_BR" << 0 << QDateTime(QDate(2026, 3, 10), QTime(12, 0)) << "15,6150"
-            << prefix + " 15.615" << "000156150";
+            << prefix + " 15.615"
+            << "000156150";
         // Month: today plus the nine whole days before the 10th.
         QTest::newRow("month 10th") << "en_US" << 1 << QDateTime(QDate(2026, 3, 10), QTime(12, 0))
-                                    << "296.6850" << prefix + " 15.615" << "002966850";
+                                    << "296.6850" << prefix + " 15.615"
+                                    << "002966850";
         // Year: today plus the 68 whole days before the 10th of March.
         QTest::newRow("year march 10")
             << "en_US" << 2 << QDateTime(QDate(2026, 3, 10), QTime(12, 0)) << "2139.2550"
-            << prefix + " 15.615" << "021392550";
+            << prefix + " 15.615"
+            << "021392550";
         QTest::newRow("midnight") << "en_US" << 0 << QDateTime(QDate(2026, 3, 10), QTime(0, 0))
-                                  << "0.0000" << prefix + " 0" << "000000000";
+                                  << "0.0000" << prefix + " 0"
+                                  << "000000000";
     }
     void recountFollowsTheClock()
     {
@@ -173,18 +204,18 @@ private slots:
         QLocale::setDefault(QLocale(locale));
         Fixture f(at);
         f.typeMonthly("937");
-        f.window.Option1[mode]->setChecked(true);
+        f.child<QRadioButton>("Option1", mode)->setChecked(true);
         f.play();
         f.recount();
-        QTEST(f.window.ParametroHoje->text(), "hoje");
-        QTEST(f.window.Label6->text(), "hoje");
+        QTEST(f.child<QLineEdit>("ParametroHoje")->text(), "hoje");
+        QTEST(f.child<QLabel>("Label6")->text(), "hoje");
         QTEST(f.panel2(), "panel");
         QString digits;
         for (float d : f.digits())
             digits += QString::number(int(d));
         QTEST(digits, "digits");
-        QCOMPARE(f.window.PercentualDinamico->text(), QStringLiteral("Indef"));
-        QVERIFY(f.window.Timer1->isActive());
+        QCOMPARE(f.child<QLabel>("PercentualDinamico")->text(), QStringLiteral("Indef"));
+        QVERIFY(f.timer("Timer1")->isActive());
     }
 
     void recountOnlyOnTheTenthTick()
@@ -193,30 +224,30 @@ private slots:
         f.typeMonthly("937");
         f.play();
         for (int i = 0; i < 9; ++i)
-            QMetaObject::invokeMethod(f.window.Timer3, "timeout");
-        QVERIFY(f.window.ParametroHoje->text().isEmpty());
-        QMetaObject::invokeMethod(f.window.Timer3, "timeout");
-        QCOMPARE(f.window.ParametroHoje->text(), QStringLiteral("15.6150"));
+            QMetaObject::invokeMethod(f.timer("Timer3"), "timeout");
+        QVERIFY(f.child<QLineEdit>("ParametroHoje")->text().isEmpty());
+        QMetaObject::invokeMethod(f.timer("Timer3"), "timeout");
+        QCOMPARE(f.child<QLineEdit>("ParametroHoje")->text(), QStringLiteral("15.6150"));
         // A resumed count shows the count for the new present time, never a carried one.
-        f.window.Image3->click(); // pause
+        f.child<PictureButton>("Image3")->click(); // pause
         f.clock.set(QDate(2026, 3, 10), QTime(18, 0));
-        f.window.Image3->click(); // resume
+        f.child<PictureButton>("Image3")->click(); // resume
         f.recount();
-        QCOMPARE(f.window.ParametroHoje->text(), QStringLiteral("23.4225"));
+        QCOMPARE(f.child<QLineEdit>("ParametroHoje")->text(), QStringLiteral("23.4225"));
     }
 
     void overCapacityGivesOneMessageAndPauses()
     {
         Fixture f(QDateTime(QDate(2026, 12, 20), QTime(12, 0)));
         f.typeMonthly("30000"); // 1000 a day: 353 days in December
-        f.window.Option1[2]->setChecked(true);
+        f.child<QRadioButton>("Option1", 2)->setChecked(true);
         f.play();
         f.recount();
         QCOMPARE(f.messages.size(), 1);
         QVERIFY(f.messages.first().startsWith("Capacidade acumulada excede"));
-        QVERIFY(!f.window.Timer3->isActive());
+        QVERIFY(!f.timer("Timer3")->isActive());
         QCOMPARE(f.window.runState(), DeadZone::RunState::Waiting);
-        QVERIFY(f.window.ParametroHoje->text().isEmpty());
+        QVERIFY(f.child<QLineEdit>("ParametroHoje")->text().isEmpty());
     }
 
     void recountWithoutANumberIsSkipped()
@@ -225,10 +256,10 @@ private slots:
         f.typeMonthly("937");
         f.play();
         f.recount();
-        const QString before = f.window.ParametroHoje->text();
-        f.window.ParametroDia->setText(QStringLiteral("x"));
+        const QString before = f.child<QLineEdit>("ParametroHoje")->text();
+        f.child<QLineEdit>("ParametroDia")->setText(QStringLiteral("x"));
         f.recount();
-        QCOMPARE(f.window.ParametroHoje->text(), before);
+        QCOMPARE(f.child<QLineEdit>("ParametroHoje")->text(), before);
         QVERIFY(f.messages.isEmpty());
     }
 
@@ -238,13 +269,13 @@ private slots:
         f.typeMonthly("937");
         f.play();
         f.recount();
-        f.window.Option1[2]->setChecked(true);
-        QVERIFY(!f.window.Timer3->isActive());
+        f.child<QRadioButton>("Option1", 2)->setChecked(true);
+        QVERIFY(!f.timer("Timer3")->isActive());
         QCOMPARE(f.window.runState(), DeadZone::RunState::Off);
-        QCOMPARE(f.window.sl2->value(), 12);
+        QCOMPARE(f.child<QSlider>("sl2")->value(), 12);
         f.play();
         f.recount();
-        QCOMPARE(f.window.ParametroHoje->text(), QStringLiteral("2139.2550"));
+        QCOMPARE(f.child<QLineEdit>("ParametroHoje")->text(), QStringLiteral("2139.2550"));
     }
 
     void enlargedWindowRendersPicturesAgain()
@@ -254,12 +285,13 @@ private slots:
         f.play();
         f.window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f.window));
-        const int before = f.window.Image2->picture().width();
+        const int before = f.child<PictureButton>("Image2")->picture().width();
         f.window.resize(f.window.width() * 2, f.window.height() * 2);
         QCoreApplication::sendPostedEvents();
-        QVERIFY(f.window.Image2->picture().width() >= 2 * before - 2);
+        QVERIFY(f.child<PictureButton>("Image2")->picture().width() >= 2 * before - 2);
         QCOMPARE(f.window.runState(), DeadZone::RunState::Running); // still the lit face
-        QCOMPARE(f.window.Image2->accessibleDescription(), QStringLiteral("ligado"));
+        QCOMPARE(f.child<PictureButton>("Image2")->accessibleDescription(),
+                 QStringLiteral("ligado"));
     }
 
     void spinsBetweenRecounts()
@@ -269,8 +301,8 @@ private slots:
         f.play();
         QSet<qint64> faces;
         for (int i = 0; i < 9; ++i) {
-            QMetaObject::invokeMethod(f.window.Timer3, "timeout");
-            faces.insert(f.window.Picture0->picture().cacheKey());
+            QMetaObject::invokeMethod(f.timer("Timer3"), "timeout");
+            faces.insert(f.child<PictureBox>("Picture0")->picture().cacheKey());
         }
         QCOMPARE(faces.size(), 9);
     }

@@ -38,8 +38,8 @@ struct Fixture : DeadZoneFixture
     }
     void chooseCrime(int row)
     {
-        window.List1->setCurrentRow(row);
-        emit window.List1->itemDoubleClicked(window.List1->item(row));
+        child<QListWidget>("List1")->setCurrentRow(row);
+        emit child<QListWidget>("List1")->itemDoubleClicked(child<QListWidget>("List1")->item(row));
     }
 };
 
@@ -57,17 +57,18 @@ private slots:
         Fixture f;
         f.window.abrearquivo();
         QVERIFY(f.messages.isEmpty());
-        QVERIFY(!f.window.PainelList1->isHidden());
-        QCOMPARE(f.window.List1->count(), 3);
-        QCOMPARE(f.window.List1->item(0)->text(), QStringLiteral("Homicidios em São Paulo   937"));
-        QCOMPARE(f.window.List2.items.at(0), QStringLiteral("937"));
-        QCOMPARE(f.window.List3.items.at(0), QStringLiteral("Homicidios em São Paulo"));
-        QCOMPARE(f.window.Homicidios->count(), 2);
-        QCOMPARE(f.window.Homicidios->itemText(1), QStringLiteral("São Paulo   311"));
-        QCOMPARE(f.window.List3b.items.at(1), QStringLiteral("São Paulo"));
-        QVERIFY(f.window.ParametroMes->text().isEmpty()); // reading chooses nothing
+        QVERIFY(!f.child<QFrame>("PainelList1")->isHidden());
+        QCOMPARE(f.child<QListWidget>("List1")->count(), 3);
+        QCOMPARE(f.child<QListWidget>("List1")->item(0)->text(),
+                 QStringLiteral("Homicidios em São Paulo   937"));
+        QCOMPARE(f.window.List2().items.at(0), QStringLiteral("937"));
+        QCOMPARE(f.window.List3().items.at(0), QStringLiteral("Homicidios em São Paulo"));
+        QCOMPARE(f.child<QComboBox>("Homicidios")->count(), 2);
+        QCOMPARE(f.child<QComboBox>("Homicidios")->itemText(1), QStringLiteral("São Paulo   311"));
+        QCOMPARE(f.window.List3b().items.at(1), QStringLiteral("São Paulo"));
+        QVERIFY(f.child<QLineEdit>("ParametroMes")->text().isEmpty()); // reading chooses nothing
         f.window.abrearquivo();
-        QCOMPARE(f.window.List1->count(), 3); // read afresh, not appended
+        QCOMPARE(f.child<QListWidget>("List1")->count(), 3); // read afresh, not appended
     }
 
     void failedFileIsNamedInTheReport_data()
@@ -90,9 +91,9 @@ private slots:
         f.window.abrearquivo();
         QCOMPARE(f.messages.size(), 1);
         QVERIFY(f.messages.first().startsWith("Erro no acesso ao arquivo " + broken + "\n"));
-        QCOMPARE(f.window.List1->count(), crimes);
-        QCOMPARE(f.window.Homicidios->count(), states);
-        QCOMPARE(!f.window.PainelList1->isHidden(), panelShown);
+        QCOMPARE(f.child<QListWidget>("List1")->count(), crimes);
+        QCOMPARE(f.child<QComboBox>("Homicidios")->count(), states);
+        QCOMPARE(!f.child<QFrame>("PainelList1")->isHidden(), panelShown);
     }
 
     void blankLastLineListsEntriesThenReports()
@@ -100,9 +101,9 @@ private slots:
         Fixture f;
         f.writeDataFile("QuorvelParametros.txt", kParametros + "\r\n");
         f.window.abrearquivo();
-        QCOMPARE(f.window.List1->count(), 3);
+        QCOMPARE(f.child<QListWidget>("List1")->count(), 3);
         QCOMPARE(f.messages.size(), 1);
-        QVERIFY(f.window.Homicidios->count() == 0);
+        QVERIFY(f.child<QComboBox>("Homicidios")->count() == 0);
     }
 
     void choosingACrimeSetsTheRateAndResets()
@@ -110,15 +111,16 @@ private slots:
         Fixture f;
         f.window.abrearquivo();
         f.chooseCrime(0);
-        QCOMPARE(f.window.ParametroMes->text(), QStringLiteral("937"));
-        QCOMPARE(f.window.ParametroDia->text(), QStringLiteral("31.23"));
-        QCOMPARE(f.window.Label9->text(), QStringLiteral("Homicidios em São Paulo   937"));
-        QVERIFY(f.window.PainelList1->isHidden());
-        QCOMPARE(f.window.sl2->value(), 13);
+        QCOMPARE(f.child<QLineEdit>("ParametroMes")->text(), QStringLiteral("937"));
+        QCOMPARE(f.child<QLineEdit>("ParametroDia")->text(), QStringLiteral("31.23"));
+        QCOMPARE(f.child<QLabel>("Label9")->text(),
+                 QStringLiteral("Homicidios em São Paulo   937"));
+        QVERIFY(f.child<QFrame>("PainelList1")->isHidden());
+        QCOMPARE(f.child<QSlider>("sl2")->value(), 13);
         QCOMPARE(f.window.runState(), DeadZone::RunState::Off);
         // No pattern has this name: no distribution, the editor's cells emptied.
-        QVERIFY(f.window.opcaoDistribuicao[1]->isChecked());
-        QVERIFY(!f.window.opcaoDistribuicao[0]->isEnabled());
+        QVERIFY(f.child<QRadioButton>("opcaoDistribuicao", 1)->isChecked());
+        QVERIFY(!f.child<QRadioButton>("opcaoDistribuicao", 0)->isEnabled());
         QCOMPARE(f.window.ledColor(), QColor(128, 0, 0));
         QVERIFY(f.window.distributionModel().Tipo().isEmpty());
         QVERIFY(f.window.distributionModel().Percentual(0).isEmpty());
@@ -133,16 +135,16 @@ private slots:
         f.window.abrearquivo();
         f.recorder.clear();
         f.chooseCrime(1); // Roubos: 10, 20, 40, 30 in four intervals
-        QCOMPARE(f.window.st1Panel[0]->text(),
+        QCOMPARE(f.child<QLabel>("st1Panel(1)")->text(),
                  QStringLiteral("Atenção: O Sistema Localizou uma distribuição com o titulo "
                                 "desta amostragem"));
         // The choice paused the count, and a pause switches the sound off: cue 4 is silent.
         QCOMPARE(f.cues.SomDesligado, qint16(1));
         QVERIFY(!f.recorder.contains(Cue::Stop));
-        QVERIFY(f.window.opcaoDistribuicao[0]->isEnabled());
-        QVERIFY(f.window.opcaoDistribuicao[0]->isChecked());
-        QVERIFY(f.window.Timer4->isActive());
-        QVERIFY(f.window.RelogMensagem->isActive());
+        QVERIFY(f.child<QRadioButton>("opcaoDistribuicao", 0)->isEnabled());
+        QVERIFY(f.child<QRadioButton>("opcaoDistribuicao", 0)->isChecked());
+        QVERIFY(f.timer("Timer4")->isActive());
+        QVERIFY(f.timer("RelogMensagem")->isActive());
         QCOMPARE(f.window.distributionModel().currentText(), QStringLiteral("Roubos"));
         const std::array<double, 12> expected = {10, 0, 0, 20, 0, 0, 40, 0, 0, 30, 0, 0};
         QCOMPARE(f.window.chartValues(), expected);
@@ -151,14 +153,14 @@ private slots:
         QCOMPARE(table.percentualHora[13], 40.0f);
         QCOMPARE(table.percentualHora[24], 0.0f);
         // 240 a month is 8 a day; 40 % in six hours is 0.533 an hour at 13:20.
-        QCOMPARE(f.window.Parametrohora->text(), QStringLiteral("0.533"));
+        QCOMPARE(f.child<QLabel>("Parametrohora")->text(), QStringLiteral("0.533"));
 
         // The notice clears itself; the LED blinks green then red.
-        QMetaObject::invokeMethod(f.window.RelogMensagem, "timeout");
-        QVERIFY(f.window.st1Panel[0]->text().isEmpty());
-        QMetaObject::invokeMethod(f.window.Timer4, "timeout");
+        QMetaObject::invokeMethod(f.timer("RelogMensagem"), "timeout");
+        QVERIFY(f.child<QLabel>("st1Panel(1)")->text().isEmpty());
+        QMetaObject::invokeMethod(f.timer("Timer4"), "timeout");
         QCOMPARE(f.window.ledColor(), QColor(0, 255, 0));
-        QMetaObject::invokeMethod(f.window.Timer4, "timeout");
+        QMetaObject::invokeMethod(f.timer("Timer4"), "timeout");
         QCOMPARE(f.window.ledColor(), QColor(255, 0, 0));
     }
 
@@ -170,22 +172,22 @@ private slots:
         f.play();
         f.recount();
         // 8 x (0.10 + 0.20) + 8 x 0.40 / 6 x (80 / 60) hours = 2.4 + 0.7111
-        QCOMPARE(f.window.ParametroHoje->text(), QStringLiteral("3.1111"));
-        QCOMPARE(f.window.PercentualDinamico->text(), QStringLiteral("40.0%"));
+        QCOMPARE(f.child<QLineEdit>("ParametroHoje")->text(), QStringLiteral("3.1111"));
+        QCOMPARE(f.child<QLabel>("PercentualDinamico")->text(), QStringLiteral("40.0%"));
         // Turning it off counts by the clock alone from the next recount.
-        f.window.opcaoDistribuicao[1]->setChecked(true);
-        QVERIFY(!f.window.Timer4->isActive());
-        QCOMPARE(f.window.Parametrohora->text(), QStringLiteral("0.333"));
+        f.child<QRadioButton>("opcaoDistribuicao", 1)->setChecked(true);
+        QVERIFY(!f.timer("Timer4")->isActive());
+        QCOMPARE(f.child<QLabel>("Parametrohora")->text(), QStringLiteral("0.333"));
     }
 
     void choosingAStateLooksUpItsName()
     {
         Fixture f;
         f.window.abrearquivo();
-        f.window.Homicidios->setCurrentIndex(1);
-        QCOMPARE(f.window.ParametroMes->text(), QStringLiteral("311"));
-        QCOMPARE(f.window.Label9->text(), QStringLiteral("São Paulo   311"));
-        QVERIFY(f.window.opcaoDistribuicao[0]->isChecked());
+        f.child<QComboBox>("Homicidios")->setCurrentIndex(1);
+        QCOMPARE(f.child<QLineEdit>("ParametroMes")->text(), QStringLiteral("311"));
+        QCOMPARE(f.child<QLabel>("Label9")->text(), QStringLiteral("São Paulo   311"));
+        QVERIFY(f.child<QRadioButton>("opcaoDistribuicao", 0)->isChecked());
         const std::array<double, 12> expected = {2, 2, 2, 2, 2, 2, 6, 6, 6, 6, 6, 6};
         QCOMPARE(f.window.chartValues(), expected);
     }
@@ -212,12 +214,12 @@ private slots:
         if (crimeFirst >= 0)
             f.chooseCrime(crimeFirst);
         if (state >= 0)
-            f.window.Homicidios->setCurrentIndex(state);
-        const QString rate = f.window.ParametroMes->text();
+            f.child<QComboBox>("Homicidios")->setCurrentIndex(state);
+        const QString rate = f.child<QLineEdit>("ParametroMes")->text();
 
-        f.window.Option1[2]->setChecked(true);
-        QCOMPARE(f.window.ParametroMes->text(), rate);
-        QCOMPARE(f.window.opcaoDistribuicao[0]->isChecked(), !pattern.isEmpty());
+        f.child<QRadioButton>("Option1", 2)->setChecked(true);
+        QCOMPARE(f.child<QLineEdit>("ParametroMes")->text(), rate);
+        QCOMPARE(f.child<QRadioButton>("opcaoDistribuicao", 0)->isChecked(), !pattern.isEmpty());
         QCOMPARE(f.window.distributionModel().Tipo(), pattern);
     }
 
@@ -228,8 +230,8 @@ private slots:
         f.chooseCrime(2);
         f.window.abrearquivo();
         f.chooseCrime(2);
-        QCOMPARE(f.window.ParametroMes->text(), QStringLiteral("480"));
-        QVERIFY(f.window.opcaoDistribuicao[0]->isChecked());
+        QCOMPARE(f.child<QLineEdit>("ParametroMes")->text(), QStringLiteral("480"));
+        QVERIFY(f.child<QRadioButton>("opcaoDistribuicao", 0)->isChecked());
         QCOMPARE(f.window.distributionModel().currentText(), QStringLiteral("Furtos"));
     }
 
@@ -240,7 +242,7 @@ private slots:
         f.window.abrearquivo();
         for (int row : {0, 1}) {
             f.chooseCrime(row);
-            QVERIFY(f.window.opcaoDistribuicao[1]->isChecked());
+            QVERIFY(f.child<QRadioButton>("opcaoDistribuicao", 1)->isChecked());
             QCOMPARE(f.window.ledColor(), QColor(128, 0, 0));
         }
     }
@@ -254,10 +256,10 @@ private slots:
         f.openResult = false;
         f.window.abrehomicidios();
         QVERIFY(f.recorder.contains(Cue::Abaixo));
-        QVERIFY(f.window.st1Panel[0]->text().contains("Quorvelhomicidios.txt"));
-        QVERIFY(f.window.RelogMensagem->isActive());
-        QMetaObject::invokeMethod(f.window.RelogMensagem, "timeout");
-        QVERIFY(f.window.st1Panel[0]->text().isEmpty());
+        QVERIFY(f.child<QLabel>("st1Panel(1)")->text().contains("Quorvelhomicidios.txt"));
+        QVERIFY(f.timer("RelogMensagem")->isActive());
+        QMetaObject::invokeMethod(f.timer("RelogMensagem"), "timeout");
+        QVERIFY(f.child<QLabel>("st1Panel(1)")->text().isEmpty());
         QFile::remove(f.dir.filePath("QuorvelParametros.txt"));
         f.recorder.clear();
         f.window.abretexto();

@@ -27,7 +27,7 @@ struct Fixture : DeadZoneFixture
     void ticks(int n)
     {
         for (int i = 0; i < n; ++i)
-            fire(window.Timer1);
+            fire(timer("Timer1"));
     }
 
     // Reset as a new rate does, then the digits a recount of `masked` ("00105.0372") leaves.
@@ -42,7 +42,7 @@ struct Fixture : DeadZoneFixture
     // frame). Decimal wheels are read in their own colour only.
     QChar face(const PictureBox *wheel) const
     {
-        const bool isDecimal = wheel->parentWidget() == window.Picture6;
+        const bool isDecimal = wheel->parentWidget() == child<QWidget>("Picture6");
         const QPixmap &shown = wheel->picture();
         const QImage image = shown.toImage();
         const qreal dpr = shown.devicePixelRatio();
@@ -66,21 +66,23 @@ struct Fixture : DeadZoneFixture
     }
     QString integerWheels() const
     {
-        return faces({window.Picture29, window.Picture17, window.Picture18, window.Picture19,
-                      window.Picture20});
+        return faces({child<PictureBox>("Picture29"), child<PictureBox>("Picture17"),
+                      child<PictureBox>("Picture18"), child<PictureBox>("Picture19"),
+                      child<PictureBox>("Picture20")});
     }
     QString decimalWheels() const
     {
-        return faces({window.Picture3, window.Picture2, window.Picture1, window.Picture0});
+        return faces({child<PictureBox>("Picture3"), child<PictureBox>("Picture2"),
+                      child<PictureBox>("Picture1"), child<PictureBox>("Picture0")});
     }
     void selectKind(int kind)
     {
-        window.Option4Group->setExclusive(false);
-        for (QRadioButton *option : window.Option4)
-            option->setChecked(false);
-        window.Option4Group->setExclusive(true);
+        child<QButtonGroup>("Option4Group")->setExclusive(false);
+        for (int i = 0; i < 3; ++i)
+            child<QRadioButton>("Option4", i)->setChecked(false);
+        child<QButtonGroup>("Option4Group")->setExclusive(true);
         if (kind >= 0)
-            window.Option4[kind]->setChecked(true);
+            child<QRadioButton>("Option4", kind)->setChecked(true);
     }
 };
 
@@ -117,18 +119,18 @@ void TestOdometer::startUp()
     Fixture f;
     QCOMPARE(f.integerWheels(), QStringLiteral("_____"));
     QCOMPARE(f.decimalWheels(), QStringLiteral("0000"));
-    QCOMPARE(f.window.Timer1->interval(), 25);
-    QVERIFY(!f.window.Timer1->isActive());
+    QCOMPARE(f.timer("Timer1")->interval(), 25);
+    QVERIFY(!f.timer("Timer1")->isActive());
     // Ajuste starts the rolling sound and three jolts; RelogUnidade and Relogcentena give the
     // one jolt of the start-up.
-    for (QTimer *t :
-         {f.window.Timer2, f.window.Relogcentena, f.window.RelogDezena, f.window.RelogUnidade})
+    for (QTimer *t : {f.timer("Timer2"), f.timer("Relogcentena"), f.timer("RelogDezena"),
+                      f.timer("RelogUnidade")})
         QVERIFY2(t->isActive(), qPrintable(t->objectName()));
-    for (QTimer *t : {f.window.RelogUnidadeInteiro, f.window.RelogdezenaInteiro})
+    for (QTimer *t : {f.timer("RelogUnidadeInteiro"), f.timer("RelogdezenaInteiro")})
         QVERIFY2(!t->isActive(), qPrintable(t->objectName()));
-    QCOMPARE(f.window.Picture11->accessibleName(), QStringLiteral("Contagem: 0,0000"));
-    QCOMPARE(f.window.Label5->text(), QStringLiteral(","));
-    QVERIFY(!f.window.Label5->isHidden());
+    QCOMPARE(f.child<QWidget>("Picture11")->accessibleName(), QStringLiteral("Contagem: 0,0000"));
+    QCOMPARE(f.child<QLabel>("Label5")->text(), QStringLiteral(","));
+    QVERIFY(!f.child<QLabel>("Label5")->isHidden());
 }
 
 void TestOdometer::countShown_data()
@@ -170,18 +172,21 @@ void TestOdometer::countShown()
     Fixture f;
     f.count(count);
     QCOMPARE(f.integerWheels(), QStringLiteral("_____"));
-    QCOMPARE(f.window.Picture11->accessibleName(), QStringLiteral("Contagem: em branco"));
+    QCOMPARE(f.child<QWidget>("Picture11")->accessibleName(),
+             QStringLiteral("Contagem: em branco"));
     f.ticks(1);
-    QCOMPARE(f.window.Pg1->value(), 0);
-    QCOMPARE(f.window.Percent->text(), QStringLiteral("0"));
+    QCOMPARE(f.child<QProgressBar>("Pg1")->value(), 0);
+    QCOMPARE(f.child<QLabel>("Percent")->text(), QStringLiteral("0"));
     f.ticks(11);
     QCOMPARE(f.window.QuadroRolagem(), 1);
     QCOMPARE(f.integerWheels(), integer);
-    QCOMPARE(f.faces({f.window.Picture3, f.window.Picture2, f.window.Picture1}), slowDecimals);
-    QCOMPARE(f.window.Pg1->maximum(), 1000);
-    QCOMPARE(f.window.Pg1->value(), bar);
-    QCOMPARE(f.window.Percent->text(), percent);
-    QCOMPARE(f.window.Picture11->accessibleName(), spoken);
+    QCOMPARE(f.faces({f.child<PictureBox>("Picture3"), f.child<PictureBox>("Picture2"),
+                      f.child<PictureBox>("Picture1")}),
+             slowDecimals);
+    QCOMPARE(f.child<QProgressBar>("Pg1")->maximum(), 1000);
+    QCOMPARE(f.child<QProgressBar>("Pg1")->value(), bar);
+    QCOMPARE(f.child<QLabel>("Percent")->text(), percent);
+    QCOMPARE(f.child<QWidget>("Picture11")->accessibleName(), spoken);
     QCOMPARE(f.window.odometerText(), spoken.mid(10));
 }
 
@@ -203,18 +208,18 @@ void TestOdometer::firstTickStartsSelectedAnimation()
     f.selectKind(kind);
     f.count(QStringLiteral("00105.0372"));
     f.ticks(1);
-    for (QTimer *t : {f.window.relogAnjo, f.window.RelogAuto, f.window.RelogPolcar})
+    for (QTimer *t : {f.timer("relogAnjo"), f.timer("RelogAuto"), f.timer("RelogPolcar")})
         QCOMPARE(t->isActive(), t->objectName() == timer);
-    QCOMPARE(f.face(f.window.Picture20), u'5');
+    QCOMPARE(f.face(f.child<PictureBox>("Picture20")), u'5');
 
     // The next victim: the units wheel turns whether an animation runs or not.
-    f.window.relogAnjo->stop();
-    f.window.RelogAuto->stop();
-    f.window.RelogPolcar->stop();
+    f.timer("relogAnjo")->stop();
+    f.timer("RelogAuto")->stop();
+    f.timer("RelogPolcar")->stop();
     f.setDigits(QStringLiteral("00106.0001"));
     f.ticks(1);
-    QCOMPARE(f.face(f.window.Picture20), u'6');
-    for (QTimer *t : {f.window.relogAnjo, f.window.RelogAuto, f.window.RelogPolcar})
+    QCOMPARE(f.face(f.child<PictureBox>("Picture20")), u'6');
+    for (QTimer *t : {f.timer("relogAnjo"), f.timer("RelogAuto"), f.timer("RelogPolcar")})
         QCOMPARE(t->isActive(), t->objectName() == timer);
 }
 
@@ -240,19 +245,19 @@ void TestOdometer::fastWheelsByFrame()
     QFETCH(QString, picture0);
     Fixture f;
     f.setDigits(count);
-    Fixture::fire(f.window.Timer3);
-    QCOMPARE(f.face(f.window.Picture0), u'~');
+    Fixture::fire(f.timer("Timer3"));
+    QCOMPARE(f.face(f.child<PictureBox>("Picture0")), u'~');
     QString seen1;
     QString seen0;
     for (int i = 0; i < 11; ++i) {
         f.ticks(1);
-        seen1 += f.face(f.window.Picture1);
-        seen0 += f.face(f.window.Picture0);
+        seen1 += f.face(f.child<PictureBox>("Picture1"));
+        seen0 += f.face(f.child<PictureBox>("Picture0"));
         const int frame = f.window.QuadroRolagem();
         if (frame >= 1 && frame <= 4)
-            QVERIFY(!f.window.Timer2->isActive());
+            QVERIFY(!f.timer("Timer2")->isActive());
         else if (frame >= 5 && frame <= 8)
-            QVERIFY(f.window.Timer2->isActive());
+            QVERIFY(f.timer("Timer2")->isActive());
     }
     QCOMPARE(seen1, picture1);
     QCOMPARE(seen0, picture0);
@@ -264,9 +269,10 @@ void TestOdometer::integerWheelRedrawnOnlyWhenItsDigitChanges()
     f.count(QStringLiteral("10005.4812"));
     f.ticks(1);
     QCOMPARE(f.integerWheels(), QStringLiteral("10005"));
-    const std::array<PictureBox *, 5> wheels{f.window.Picture29, f.window.Picture17,
-                                             f.window.Picture18, f.window.Picture19,
-                                             f.window.Picture20};
+    const std::array<PictureBox *, 5> wheels{
+        f.child<PictureBox>("Picture29"), f.child<PictureBox>("Picture17"),
+        f.child<PictureBox>("Picture18"), f.child<PictureBox>("Picture19"),
+        f.child<PictureBox>("Picture20")};
     std::array<int, 5> before{};
     for (int i = 0; i < 5; ++i)
         before[i] = wheels[i]->pictureChanges();
@@ -297,11 +303,11 @@ void TestOdometer::pauseRestsFastWheelsOnDigits()
     Fixture f;
     f.count(QStringLiteral("00105.0372"));
     f.ticks(7); // frame 7: both fast wheels mid-spin
-    QCOMPARE(f.face(f.window.Picture1), u'~');
+    QCOMPARE(f.face(f.child<PictureBox>("Picture1")), u'~');
     f.window.Paraliza();
     QCOMPARE(f.decimalWheels(), QStringLiteral("0372"));
     QCOMPARE(f.integerWheels(), QStringLiteral("__105"));
-    QVERIFY(!f.window.Timer1->isActive());
+    QVERIFY(!f.timer("Timer1")->isActive());
 }
 
 void TestOdometer::tiltOff()
@@ -309,36 +315,37 @@ void TestOdometer::tiltOff()
     Fixture f;
     f.count(QStringLiteral("00105.0372"));
     f.ticks(1);
-    f.window.Relogcentena->stop();
-    f.window.Option6[1]->click();
+    f.timer("Relogcentena")->stop();
+    f.child<QRadioButton>("Option6", 1)->click();
     QCOMPARE(f.window.state().TiltDesligado, qint16(1));
 
     // The tick stops after the fast wheels: no victim, integer and slow wheels held.
-    f.window.RelogPolcar->stop();
+    f.timer("RelogPolcar")->stop();
     f.setDigits(QStringLiteral("00106.5554"));
     f.ticks(11);
     QCOMPARE(f.integerWheels(), QStringLiteral("__105"));
-    QCOMPARE(f.faces({f.window.Picture3, f.window.Picture2}), QStringLiteral("03"));
-    QVERIFY(!f.window.RelogPolcar->isActive());
-    QVERIFY(f.window.Relogcentena->isActive());
-    QCOMPARE(f.window.Pg1->value(), 555);
-    QCOMPARE(f.window.Percent->text(), QStringLiteral("55,54"));
-    QCOMPARE(f.window.Picture11->accessibleName(), QStringLiteral("Contagem: 105,0354"));
+    QCOMPARE(f.faces({f.child<PictureBox>("Picture3"), f.child<PictureBox>("Picture2")}),
+             QStringLiteral("03"));
+    QVERIFY(!f.timer("RelogPolcar")->isActive());
+    QVERIFY(f.timer("Relogcentena")->isActive());
+    QCOMPARE(f.child<QProgressBar>("Pg1")->value(), 555);
+    QCOMPARE(f.child<QLabel>("Percent")->text(), QStringLiteral("55,54"));
+    QCOMPARE(f.child<QWidget>("Picture11")->accessibleName(), QStringLiteral("Contagem: 105,0354"));
 
     // Gated jolts do nothing and stay enabled.
-    const QPoint at = f.window.Picture2->pos();
-    f.window.RelogDezena->start();
-    Fixture::fire(f.window.RelogDezena);
-    Fixture::fire(f.window.RelogDezena);
-    QCOMPARE(f.window.Picture2->pos(), at);
-    QVERIFY(f.window.RelogDezena->isActive());
+    const QPoint at = f.child<PictureBox>("Picture2")->pos();
+    f.timer("RelogDezena")->start();
+    Fixture::fire(f.timer("RelogDezena"));
+    Fixture::fire(f.timer("RelogDezena"));
+    QCOMPARE(f.child<PictureBox>("Picture2")->pos(), at);
+    QVERIFY(f.timer("RelogDezena")->isActive());
 
     // Switching back ON lets the held change through.
-    f.window.Option6[0]->click();
+    f.child<QRadioButton>("Option6", 0)->click();
     QCOMPARE(f.window.state().TiltDesligado, qint16(0));
     f.ticks(1);
     QCOMPARE(f.integerWheels(), QStringLiteral("__106"));
-    QVERIFY(f.window.RelogPolcar->isActive());
+    QVERIFY(f.timer("RelogPolcar")->isActive());
 }
 
 // RelogUnidade is not gated: switched OFF while Picture3 is down, it still brings it back.
@@ -375,12 +382,12 @@ void TestOdometer::jolt()
     QVERIFY2(w->y() >= 1, qPrintable(QString::number(w->y())));
     QVERIFY(t->isActive());
 
-    f.window.Option6[1]->click(); // TILT OFF
+    f.child<QRadioButton>("Option6", 1)->click(); // TILT OFF
     Fixture::fire(t);
     if (gated) {
         QVERIFY(w->y() >= 1);
         QVERIFY(t->isActive());
-        f.window.Option6[0]->click();
+        f.child<QRadioButton>("Option6", 0)->click();
         Fixture::fire(t);
     }
     QCOMPARE(w->y(), 0);
@@ -393,12 +400,12 @@ void TestOdometer::reenablingKeepsCountdown()
 {
     Fixture f;
     f.count(QStringLiteral("00105.0372"));
-    QSignalSpy ticks(f.window.Timer1, &QTimer::timeout);
-    QSignalSpy units(f.window.RelogUnidadeInteiro, &QTimer::timeout);
-    QSignalSpy tens(f.window.RelogdezenaInteiro, &QTimer::timeout);
-    f.window.Timer1->start();
+    QSignalSpy ticks(f.timer("Timer1"), &QTimer::timeout);
+    QSignalSpy units(f.timer("RelogUnidadeInteiro"), &QTimer::timeout);
+    QSignalSpy tens(f.timer("RelogdezenaInteiro"), &QTimer::timeout);
+    f.timer("Timer1")->start();
     QTRY_VERIFY_WITH_TIMEOUT(units.count() >= 1 && tens.count() >= 1, 10000);
-    f.window.Timer1->stop();
+    f.timer("Timer1")->stop();
     QVERIFY(ticks.count() >= 2);
 }
 
@@ -419,11 +426,11 @@ void TestOdometer::rollingSound()
     QFETCH(qint16, off);
     QFETCH(QString, played);
     Fixture f;
-    f.window.Option5[sound]->click();
+    f.child<QRadioButton>("Option5", sound)->click();
     f.cues.SomDesligado = off;
     f.recorder.clear();
-    Fixture::fire(f.window.Timer2);
-    Fixture::fire(f.window.Timer2);
+    Fixture::fire(f.timer("Timer2"));
+    Fixture::fire(f.timer("Timer2"));
     const QStringList expected = played.isEmpty() ? QStringList() : QStringList{played, played};
     QCOMPARE(f.recorder.played, expected);
 }
@@ -433,11 +440,11 @@ void TestOdometer::sliderMarksHour()
     Fixture f;
     f.clock.set(QDate(2026, 3, 10), QTime(15, 59, 59));
     f.ticks(1);
-    QCOMPARE(f.window.sl2->maximum(), 24);
-    QCOMPARE(f.window.sl2->value(), 15);
+    QCOMPARE(f.child<QSlider>("sl2")->maximum(), 24);
+    QCOMPARE(f.child<QSlider>("sl2")->value(), 15);
     f.clock.set(QDate(2026, 3, 11), QTime(0, 0, 1));
     f.ticks(1);
-    QCOMPARE(f.window.sl2->value(), 0);
+    QCOMPARE(f.child<QSlider>("sl2")->value(), 0);
 }
 
 void TestOdometer::rescaledWindowRedrawsWheels()
@@ -448,14 +455,15 @@ void TestOdometer::rescaledWindowRedrawsWheels()
     f.window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&f.window));
     f.window.resize(f.window.width() * 2, f.window.height() * 2);
-    QTRY_COMPARE(f.window.Picture20->width(), 146);
-    for (PictureBox *w :
-         {f.window.Picture29, f.window.Picture20, f.window.Picture3, f.window.Picture0}) {
+    QTRY_COMPARE(f.child<PictureBox>("Picture20")->width(), 146);
+    for (PictureBox *w : {f.child<PictureBox>("Picture29"), f.child<PictureBox>("Picture20"),
+                          f.child<PictureBox>("Picture3"), f.child<PictureBox>("Picture0")}) {
         const QPixmap &p = w->picture();
         QCOMPARE(p.deviceIndependentSize().toSize(), w->size());
     }
     QCOMPARE(f.integerWheels(), QStringLiteral("__105"));
-    QCOMPARE(f.faces({f.window.Picture3, f.window.Picture2, f.window.Picture1}),
+    QCOMPARE(f.faces({f.child<PictureBox>("Picture3"), f.child<PictureBox>("Picture2"),
+                      f.child<PictureBox>("Picture1")}),
              QStringLiteral("037"));
 }
 

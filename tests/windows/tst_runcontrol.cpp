@@ -7,6 +7,7 @@
 #include "display/picturebox.h"
 #include "display/picturebutton.h"
 #include "display/svgpicture.h"
+#include "display/victimscene.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
@@ -25,19 +26,19 @@ struct Fixture : DeadZoneFixture
 {
     Fixture() : DeadZoneFixture(FakeClock().now(), shippedData()) {}
 
-    void wait() { window.Image3->click(); }
+    void wait() { child<PictureButton>("Image3")->click(); }
 
     // Brings the window into a run state with a monthly figure, then sets the field.
     void reach(RunState state, const QString &monthly)
     {
-        window.ParametroMes->setText(QStringLiteral("3000"));
+        child<QLineEdit>("ParametroMes")->setText(QStringLiteral("3000"));
         if (state != RunState::Off)
             play();
         if (state == RunState::Waiting)
             wait();
         QCOMPARE(window.runState(), state);
         // Emptying the field derives nothing and leaves the state as it is.
-        window.ParametroMes->setText(monthly);
+        child<QLineEdit>("ParametroMes")->setText(monthly);
         QCOMPARE(window.runState(), state);
         recorder.clear();
     }
@@ -53,13 +54,13 @@ struct Fixture : DeadZoneFixture
     {
         const bool running = state == RunState::Running;
         const bool waiting = state == RunState::Waiting;
-        QVERIFY(shows(window.Image2, running ? "playon" : "playoff"));
-        QVERIFY(shows(window.Image3, waiting ? "waiton" : "waitoff"));
-        QCOMPARE(window.Image2->accessibleDescription(),
+        QVERIFY(shows(child<PictureButton>("Image2"), running ? "playon" : "playoff"));
+        QVERIFY(shows(child<PictureButton>("Image3"), waiting ? "waiton" : "waitoff"));
+        QCOMPARE(child<PictureButton>("Image2")->accessibleDescription(),
                  running ? QStringLiteral("ligado") : QStringLiteral("desligado"));
-        QCOMPARE(window.Image3->accessibleDescription(),
+        QCOMPARE(child<PictureButton>("Image3")->accessibleDescription(),
                  waiting ? QStringLiteral("ligado") : QStringLiteral("desligado"));
-        QCOMPARE(window.Timer3->isActive(), running);
+        QCOMPARE(timer("Timer3")->isActive(), running);
     }
 };
 
@@ -99,9 +100,9 @@ void TestRunControl::startsOff()
     Fixture f;
     QCOMPARE(f.window.runState(), RunState::Off);
     f.checkFaces(RunState::Off);
-    QVERIFY(!f.window.Picture22->isHidden());
-    QVERIFY(f.window.Option3->isChecked());
-    QVERIFY(f.window.Option6[0]->isChecked());
+    QVERIFY(!f.child<PictureBox>("Picture22")->isHidden());
+    QVERIFY(f.child<QRadioButton>("Option3")->isChecked());
+    QVERIFY(f.child<QRadioButton>("Option6", 0)->isChecked());
     QCOMPARE(f.cues.SomDesligado, qint16(1));
     QCOMPARE(f.window.state().TiltDesligado, qint16(0));
 }
@@ -156,7 +157,7 @@ void TestRunControl::transitions()
     QFETCH(bool, listOffered);
     Fixture f;
     f.reach(from, monthly);
-    f.window.PainelList1->hide();
+    f.child<QFrame>("PainelList1")->hide();
     if (event == QLatin1String("play"))
         f.play();
     else
@@ -165,7 +166,7 @@ void TestRunControl::transitions()
     f.checkFaces(to);
     QCOMPARE(f.recorder.played, cues);
     // Play without a figure offers the incidence list instead.
-    QCOMPARE(!f.window.PainelList1->isHidden(), listOffered);
+    QCOMPARE(!f.child<QFrame>("PainelList1")->isHidden(), listOffered);
     QVERIFY(f.messages.isEmpty());
 }
 
@@ -173,18 +174,18 @@ void TestRunControl::playShowsCountingArea()
 {
     Fixture f;
     f.play(); // no figure: the cover stays, the list is offered
-    QVERIFY(!f.window.Picture22->isHidden());
-    QVERIFY(!f.window.PainelList1->isHidden());
-    QVERIFY(f.window.List1->count() > 0);
+    QVERIFY(!f.child<PictureBox>("Picture22")->isHidden());
+    QVERIFY(!f.child<QFrame>("PainelList1")->isHidden());
+    QVERIFY(f.child<QListWidget>("List1")->count() > 0);
 
-    f.window.ParametroMes->setText(QStringLiteral("3000"));
+    f.child<QLineEdit>("ParametroMes")->setText(QStringLiteral("3000"));
     f.play();
-    QVERIFY(f.window.Picture22->isHidden());
-    QVERIFY(f.window.PainelList1->isHidden());
+    QVERIFY(f.child<PictureBox>("Picture22")->isHidden());
+    QVERIFY(f.child<QFrame>("PainelList1")->isHidden());
     // The first recount follows within ten count ticks.
     f.recount();
-    QVERIFY(f.window.Timer1->isActive());
-    QVERIFY(!f.window.ParametroHoje->text().isEmpty());
+    QVERIFY(f.timer("Timer1")->isActive());
+    QVERIFY(!f.child<QLineEdit>("ParametroHoje")->text().isEmpty());
 }
 
 // The pause's eight steps, seen from outside once it has run.
@@ -196,43 +197,44 @@ void TestRunControl::pauseEffects()
     s.DigitoDecimal3 = 7;
     s.DigitoDecimal4 = 2;
     for (int i = 0; i < 6; ++i) // frame 6: the fast wheels mid-spin
-        Fixture::fire(f.window.Timer1);
-    f.window.Option2->click(); // sound ON while counting
+        Fixture::fire(f.timer("Timer1"));
+    f.child<QRadioButton>("Option2")->click(); // sound ON while counting
     QCOMPARE(f.cues.SomDesligado, qint16(0));
-    for (QTimer *t : {f.window.RelogPolcar, f.window.relogAnjo, f.window.RelogAuto})
+    for (QTimer *t : {f.timer("RelogPolcar"), f.timer("relogAnjo"), f.timer("RelogAuto")})
         t->start();
-    Fixture::fire(f.window.RelogAuto);
-    Fixture::fire(f.window.RelogPolcar);
-    const QRect car = f.window.autoTwips;
-    const QRect police = f.window.PolcarTwips;
-    const QString count = f.window.ParametroHoje->text();
+    Fixture::fire(f.timer("RelogAuto"));
+    Fixture::fire(f.timer("RelogPolcar"));
+    const QRect car = f.scene().autoTwips();
+    const QRect police = f.scene().PolcarTwips();
+    const QString count = f.child<QLineEdit>("ParametroHoje")->text();
     f.recorder.clear();
 
     f.wait();
 
-    QVERIFY(!f.window.Timer3->isActive());
-    QVERIFY(!f.window.Timer1->isActive());
+    QVERIFY(!f.timer("Timer3")->isActive());
+    QVERIFY(!f.timer("Timer1")->isActive());
     // The fast wheels rest on the held thousandths and ten-thousandths.
     const PicClip decimals(QStringLiteral(":/pictures/strip2_decimal.svg"));
-    for (const auto &[wheel, cell] :
-         {std::pair{f.window.Picture1, 6}, std::pair{f.window.Picture0, 1}}) {
+    for (const auto &[wheel, cell] : {std::pair{f.child<PictureBox>("Picture1"), 6},
+                                      std::pair{f.child<PictureBox>("Picture0"), 1}}) {
         const QPixmap face =
             decimals.cell(cell, wheel->size(), wheel->picture().devicePixelRatio());
         QCOMPARE(wheel->picture().toImage(), face.toImage());
     }
     QCOMPARE(f.cues.SomDesligado, qint16(1));
-    QVERIFY(f.window.Option3->isChecked());
+    QVERIFY(f.child<QRadioButton>("Option3")->isChecked());
     QCOMPARE(f.recorder.played.first(), kClick);
     f.checkFaces(RunState::Waiting);
-    for (QTimer *t : {f.window.RelogPolcar, f.window.relogAnjo, f.window.RelogAuto})
+    for (QTimer *t : {f.timer("RelogPolcar"), f.timer("relogAnjo"), f.timer("RelogAuto")})
         QVERIFY2(!t->isActive(), qPrintable(t->objectName()));
-    QCOMPARE(f.window.anjoTwips.top(), f.window.anjoTwips.height() + f.window.windowHeightTwips());
-    QVERIFY(f.window.autoCar->isHidden());
-    QVERIFY(f.window.Polcar->isHidden());
+    QCOMPARE(f.scene().anjoTwips().top(),
+             f.scene().anjoTwips().height() + f.scene().windowHeightTwips());
+    QVERIFY(f.child<PictureBox>("auto")->isHidden());
+    QVERIFY(f.child<PictureBox>("Polcar")->isHidden());
     // The car one step on, the police car one step back.
-    QCOMPARE(f.window.autoTwips.topLeft(), car.topLeft() + QPoint(30, 10));
-    QCOMPARE(f.window.PolcarTwips.topLeft(), police.topLeft() - QPoint(30, 0));
-    QCOMPARE(f.window.ParametroHoje->text(), count);
+    QCOMPARE(f.scene().autoTwips().topLeft(), car.topLeft() + QPoint(30, 10));
+    QCOMPARE(f.scene().PolcarTwips().topLeft(), police.topLeft() - QPoint(30, 0));
+    QCOMPARE(f.child<QLineEdit>("ParametroHoje")->text(), count);
 }
 
 void TestRunControl::pauseWhileOffLightsWaitFace()
@@ -249,7 +251,7 @@ void TestRunControl::newFigurePausesAndResets()
 {
     Fixture f;
     f.reach(RunState::Running, QStringLiteral("3000"));
-    f.window.ParametroMes->setText(QStringLiteral("600"));
+    f.child<QLineEdit>("ParametroMes")->setText(QStringLiteral("600"));
     QCOMPARE(f.recorder.played, QStringList{kClick});
     QCOMPARE(f.window.runState(), RunState::Off);
     f.checkFaces(RunState::Off);
@@ -280,10 +282,12 @@ void TestRunControl::soundSwitch()
     Fixture f;
     f.reach(state, QStringLiteral("3000"));
     for (const QString &click : clicks)
-        (click == QLatin1String("ON") ? f.window.Option2 : f.window.Option3)->click();
+        (click == QLatin1String("ON") ? f.child<QRadioButton>("Option2")
+                                      : f.child<QRadioButton>("Option3"))
+            ->click();
     QCOMPARE(f.cues.SomDesligado, somDesligado);
-    QCOMPARE(f.window.Option2->isChecked(), selected == QLatin1String("ON"));
-    QCOMPARE(f.window.Option3->isChecked(), selected == QLatin1String("OFF"));
+    QCOMPARE(f.child<QRadioButton>("Option2")->isChecked(), selected == QLatin1String("ON"));
+    QCOMPARE(f.child<QRadioButton>("Option3")->isChecked(), selected == QLatin1String("OFF"));
     QCOMPARE(f.window.runState(), state);
 }
 
@@ -291,17 +295,17 @@ void TestRunControl::pauseSilencesRollingSound()
 {
     Fixture f;
     f.reach(RunState::Running, QStringLiteral("3000"));
-    f.window.Option2->click();
-    Fixture::fire(f.window.Timer2);
+    f.child<QRadioButton>("Option2")->click();
+    Fixture::fire(f.timer("Timer2"));
     QCOMPARE(f.recorder.played, QStringList{QStringLiteral("rot2.wav")});
     f.wait();
     f.recorder.clear();
-    Fixture::fire(f.window.Timer2);
+    Fixture::fire(f.timer("Timer2"));
     QVERIFY(f.recorder.played.isEmpty());
     // Resuming keeps it off until switched on again while counting.
     f.wait();
     f.recorder.clear();
-    Fixture::fire(f.window.Timer2);
+    Fixture::fire(f.timer("Timer2"));
     QVERIFY(f.recorder.played.isEmpty());
     QCOMPARE(f.cues.SomDesligado, qint16(1));
 }
@@ -319,9 +323,9 @@ void TestRunControl::tiltSwitch()
     QFETCH(RunState, state);
     Fixture f;
     f.reach(state, QStringLiteral("3000"));
-    f.window.Option6[1]->click();
+    f.child<QRadioButton>("Option6", 1)->click();
     QCOMPARE(f.window.state().TiltDesligado, qint16(1));
-    f.window.Option6[0]->click();
+    f.child<QRadioButton>("Option6", 0)->click();
     QCOMPARE(f.window.state().TiltDesligado, qint16(0));
     QCOMPARE(f.window.runState(), state);
     QVERIFY(f.recorder.played.isEmpty());
@@ -360,11 +364,11 @@ void TestRunControl::keyboard()
     QFETCH(int, key);
     Fixture f;
     f.reach(RunState::Off, QStringLiteral("3000"));
-    QCOMPARE(f.window.Image2->focusPolicy(), Qt::StrongFocus);
-    QCOMPARE(f.window.Image3->focusPolicy(), Qt::StrongFocus);
-    QTest::keyClick(f.window.Image2, Qt::Key(key));
+    QCOMPARE(f.child<PictureButton>("Image2")->focusPolicy(), Qt::StrongFocus);
+    QCOMPARE(f.child<PictureButton>("Image3")->focusPolicy(), Qt::StrongFocus);
+    QTest::keyClick(f.child<PictureButton>("Image2"), Qt::Key(key));
     QTRY_COMPARE(f.window.runState(), RunState::Running);
-    QTest::keyClick(f.window.Image3, Qt::Key(key));
+    QTest::keyClick(f.child<PictureButton>("Image3"), Qt::Key(key));
     QTRY_COMPARE(f.window.runState(), RunState::Waiting);
     QCOMPARE(f.recorder.count(Cue::Clicar), 2);
 }
@@ -373,8 +377,10 @@ void TestRunControl::assistiveTechnology()
 {
     Fixture f;
     f.reach(RunState::Off, QStringLiteral("3000"));
-    QAccessibleInterface *play = QAccessible::queryAccessibleInterface(f.window.Image2);
-    QAccessibleInterface *wait = QAccessible::queryAccessibleInterface(f.window.Image3);
+    QAccessibleInterface *play =
+        QAccessible::queryAccessibleInterface(f.child<PictureButton>("Image2"));
+    QAccessibleInterface *wait =
+        QAccessible::queryAccessibleInterface(f.child<PictureButton>("Image3"));
     QVERIFY(play && wait);
     QCOMPARE(play->role(), QAccessible::Button);
     QCOMPARE(wait->role(), QAccessible::Button);
@@ -394,7 +400,8 @@ void TestRunControl::assistiveTechnology()
     QCOMPARE(play->text(QAccessible::Description), QStringLiteral("desligado"));
 
     // The odometer is read as the count it shows.
-    QAccessibleInterface *odometer = QAccessible::queryAccessibleInterface(f.window.Picture11);
+    QAccessibleInterface *odometer =
+        QAccessible::queryAccessibleInterface(f.child<QWidget>("Picture11"));
     QVERIFY(odometer);
     QVERIFY(odometer->text(QAccessible::Name).startsWith(QStringLiteral("Contagem: ")));
 }

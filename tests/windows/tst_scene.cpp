@@ -4,6 +4,7 @@
 #include "core/soundcues.h"
 #include "deadzonefixture.h"
 #include "display/picturebox.h"
+#include "display/victimscene.h"
 
 #include <QButtonGroup>
 #include <QLabel>
@@ -60,132 +61,132 @@ private slots:
 void TestScene::storedPositions()
 {
     Fixture f;
-    QCOMPARE(f.window.anjoTwips, QRect(8400, 6000, 1410, 2085));
-    QCOMPARE(f.window.autoTwips, QRect(1755, 960, 1500, 750));
-    QCOMPARE(f.window.PolcarTwips, QRect(8760, 3480, 1500, 1005));
-    QCOMPARE(f.window.anjo->geometry(), Fixture::pixels(f.window.anjoTwips));
-    QCOMPARE(f.window.autoCar->objectName(), QStringLiteral("auto"));
+    QCOMPARE(f.scene().anjoTwips(), QRect(8400, 6000, 1410, 2085));
+    QCOMPARE(f.scene().autoTwips(), QRect(1755, 960, 1500, 750));
+    QCOMPARE(f.scene().PolcarTwips(), QRect(8760, 3480, 1500, 1005));
+    QCOMPARE(f.child<PictureBox>("anjo")->geometry(), Fixture::pixels(f.scene().anjoTwips()));
+    QCOMPARE(f.child<PictureBox>("auto")->objectName(), QStringLiteral("auto"));
     // The police car has no picture until its first tick.
-    QVERIFY(f.window.Polcar->picture().isNull());
-    QCOMPARE(f.window.windowWidthTwips(), 10515);
-    QCOMPARE(f.window.windowHeightTwips(), 6225);
-    for (QTimer *t : {f.window.relogAnjo, f.window.RelogAuto, f.window.RelogPolcar,
-                      f.window.RelogMensagem, f.window.Timer4})
+    QVERIFY(f.child<PictureBox>("Polcar")->picture().isNull());
+    QCOMPARE(f.scene().windowWidthTwips(), 10515);
+    QCOMPARE(f.scene().windowHeightTwips(), 6225);
+    for (QTimer *t : {f.timer("relogAnjo"), f.timer("RelogAuto"), f.timer("RelogPolcar"),
+                      f.timer("RelogMensagem"), f.timer("Timer4")})
         QVERIFY2(!t->isActive(), qPrintable(t->objectName()));
-    QCOMPARE(f.window.relogAnjo->interval(), 50);
-    QCOMPARE(f.window.RelogAuto->interval(), 10);
-    QCOMPARE(f.window.RelogPolcar->interval(), 20);
+    QCOMPARE(f.timer("relogAnjo")->interval(), 50);
+    QCOMPARE(f.timer("RelogAuto")->interval(), 10);
+    QCOMPARE(f.timer("RelogPolcar")->interval(), 20);
 }
 
 void TestScene::angel()
 {
     Fixture f;
     QList<int> tops;
-    const int first = Fixture::runOut(f.window.relogAnjo, [&] {
-        tops << f.window.anjoTwips.top();
-        QCOMPARE(f.window.anjo->geometry(), Fixture::pixels(f.window.anjoTwips));
+    const int first = Fixture::runOut(f.timer("relogAnjo"), [&] {
+        tops << f.scene().anjoTwips().top();
+        QCOMPARE(f.child<PictureBox>("anjo")->geometry(), Fixture::pixels(f.scene().anjoTwips()));
     });
     // 6000 down to -1100 in steps of 100, then parked below the bottom edge.
     QCOMPARE(first, 71);
     QCOMPARE(tops.first(), 5900);
     QCOMPARE(tops.at(69), -1000);
-    const int parked = 2085 + f.window.windowHeightTwips();
-    QCOMPARE(f.window.anjoTwips.top(), parked);
-    QCOMPARE(f.window.anjoTwips.left(), 8400);
+    const int parked = 2085 + f.scene().windowHeightTwips();
+    QCOMPARE(f.scene().anjoTwips().top(), parked);
+    QCOMPARE(f.scene().anjoTwips().left(), 8400);
 
     // A later flight starts from there.
-    QCOMPARE(Fixture::runOut(f.window.relogAnjo), (parked + 1000) / 100 + 1);
-    QCOMPARE(f.window.anjoTwips.top(), parked);
+    QCOMPARE(Fixture::runOut(f.timer("relogAnjo")), (parked + 1000) / 100 + 1);
+    QCOMPARE(f.scene().anjoTwips().top(), parked);
 }
 
 void TestScene::car()
 {
     Fixture f;
-    QPoint last = f.window.autoTwips.topLeft();
-    const int ticks = Fixture::runOut(f.window.RelogAuto, [&] {
-        if (f.window.RelogAuto->isActive()) {
-            QCOMPARE(f.window.autoTwips.topLeft(), last + QPoint(30, 10));
-            last = f.window.autoTwips.topLeft();
+    QPoint last = f.scene().autoTwips().topLeft();
+    const int ticks = Fixture::runOut(f.timer("RelogAuto"), [&] {
+        if (f.timer("RelogAuto")->isActive()) {
+            QCOMPARE(f.scene().autoTwips().topLeft(), last + QPoint(30, 10));
+            last = f.scene().autoTwips().topLeft();
         }
-        QVERIFY(!f.window.autoCar->isHidden());
-        QCOMPARE(f.window.autoCar->geometry(), Fixture::pixels(f.window.autoTwips));
+        QVERIFY(!f.child<PictureBox>("auto")->isHidden());
+        QCOMPARE(f.child<PictureBox>("auto")->geometry(), Fixture::pixels(f.scene().autoTwips()));
     });
     // Right and down until past the window's width + 400, then parked at (1760, 840).
     QCOMPARE(ticks, (10515 + 400 - 1755) / 30 + 1);
     QVERIFY(last.x() <= 10515 + 400);
-    QCOMPARE(f.window.autoTwips.topLeft(), QPoint(1760, 840));
+    QCOMPARE(f.scene().autoTwips().topLeft(), QPoint(1760, 840));
 
     // Hidden by a pause, it shows again on the first tick of its next run.
     f.window.Paraliza();
-    QVERIFY(f.window.autoCar->isHidden());
-    QCOMPARE(f.window.autoTwips.topLeft(), QPoint(1790, 850));
-    f.window.RelogAuto->start();
-    Fixture::fire(f.window.RelogAuto);
-    QVERIFY(!f.window.autoCar->isHidden());
-    QCOMPARE(f.window.autoTwips.topLeft(), QPoint(1820, 860));
+    QVERIFY(f.child<PictureBox>("auto")->isHidden());
+    QCOMPARE(f.scene().autoTwips().topLeft(), QPoint(1790, 850));
+    f.timer("RelogAuto")->start();
+    Fixture::fire(f.timer("RelogAuto"));
+    QVERIFY(!f.child<PictureBox>("auto")->isHidden());
+    QCOMPARE(f.scene().autoTwips().topLeft(), QPoint(1820, 860));
 }
 
 void TestScene::policeCar()
 {
     Fixture f;
     QList<qint64> frames;
-    const int ticks = Fixture::runOut(f.window.RelogPolcar, [&] {
-        frames << f.window.Polcar->picture().cacheKey();
-        QVERIFY(!f.window.Polcar->isHidden());
+    const int ticks = Fixture::runOut(f.timer("RelogPolcar"), [&] {
+        frames << f.child<PictureBox>("Polcar")->picture().cacheKey();
+        QVERIFY(!f.child<PictureBox>("Polcar")->isHidden());
     });
     // Left from 8760 until below 2740, then beyond the right edge.
     QCOMPARE(ticks, (8760 - 2740) / 30 + 1);
-    const int parked = f.window.windowWidthTwips() + 600;
-    QCOMPARE(f.window.PolcarTwips.topLeft(), QPoint(parked, 3480));
-    QCOMPARE(f.window.Polcar->geometry(), Fixture::pixels(f.window.PolcarTwips));
-    QVERIFY(!f.window.Polcar->isHidden());
+    const int parked = f.scene().windowWidthTwips() + 600;
+    QCOMPARE(f.scene().PolcarTwips().topLeft(), QPoint(parked, 3480));
+    QCOMPARE(f.child<PictureBox>("Polcar")->geometry(), Fixture::pixels(f.scene().PolcarTwips()));
+    QVERIFY(!f.child<PictureBox>("Polcar")->isHidden());
 
     // Two frames in turn, Pol1's first; the last stays assigned. The holders stay hidden.
-    QCOMPARE(frames.at(0), f.window.Pol1->picture().cacheKey());
-    QCOMPARE(frames.at(1), f.window.Pol2->picture().cacheKey());
-    QVERIFY(f.window.Pol1->isHidden() && f.window.Pol2->isHidden());
+    QCOMPARE(frames.at(0), f.child<PictureBox>("Pol1")->picture().cacheKey());
+    QCOMPARE(frames.at(1), f.child<PictureBox>("Pol2")->picture().cacheKey());
+    QVERIFY(f.child<PictureBox>("Pol1")->isHidden() && f.child<PictureBox>("Pol2")->isHidden());
     for (int i = 2; i < frames.size(); ++i)
         QCOMPARE(frames.at(i), frames.at(i % 2));
-    QCOMPARE(f.window.Polcar->picture().cacheKey(), frames.last());
+    QCOMPARE(f.child<PictureBox>("Polcar")->picture().cacheKey(), frames.last());
 
     // A later run drives in from beyond the edge.
-    QCOMPARE(Fixture::runOut(f.window.RelogPolcar), (parked - 2740) / 30 + 1);
-    QCOMPARE(f.window.PolcarTwips.left(), parked);
+    QCOMPARE(Fixture::runOut(f.timer("RelogPolcar")), (parked - 2740) / 30 + 1);
+    QCOMPARE(f.scene().PolcarTwips().left(), parked);
 }
 
 void TestScene::resizedWindowMovesParking()
 {
     Fixture f;
     f.window.resize(1000, f.window.height());
-    QCOMPARE(f.window.windowWidthTwips(), 15000);
-    Fixture::runOut(f.window.RelogPolcar);
-    QCOMPARE(f.window.PolcarTwips.left(), 15600);
-    QCOMPARE(Fixture::runOut(f.window.RelogAuto), (15000 + 400 - 1755) / 30 + 1);
+    QCOMPARE(f.scene().windowWidthTwips(), 15000);
+    Fixture::runOut(f.timer("RelogPolcar"));
+    QCOMPARE(f.scene().PolcarTwips().left(), 15600);
+    QCOMPARE(Fixture::runOut(f.timer("RelogAuto")), (15000 + 400 - 1755) / 30 + 1);
     f.window.resize(800, f.window.height());
-    Fixture::runOut(f.window.RelogPolcar);
-    QCOMPARE(f.window.PolcarTwips.left(), 12600);
+    Fixture::runOut(f.timer("RelogPolcar"));
+    QCOMPARE(f.scene().PolcarTwips().left(), 12600);
     // The angel parks below the window's height.
     f.window.resize(800, 500);
-    Fixture::runOut(f.window.relogAnjo);
-    QCOMPARE(f.window.anjoTwips.top(), 2085 + 7500);
+    Fixture::runOut(f.timer("relogAnjo"));
+    QCOMPARE(f.scene().anjoTwips().top(), 2085 + 7500);
 }
 
 void TestScene::switchingKindKeepsRun()
 {
     Fixture f;
     f.window.Inicializa();
-    QMetaObject::invokeMethod(f.window.Timer1, "timeout"); // a victim: police car
-    QVERIFY(f.window.RelogPolcar->isActive());
-    Fixture::fire(f.window.RelogPolcar);
-    f.window.Option4[0]->click();
-    QVERIFY(f.window.RelogPolcar->isActive());
-    Fixture::fire(f.window.RelogPolcar);
-    QCOMPARE(f.window.PolcarTwips.left(), 8700);
+    QMetaObject::invokeMethod(f.timer("Timer1"), "timeout"); // a victim: police car
+    QVERIFY(f.timer("RelogPolcar")->isActive());
+    Fixture::fire(f.timer("RelogPolcar"));
+    f.child<QRadioButton>("Option4", 0)->click();
+    QVERIFY(f.timer("RelogPolcar")->isActive());
+    Fixture::fire(f.timer("RelogPolcar"));
+    QCOMPARE(f.scene().PolcarTwips().left(), 8700);
     // The next victim starts the angel as well.
     f.window.state().DigitoUnidade = 1;
-    QMetaObject::invokeMethod(f.window.Timer1, "timeout");
-    QVERIFY(f.window.relogAnjo->isActive());
-    QVERIFY(f.window.RelogPolcar->isActive());
+    QMetaObject::invokeMethod(f.timer("Timer1"), "timeout");
+    QVERIFY(f.timer("relogAnjo")->isActive());
+    QVERIFY(f.timer("RelogPolcar")->isActive());
 }
 
 void TestScene::drawnAtWindowScale()
@@ -194,17 +195,21 @@ void TestScene::drawnAtWindowScale()
     f.window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&f.window));
     f.window.resize(f.window.width() * 2, f.window.height() * 2);
-    QTRY_COMPARE(f.window.anjo->geometry(), Fixture::pixels(f.window.anjoTwips, 2.0));
+    QTRY_COMPARE(f.child<PictureBox>("anjo")->geometry(),
+                 Fixture::pixels(f.scene().anjoTwips(), 2.0));
     // The outer width, frame included, in twips at the window's scale.
-    QCOMPARE(f.window.windowWidthTwips(), qRound(f.window.frameGeometry().width() * 15 / 2.0));
-    QCOMPARE(f.window.anjo->picture().deviceIndependentSize().toSize(), f.window.anjo->size());
-    Fixture::fire(f.window.relogAnjo);
-    QCOMPARE(f.window.anjoTwips.top(), 5900);
-    QCOMPARE(f.window.anjo->geometry(), Fixture::pixels(f.window.anjoTwips, 2.0));
-    f.window.RelogPolcar->start();
-    Fixture::fire(f.window.RelogPolcar);
-    QCOMPARE(f.window.Polcar->geometry(), Fixture::pixels(f.window.PolcarTwips, 2.0));
-    QCOMPARE(f.window.Polcar->picture().deviceIndependentSize().toSize(), f.window.Polcar->size());
+    QCOMPARE(f.scene().windowWidthTwips(), qRound(f.window.frameGeometry().width() * 15 / 2.0));
+    QCOMPARE(f.child<PictureBox>("anjo")->picture().deviceIndependentSize().toSize(),
+             f.child<PictureBox>("anjo")->size());
+    Fixture::fire(f.timer("relogAnjo"));
+    QCOMPARE(f.scene().anjoTwips().top(), 5900);
+    QCOMPARE(f.child<PictureBox>("anjo")->geometry(), Fixture::pixels(f.scene().anjoTwips(), 2.0));
+    f.timer("RelogPolcar")->start();
+    Fixture::fire(f.timer("RelogPolcar"));
+    QCOMPARE(f.child<PictureBox>("Polcar")->geometry(),
+             Fixture::pixels(f.scene().PolcarTwips(), 2.0));
+    QCOMPARE(f.child<PictureBox>("Polcar")->picture().deviceIndependentSize().toSize(),
+             f.child<PictureBox>("Polcar")->size());
 }
 
 void TestScene::policeCarKeepsFrameWhenRescaled_data()
@@ -220,48 +225,51 @@ void TestScene::policeCarKeepsFrameWhenRescaled()
     Fixture f;
     f.window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&f.window));
-    f.window.RelogPolcar->start();
+    f.timer("RelogPolcar")->start();
     for (int i = 0; i < ticks; ++i)
-        Fixture::fire(f.window.RelogPolcar);
+        Fixture::fire(f.timer("RelogPolcar"));
 
     f.window.resize(f.window.width() * 2, f.window.height() * 2);
-    QTRY_COMPARE(f.window.Polcar->geometry(), Fixture::pixels(f.window.PolcarTwips, 2.0));
-    const PictureBox *shown = ticks == 1 ? f.window.Pol1 : f.window.Pol2;
-    QCOMPARE(f.window.Polcar->picture().cacheKey(), shown->picture().cacheKey());
-    QCOMPARE(f.window.Polcar->picture().deviceIndependentSize().toSize(), f.window.Polcar->size());
+    QTRY_COMPARE(f.child<PictureBox>("Polcar")->geometry(),
+                 Fixture::pixels(f.scene().PolcarTwips(), 2.0));
+    const PictureBox *shown =
+        ticks == 1 ? f.child<PictureBox>("Pol1") : f.child<PictureBox>("Pol2");
+    QCOMPARE(f.child<PictureBox>("Polcar")->picture().cacheKey(), shown->picture().cacheKey());
+    QCOMPARE(f.child<PictureBox>("Polcar")->picture().deviceIndependentSize().toSize(),
+             f.child<PictureBox>("Polcar")->size());
 }
 
 void TestScene::noticeClearedAfterOneTick()
 {
     Fixture f;
-    f.window.st1Panel[0]->setText(QStringLiteral("Atenção"));
-    f.window.RelogMensagem->start();
-    QCOMPARE(f.window.RelogMensagem->interval(), 3000);
-    Fixture::fire(f.window.RelogMensagem);
-    QVERIFY(f.window.st1Panel[0]->text().isEmpty());
-    QVERIFY(!f.window.RelogMensagem->isActive());
+    f.child<QLabel>("st1Panel(1)")->setText(QStringLiteral("Atenção"));
+    f.timer("RelogMensagem")->start();
+    QCOMPARE(f.timer("RelogMensagem")->interval(), 3000);
+    Fixture::fire(f.timer("RelogMensagem"));
+    QVERIFY(f.child<QLabel>("st1Panel(1)")->text().isEmpty());
+    QVERIFY(!f.timer("RelogMensagem")->isActive());
 }
 
 void TestScene::ledBlinksGreenFirst()
 {
     Fixture f;
     QCOMPARE(f.window.ledColor(), QColor(128, 0, 0));
-    QCOMPARE(f.window.Timer4->interval(), 120);
-    f.window.Timer4->start();
+    QCOMPARE(f.timer("Timer4")->interval(), 120);
+    f.timer("Timer4")->start();
     const QColor green(0, 255, 0);
     const QColor red(255, 0, 0);
     QList<QColor> seen;
     for (int i = 0; i < 5; ++i) {
-        Fixture::fire(f.window.Timer4);
+        Fixture::fire(f.timer("Timer4"));
         seen << f.window.ledColor();
     }
     QCOMPARE(seen, (QList<QColor>{green, red, green, red, green}));
     // Stopped, it keeps its colour; the reset makes it dark red.
-    f.window.Timer4->stop();
+    f.timer("Timer4")->stop();
     QCOMPARE(f.window.ledColor(), green);
     f.window.Inicializa();
     QCOMPARE(f.window.ledColor(), QColor(128, 0, 0));
-    QVERIFY(!f.window.Timer4->isActive());
+    QVERIFY(!f.timer("Timer4")->isActive());
 }
 
 QTEST_MAIN(TestScene)

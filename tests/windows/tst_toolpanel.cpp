@@ -53,18 +53,22 @@ struct Fixture : DeadZoneFixture
 {
     Fixture() : DeadZoneFixture(QDateTime(QDate(2026, 3, 10), QTime(13, 20)), shippedData())
     {
-        // Opened files by name alone: the folder is the fixture's own.
-        window.openInApplication = [this](const QString &path) {
-            opened << QFileInfo(path).fileName();
-            return openResult;
-        };
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
     }
 
+    // Opened files by name alone: the folder is the fixture's own.
+    QStringList openedNames() const
+    {
+        QStringList names;
+        for (const QString &path : opened)
+            names << QFileInfo(path).fileName();
+        return names;
+    }
+
     void startCounting()
     {
-        window.ParametroMes->setText(QStringLiteral("937"));
+        child<QLineEdit>("ParametroMes")->setText(QStringLiteral("937"));
         play();
         QCOMPARE(window.runState(), DeadZone::RunState::Running);
     }
@@ -76,18 +80,18 @@ struct Fixture : DeadZoneFixture
             break;
         case Setup::ListOpen:
             window.abrearquivo();
-            QVERIFY(!window.PainelList1->isHidden());
+            QVERIFY(!child<QFrame>("PainelList1")->isHidden());
             break;
         case Setup::PanelOpen:
-            window.botao[6]->click();
-            QVERIFY(!window.PainelFerramentas->isHidden());
+            child<PictureButton>("botao", 6)->click();
+            QVERIFY(!child<QFrame>("PainelFerramentas")->isHidden());
             break;
         case Setup::Running:
             startCounting();
             break;
         case Setup::Waiting:
             startCounting();
-            window.Image3->click();
+            child<PictureButton>("Image3")->click();
             QCOMPARE(window.runState(), DeadZone::RunState::Waiting);
             break;
         }
@@ -179,7 +183,7 @@ private slots:
         QFETCH(QString, tooltip);
         QFETCH(QString, accessibleName);
         Fixture f;
-        PictureButton *button = f.window.botao[index];
+        PictureButton *button = f.child<PictureButton>("botao", index);
         QCOMPARE(button->objectName(), QStringLiteral("botao(%1)").arg(index));
         QCOMPARE(button->parentWidget()->objectName(), container);
         QCOMPARE(button->geometry(),
@@ -209,7 +213,7 @@ private slots:
     {
         QFETCH(int, way);
         Fixture f;
-        PictureButton *tools = f.window.botao[6];
+        PictureButton *tools = f.child<PictureButton>("botao", 6);
         tools->setFocus();
         if (way == 0) {
             QTest::keyClick(tools, Qt::Key_Space);
@@ -219,7 +223,7 @@ private slots:
             QAccessibleInterface *access = QAccessible::queryAccessibleInterface(tools);
             access->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         }
-        QTRY_VERIFY_WITH_TIMEOUT(!f.window.PainelFerramentas->isHidden(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(!f.child<QFrame>("PainelFerramentas")->isHidden(), 5000);
         QCOMPARE(f.recorder.played, QStringList{cueName(Cue::Abretrena)});
     }
 
@@ -294,17 +298,17 @@ private slots:
         if (QTest::currentTestFailed())
             return;
 
-        f.window.botao[button]->click();
+        f.child<PictureButton>("botao", button)->click();
 
-        QCOMPARE(!f.window.PainelList1->isHidden(), listAfter);
-        QCOMPARE(!f.window.PainelFerramentas->isHidden(), panelAfter);
+        QCOMPARE(!f.child<QFrame>("PainelList1")->isHidden(), listAfter);
+        QCOMPARE(!f.child<QFrame>("PainelFerramentas")->isHidden(), panelAfter);
         QCOMPARE(f.window.runState(), stateAfter);
-        QCOMPARE(f.window.Timer3->isActive(), stateAfter == DeadZone::RunState::Running);
+        QCOMPARE(f.timer("Timer3")->isActive(), stateAfter == DeadZone::RunState::Running);
         QCOMPARE(f.recorder.played, cues);
-        QCOMPARE(f.opened, opened.isEmpty() ? QStringList() : QStringList{opened});
+        QCOMPARE(f.openedNames(), opened.isEmpty() ? QStringList() : QStringList{opened});
         QVERIFY(f.messages.isEmpty());
         if (listAfter)
-            QCOMPARE(f.window.List1->count(), shippedEntries());
+            QCOMPARE(f.child<QListWidget>("List1")->count(), shippedEntries());
         QCOMPARE(f.window.aboutWindow() && f.window.aboutWindow()->isVisible(), button == 4);
         QCOMPARE(f.window.editorLoaded() && f.window.configurador().isVisible(), button == 8);
     }
@@ -312,103 +316,107 @@ private slots:
     void listButtonDoesNotReadAgainWhileTheListIsOpen()
     {
         Fixture f;
-        f.window.botao[0]->click();
-        QCOMPARE(f.window.List1->count(), shippedEntries());
+        f.child<PictureButton>("botao", 0)->click();
+        QCOMPARE(f.child<QListWidget>("List1")->count(), shippedEntries());
         f.writeDataFile(QStringLiteral("QuorvelParametros.txt"), "\"Roubos\",\"240\"\r\n");
 
-        f.window.botao[0]->click(); // closes
-        QVERIFY(f.window.PainelList1->isHidden());
-        QCOMPARE(f.window.List1->count(), shippedEntries());
-        f.window.botao[0]->click(); // reads the file as it is now
-        QCOMPARE(f.window.List1->count(), 1);
+        f.child<PictureButton>("botao", 0)->click(); // closes
+        QVERIFY(f.child<QFrame>("PainelList1")->isHidden());
+        QCOMPARE(f.child<QListWidget>("List1")->count(), shippedEntries());
+        f.child<PictureButton>("botao", 0)->click(); // reads the file as it is now
+        QCOMPARE(f.child<QListWidget>("List1")->count(), 1);
     }
 
     void resetClearsEveryFigure()
     {
         Fixture f;
-        f.window.botao[0]->click();
-        QListWidget *list = f.window.List1;
+        f.child<PictureButton>("botao", 0)->click();
+        QListWidget *list = f.child<QListWidget>("List1");
         list->doItemsLayout();
         const QPoint row =
             list->viewport()->mapTo(&f.window, list->visualItemRect(list->item(1)).center());
         QTest::mouseDClick(f.window.windowHandle(), Qt::LeftButton, {}, row);
-        QCOMPARE(f.window.ParametroMes->text(), QStringLiteral("11110"));
+        QCOMPARE(f.child<QLineEdit>("ParametroMes")->text(), QStringLiteral("11110"));
         // The choice blanked every wheel: remember how blank looks.
         const QList<PictureBox *> wheels{
-            f.window.Picture0,  f.window.Picture1,  f.window.Picture2,
-            f.window.Picture3,  f.window.Picture17, f.window.Picture18,
-            f.window.Picture19, f.window.Picture20, f.window.Picture29};
+            f.child<PictureBox>("Picture0"),  f.child<PictureBox>("Picture1"),
+            f.child<PictureBox>("Picture2"),  f.child<PictureBox>("Picture3"),
+            f.child<PictureBox>("Picture17"), f.child<PictureBox>("Picture18"),
+            f.child<PictureBox>("Picture19"), f.child<PictureBox>("Picture20"),
+            f.child<PictureBox>("Picture29")};
         QList<qint64> blank;
         for (PictureBox *wheel : wheels)
             blank << wheel->picture().cacheKey();
-        f.window.Image2->click();
+        f.child<PictureButton>("Image2")->click();
         QCOMPARE(f.window.runState(), DeadZone::RunState::Running);
-        f.window.Percent->setText(QStringLiteral("37")); // as the odometer pass leaves it
-        for (QLabel *label : {f.window.Label4, f.window.Label8, f.window.Percent, f.window.Label9,
-                              f.window.Parametrohora})
+        f.child<QLabel>("Percent")->setText(QStringLiteral("37")); // as the odometer pass leaves it
+        for (QLabel *label :
+             {f.child<QLabel>("Label4"), f.child<QLabel>("Label8"), f.child<QLabel>("Percent"),
+              f.child<QLabel>("Label9"), f.child<QLabel>("Parametrohora")})
             QVERIFY2(!label->text().isEmpty(), qPrintable(label->objectName()));
-        QVERIFY(f.window.Picture22->isHidden());
-        f.window.PainelFerramentas->show();
+        QVERIFY(f.child<PictureBox>("Picture22")->isHidden());
+        f.child<QFrame>("PainelFerramentas")->show();
 
-        f.window.botao[3]->click();
+        f.child<PictureButton>("botao", 3)->click();
 
-        QVERIFY(f.window.ParametroMes->text().isEmpty());
-        for (QLabel *label : {f.window.Label4, f.window.Label8, f.window.Percent, f.window.Label9,
-                              f.window.Parametrohora})
+        QVERIFY(f.child<QLineEdit>("ParametroMes")->text().isEmpty());
+        for (QLabel *label :
+             {f.child<QLabel>("Label4"), f.child<QLabel>("Label8"), f.child<QLabel>("Percent"),
+              f.child<QLabel>("Label9"), f.child<QLabel>("Parametrohora")})
             QVERIFY2(label->text().isEmpty(), qPrintable(label->objectName()));
         QCOMPARE(f.window.runState(), DeadZone::RunState::Off);
-        QVERIFY(!f.window.Timer3->isActive());
-        QVERIFY(!f.window.Picture22->isHidden());
-        QVERIFY(f.window.PainelList1->isHidden());
-        QVERIFY(!f.window.PainelFerramentas->isHidden()); // only its own buttons close it
+        QVERIFY(!f.timer("Timer3")->isActive());
+        QVERIFY(!f.child<PictureBox>("Picture22")->isHidden());
+        QVERIFY(f.child<QFrame>("PainelList1")->isHidden());
+        QVERIFY(!f.child<QFrame>("PainelFerramentas")->isHidden()); // only its own buttons close it
         // Inicializa: blank wheels, no distribution, LED off, slider at 0.
         for (int i = 0; i < wheels.size(); ++i)
             QVERIFY2(wheels[i]->picture().cacheKey() == blank[i],
                      qPrintable(wheels[i]->objectName()));
-        QVERIFY(!f.window.opcaoDistribuicao[0]->isEnabled());
-        QVERIFY(!f.window.Timer4->isActive());
+        QVERIFY(!f.child<QRadioButton>("opcaoDistribuicao", 0)->isEnabled());
+        QVERIFY(!f.timer("Timer4")->isActive());
         QCOMPARE(f.window.ledColor(), QColor(128, 0, 0));
-        QCOMPARE(f.window.sl2->value(), 0);
-        QVERIFY(f.window.PercentualDinamico->text().isEmpty());
+        QCOMPARE(f.child<QSlider>("sl2")->value(), 0);
+        QVERIFY(f.child<QLabel>("PercentualDinamico")->text().isEmpty());
     }
 
     void toolButtonTwiceOpensThenCloses()
     {
         Fixture f;
-        f.window.botao[6]->click();
-        QVERIFY(!f.window.PainelFerramentas->isHidden());
-        QCOMPARE(f.window.PainelFerramentas->geometry().top(), f.window.px(660));
-        f.window.botao[6]->click();
-        QVERIFY(f.window.PainelFerramentas->isHidden());
+        f.child<PictureButton>("botao", 6)->click();
+        QVERIFY(!f.child<QFrame>("PainelFerramentas")->isHidden());
+        QCOMPARE(f.child<QFrame>("PainelFerramentas")->geometry().top(), f.window.px(660));
+        f.child<PictureButton>("botao", 6)->click();
+        QVERIFY(f.child<QFrame>("PainelFerramentas")->isHidden());
         QCOMPARE(f.recorder.count(Cue::Abretrena), 2);
     }
 
     void aboutAndEditorAreOneInstanceEach()
     {
         Fixture f;
-        f.window.botao[4]->click();
+        f.child<PictureButton>("botao", 4)->click();
         AboutSom *about = f.window.aboutWindow();
         QVERIFY(about);
         QVERIFY(about->isVisible());
         QVERIFY(!about->isModal());
         QCOMPARE(about->windowTitle(), QStringLiteral("About Quorvel Counter"));
         about->close();
-        f.window.botao[4]->click();
+        f.child<PictureButton>("botao", 4)->click();
         QCOMPARE(f.window.aboutWindow(), about);
         QVERIFY(about->isVisible());
 
-        f.window.botao[8]->click();
+        f.child<PictureButton>("botao", 8)->click();
         Configurador *editor = &f.window.configurador();
         QVERIFY(editor->isVisible());
         QVERIFY(!editor->isModal());
         QCOMPARE(editor->windowTitle(), QStringLiteral("Configurador de Padrões"));
         editor->hide(); // as its "Sair" does
-        f.window.botao[8]->click();
+        f.child<PictureButton>("botao", 8)->click();
         QCOMPARE(&f.window.configurador(), editor);
         QVERIFY(editor->isVisible());
         // The editor opens files through the main window's opener.
         editor->abretexto();
-        QCOMPARE(f.opened, QStringList{QStringLiteral("QuorvelDistribuicao.txt")});
+        QCOMPARE(f.openedNames(), QStringList{QStringLiteral("QuorvelDistribuicao.txt")});
     }
 
     void exitEndsWithEveryWindowAndWritesNothing_data()
@@ -422,8 +430,8 @@ private slots:
         QFETCH(bool, byExitButton);
         Fixture f;
         f.startCounting();
-        f.window.botao[4]->click();
-        f.window.botao[8]->click();
+        f.child<PictureButton>("botao", 4)->click();
+        f.child<PictureButton>("botao", 8)->click();
         QPointer<Configurador> editor = &f.window.configurador();
         editor->hide(); // loaded but hidden
         QPointer<AboutSom> about = f.window.aboutWindow();
@@ -431,7 +439,7 @@ private slots:
         f.recorder.clear();
 
         if (byExitButton)
-            f.window.botao[1]->click();
+            f.child<PictureButton>("botao", 1)->click();
         else
             f.window.close();
 
@@ -466,9 +474,9 @@ private slots:
         QFETCH(Setup, setup);
         Fixture f;
         f.prepare(setup);
-        PictureButton *first = f.window.botao[5];
-        PictureButton *second = f.window.botao[6];
-        PictureButton *inFrame = f.window.botao[0];
+        PictureButton *first = f.child<PictureButton>("botao", 5);
+        PictureButton *second = f.child<PictureButton>("botao", 6);
+        PictureButton *inFrame = f.child<PictureButton>("botao", 0);
 
         f.moveTo(f.centreOf(first));
         QCOMPARE(first->borderStyle(), 1);
@@ -484,18 +492,20 @@ private slots:
         QVERIFY(target);
         QWidget *under = target;
         if (surface == "List1")
-            under = f.window.List1->viewport();
+            under = f.child<QListWidget>("List1")->viewport();
         const QPoint point = f.freePointOf(under);
         QVERIFY2(point.x() >= 0, "no free point on the surface");
         f.moveTo(point);
-        for (PictureButton *button : f.window.botao)
+        for (int i = 0; i < 10; ++i) {
+            const PictureButton *button = f.child<PictureButton>("botao", i);
             QVERIFY2(button->borderStyle() == 0, qPrintable(button->objectName()));
+        }
     }
 
     void pressAndReleaseChangeTheRelief()
     {
         Fixture f;
-        PictureButton *button = f.window.botao[5];
+        PictureButton *button = f.child<PictureButton>("botao", 5);
         QWindow *window = f.window.windowHandle();
         const QPoint at = f.centreOf(button);
         QCOMPARE(button->appearance(), 1);
@@ -503,66 +513,70 @@ private slots:
         QCOMPARE(button->appearance(), 0);
         QTest::mouseRelease(window, Qt::LeftButton, {}, at);
         QCOMPARE(button->appearance(), 1);
-        QCOMPARE(f.opened, QStringList{QStringLiteral("QuorvelParametros.txt")});
+        QCOMPARE(f.openedNames(), QStringList{QStringLiteral("QuorvelParametros.txt")});
 
         // A release on the toolbar itself raises the folder button again.
-        f.window.botao[0]->setAppearance(0);
-        const QPoint bar = f.freePointOf(f.window.Picture8);
+        f.child<PictureButton>("botao", 0)->setAppearance(0);
+        const QPoint bar = f.freePointOf(f.child<QWidget>("Picture8"));
         QTest::mousePress(window, Qt::LeftButton, {}, bar);
         QTest::mouseRelease(window, Qt::LeftButton, {}, bar);
-        QCOMPARE(f.window.botao[0]->appearance(), 1);
+        QCOMPARE(f.child<PictureButton>("botao", 0)->appearance(), 1);
     }
 
     void toolPanelHoldsItsSwitches()
     {
         Fixture f;
-        f.window.botao[6]->click();
+        f.child<PictureButton>("botao", 6)->click();
         auto inside = [&](QWidget *widget, const char *container) {
             return widget->parentWidget()->objectName() == QLatin1String(container) &&
                    widget->isVisible();
         };
         const QStringList kinds{"Homicídio", "Veículos", "Outros"};
         for (int i = 0; i < 3; ++i) {
-            QCOMPARE(f.window.Option4[i]->text(), kinds[i]);
-            QVERIFY(inside(f.window.Option4[i], "Picture24"));
+            QCOMPARE(f.child<QRadioButton>("Option4", i)->text(), kinds[i]);
+            QVERIFY(inside(f.child<QRadioButton>("Option4", i), "Picture24"));
         }
-        QVERIFY(f.window.Option4[2]->isChecked());
-        QCOMPARE(f.window.Option6[0]->text(), QStringLiteral("ON"));
-        QCOMPARE(f.window.Option6[1]->text(), QStringLiteral("OFF"));
-        QVERIFY(inside(f.window.Option6[0], "Picture33") &&
-                inside(f.window.Option6[1], "Picture33"));
-        QVERIFY(f.window.Option6[0]->isChecked());
-        QVERIFY(inside(f.window.Option2, "Picture23") && inside(f.window.Option3, "Picture23"));
-        QVERIFY(f.window.Option3->isChecked());
-        QCOMPARE(f.window.Option5[0]->text(), QStringLiteral("Som 1"));
-        QCOMPARE(f.window.Option5[1]->text(), QStringLiteral("Som 2"));
-        QVERIFY(inside(f.window.Option5[0], "Picture31") &&
-                inside(f.window.Option5[1], "Picture31"));
-        QVERIFY(f.window.Option5[0]->isChecked());
-        QVERIFY(inside(f.window.botao[7], "PainelFerramentas2"));
+        QVERIFY(f.child<QRadioButton>("Option4", 2)->isChecked());
+        QCOMPARE(f.child<QRadioButton>("Option6", 0)->text(), QStringLiteral("ON"));
+        QCOMPARE(f.child<QRadioButton>("Option6", 1)->text(), QStringLiteral("OFF"));
+        QVERIFY(inside(f.child<QRadioButton>("Option6", 0), "Picture33") &&
+                inside(f.child<QRadioButton>("Option6", 1), "Picture33"));
+        QVERIFY(f.child<QRadioButton>("Option6", 0)->isChecked());
+        QVERIFY(inside(f.child<QRadioButton>("Option2"), "Picture23") &&
+                inside(f.child<QRadioButton>("Option3"), "Picture23"));
+        QVERIFY(f.child<QRadioButton>("Option3")->isChecked());
+        QCOMPARE(f.child<QRadioButton>("Option5", 0)->text(), QStringLiteral("Som 1"));
+        QCOMPARE(f.child<QRadioButton>("Option5", 1)->text(), QStringLiteral("Som 2"));
+        QVERIFY(inside(f.child<QRadioButton>("Option5", 0), "Picture31") &&
+                inside(f.child<QRadioButton>("Option5", 1), "Picture31"));
+        QVERIFY(f.child<QRadioButton>("Option5", 0)->isChecked());
+        QVERIFY(inside(f.child<PictureButton>("botao", 7), "PainelFerramentas2"));
 
         // Every switch lies wholly inside the panel, and nothing hides another.
-        const QRect panel = f.window.PainelFerramentas->rect();
+        const QRect panel = f.child<QFrame>("PainelFerramentas")->rect();
         const QList<QWidget *> controls{
-            f.window.Option2,    f.window.Option3,    f.window.Option4[0], f.window.Option4[1],
-            f.window.Option4[2], f.window.Option5[0], f.window.Option5[1], f.window.Option6[0],
-            f.window.Option6[1], f.window.botao[7],   f.window.Image6,     f.window.Image8};
+            f.child<QRadioButton>("Option2"),    f.child<QRadioButton>("Option3"),
+            f.child<QRadioButton>("Option4", 0), f.child<QRadioButton>("Option4", 1),
+            f.child<QRadioButton>("Option4", 2), f.child<QRadioButton>("Option5", 0),
+            f.child<QRadioButton>("Option5", 1), f.child<QRadioButton>("Option6", 0),
+            f.child<QRadioButton>("Option6", 1), f.child<PictureButton>("botao", 7),
+            f.child<PictureBox>("Image6"),       f.child<PictureBox>("Image8")};
         for (QWidget *w : controls) {
-            const QRect r(w->mapTo(f.window.PainelFerramentas, QPoint(0, 0)), w->size());
+            const QRect r(w->mapTo(f.child<QFrame>("PainelFerramentas"), QPoint(0, 0)), w->size());
             QVERIFY2(panel.contains(r), qPrintable(w->objectName()));
             QCOMPARE(f.window.childAt(f.centreOf(w)), w);
         }
 
         // The list panel's captions.
-        QCOMPARE(f.window.Frame1->title(), QStringLiteral("Indice Criminal Ativado"));
-        QCOMPARE(f.window.Label11->text(),
+        QCOMPARE(f.child<QGroupBox>("Frame1")->title(), QStringLiteral("Indice Criminal Ativado"));
+        QCOMPARE(f.child<QLabel>("Label11")->text(),
                  QStringLiteral("Clique no folder para exibir os indicadores do arquivo "
                                 "QuorvelParametros.txt"));
-        QCOMPARE(f.window.Label14->text(), QStringLiteral("Controles de acionamento"));
-        QCOMPARE(f.window.Label22->text(), QStringLiteral("Homicídios nos Estados"));
-        QCOMPARE(f.window.Label22->parentWidget(), f.window.Picture42);
-        QCOMPARE(f.window.Label9->parentWidget(), f.window.Frame1);
-        QCOMPARE(f.window.Label11->parentWidget(), f.window.Frame1);
+        QCOMPARE(f.child<QLabel>("Label14")->text(), QStringLiteral("Controles de acionamento"));
+        QCOMPARE(f.child<QLabel>("Label22")->text(), QStringLiteral("Homicídios nos Estados"));
+        QCOMPARE(f.child<QLabel>("Label22")->parentWidget(), f.child<QFrame>("Picture42"));
+        QCOMPARE(f.child<QLabel>("Label9")->parentWidget(), f.child<QGroupBox>("Frame1"));
+        QCOMPARE(f.child<QLabel>("Label11")->parentWidget(), f.child<QGroupBox>("Frame1"));
     }
 };
 

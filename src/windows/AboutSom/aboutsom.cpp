@@ -1,5 +1,6 @@
 #include "windows/AboutSom/aboutsom.h"
 
+#include "display/desktopservices.h"
 #include "display/svgpicture.h"
 #include "windows/AboutSom/systeminfoprogram.h"
 
@@ -8,10 +9,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMessageBox>
-#include <QProcess>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QVBoxLayout>
 #include <QVersionNumber>
 
@@ -28,20 +26,11 @@ QFrame *line(QWidget *parent, int index, QFrame::Shadow shadow)
 
 } // namespace
 
-AboutSom::AboutSom(QWidget *parent) : QDialog(parent)
+AboutSom::AboutSom(DesktopServices &desktop, QWidget *parent) : QDialog(parent), m_desktop(desktop)
 {
     setObjectName(QStringLiteral("AboutSom"));
     setWindowTitle(QStringLiteral("Sobre Quorvel Counter"));
     setModal(false);
-
-    findExecutable = [](const QString &name) { return QStandardPaths::findExecutable(name); };
-    startDetached = [](const QString &path, const QStringList &arguments) {
-        return QProcess::startDetached(path, arguments);
-    };
-    showMessage = [this](const QString &text) {
-        QMessageBox box(QMessageBox::NoIcon, applicationTitle(), text, QMessageBox::Ok, this);
-        box.exec();
-    };
 
     m_Image1 = new QLabel(this);
     m_Image1->setObjectName(QStringLiteral("Image1"));
@@ -166,8 +155,10 @@ void AboutSom::cmdSysInfo_Click()
 
 void AboutSom::StartSysInfo()
 {
-    const SystemInfoProgram program = findSystemInfoProgram(findExecutable);
-    if (!program.name.isEmpty() && startDetached(program.name, program.arguments))
+    const SystemInfoProgram program = findSystemInfoProgram(
+        [this](const QString &name) { return m_desktop.findExecutable(name); });
+    if (!program.name.isEmpty() && m_desktop.startDetached(program.name, program.arguments))
         return;
-    showMessage(unavailableText());
+    m_desktop.showModalMessage(this, applicationTitle(), unavailableText(),
+                               DesktopServices::MessageIcon::None);
 }

@@ -2,8 +2,7 @@
 
 #include <QDialog>
 
-#include <functional>
-
+class DesktopServices;
 class QLabel;
 class QPushButton;
 
@@ -14,7 +13,8 @@ class AboutSom : public QDialog
     Q_OBJECT
 
 public:
-    explicit AboutSom(QWidget *parent = nullptr);
+    // desktop: finds and starts the system-information program, shows the message.
+    explicit AboutSom(DesktopServices &desktop, QWidget *parent = nullptr);
     ~AboutSom() override;
 
     // The product title the window shows.
@@ -23,13 +23,6 @@ public:
     static QStringList descriptionParagraphs();
     static QString unavailableText();
 
-    // Full path of a program found on the PATH, empty when there is none. Replaceable.
-    std::function<QString(const QString &name)> findExecutable;
-    // Starts a program without waiting for it; false when it could not be started.
-    std::function<bool(const QString &path, const QStringList &arguments)> startDetached;
-    // The modal message with an OK button.
-    std::function<void(const QString &text)> showMessage;
-
     void StartSysInfo();
 
 private:
@@ -37,6 +30,7 @@ private:
     void cmdOK_Click();
     void cmdSysInfo_Click();
 
+    DesktopServices &m_desktop;
     QLabel *m_lblTitle = nullptr;
     QLabel *m_lblVersion = nullptr;
     QLabel *m_lblDescription = nullptr;

@@ -4,16 +4,16 @@
 #include "core/numbermask.h"
 #include "core/soundcues.h"
 #include "core/timers.h"
-#include "display/picclip.h"
+#include "display/odometerview.h"
 #include "display/picturebox.h"
 #include "display/picturebutton.h"
 #include "display/svgpicture.h"
+#include "display/victimscene.h"
 
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDesktopServices>
 #include <QEvent>
 #include <QFrame>
 #include <QGroupBox>
@@ -21,28 +21,16 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QProgressBar>
 #include <QRadioButton>
 #include <QSlider>
 #include <QTimer>
-#include <QUrl>
 
-DeadZone::DeadZone(Clock &clock, SoundCues &sound, QString dataDirectory, QWidget *parent)
-    : QWidget(parent), m_clock(clock), m_sound(sound), m_dataDirectory(std::move(dataDirectory))
+DeadZone::DeadZone(Clock &clock, SoundCues &sound, DesktopServices &desktop, QString dataDirectory,
+                   QWidget *parent)
+    : QWidget(parent), m_clock(clock), m_sound(sound), m_desktop(desktop),
+      m_dataDirectory(std::move(dataDirectory))
 {
-    openInApplication = [](const QString &path) {
-        return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
-    };
-    showModalMessage = [this](const QString &text) {
-        QMessageBox::information(this, QStringLiteral("Quorvel Counter"), text, QMessageBox::Ok);
-    };
-
-    m_PicClip0 = std::make_unique<PicClip>(QStringLiteral(":/pictures/strip0.svg"));
-    m_PicClip1 = std::make_unique<PicClip>(QStringLiteral(":/pictures/strip1.svg"));
-    m_PicClip2 = std::make_unique<PicClip>(QStringLiteral(":/pictures/strip2.svg"));
-    m_PicClip3 = std::make_unique<PicClip>(QStringLiteral(":/pictures/strip3.svg"));
-
     buildControls();
     connectControls();
     Form_Load();
@@ -84,26 +72,15 @@ void DeadZone::connectControls()
     connect(Timer1, &QTimer::timeout, this, &DeadZone::Timer1_Timer);
     connect(Timer2, &QTimer::timeout, this, &DeadZone::Timer2_Timer);
     connect(Timer4, &QTimer::timeout, this, &DeadZone::Timer4_Timer);
-    connect(RelogUnidade, &QTimer::timeout, this,
-            [this] { joltTick(RelogUnidade, Picture3, 9, false); });
-    connect(RelogDezena, &QTimer::timeout, this,
-            [this] { joltTick(RelogDezena, Picture2, 9, true); });
-    connect(Relogcentena, &QTimer::timeout, this,
-            [this] { joltTick(Relogcentena, Picture1, 6, true); });
-    connect(RelogUnidadeInteiro, &QTimer::timeout, this,
-            [this] { joltTick(RelogUnidadeInteiro, Picture20, 8, true); });
-    connect(RelogdezenaInteiro, &QTimer::timeout, this,
-            [this] { joltTick(RelogdezenaInteiro, Picture19, 8, true); });
-    connect(relogAnjo, &QTimer::timeout, this, &DeadZone::relogAnjo_Timer);
-    connect(RelogAuto, &QTimer::timeout, this, &DeadZone::RelogAuto_Timer);
-    connect(RelogPolcar, &QTimer::timeout, this, &DeadZone::RelogPolcar_Timer);
     connect(RelogMensagem, &QTimer::timeout, this, &DeadZone::RelogMensagem_Timer);
 
     connect(Image2, &PictureButton::clicked, this, &DeadZone::Image2_Click);
     connect(Image3, &PictureButton::clicked, this, &DeadZone::Image3_Click);
     for (PictureButton *button : {Image2, Image3}) {
-        connect(button, &PictureButton::mousePressed, button, [button] { button->setBorderStyle(1); });
-        connect(button, &PictureButton::mouseReleased, button, [button] { button->setBorderStyle(0); });
+        connect(button, &PictureButton::mousePressed, button,
+                [button] { button->setBorderStyle(1); });
+        connect(button, &PictureButton::mouseReleased, button,
+                [button] { button->setBorderStyle(0); });
     }
 
     connect(List1, &QListWidget::itemDoubleClicked, this, &DeadZone::List1_DblClick);
@@ -112,22 +89,18 @@ void DeadZone::connectControls()
     for (int i = 0; i < 10; ++i) {
         PictureButton *button = botao[i];
         connect(button, &PictureButton::clicked, this, [this, i] { botao_Click(i); });
-        connect(button, &PictureButton::mouseMoved, button, [button] { button->setBorderStyle(1); });
-        connect(button, &PictureButton::mousePressed, button, [button] { button->setAppearance(0); });
-        connect(button, &PictureButton::mouseReleased, button, [button] { button->setAppearance(1); });
+        connect(button, &PictureButton::mouseMoved, button,
+                [button] { button->setBorderStyle(1); });
+        connect(button, &PictureButton::mousePressed, button,
+                [button] { button->setAppearance(0); });
+        connect(button, &PictureButton::mouseReleased, button,
+                [button] { button->setAppearance(1); });
     }
 }
 
 void DeadZone::Form_Load()
 {
-    const QSize wheel(px(1095), px(975));
-    const qreal dpr = devicePixelRatioF();
-    Picture0->setPicture(m_PicClip0->cell(9, wheel, dpr));
-    Picture1->setPicture(m_PicClip1->cell(9, wheel, dpr));
-    Picture2->setPicture(m_PicClip2->cell(9, wheel, dpr));
-    Picture3->setPicture(m_PicClip3->cell(9, wheel, dpr));
-    for (PictureBox *w : {Picture17, Picture18, Picture19, Picture20, Picture29})
-        w->setPicture(neutroPicture());
+    m_odometerView->showStartFaces();
 
     loadPictures();
     teclasOff();
@@ -137,11 +110,11 @@ void DeadZone::Form_Load()
     if (const auto m = readNumber(ParametroMes->text()))
         ParametroDia->setText(QString::number(*m / 30.0));
 
-    place(PainelList1, m_twipsGeometry.value(PainelList1).x(), 720,
-          m_twipsGeometry.value(PainelList1).width(), m_twipsGeometry.value(PainelList1).height());
-    place(PainelFerramentas, m_twipsGeometry.value(PainelFerramentas).x(), 660,
-          m_twipsGeometry.value(PainelFerramentas).width(),
-          m_twipsGeometry.value(PainelFerramentas).height());
+    place(PainelList1, m_twips.geometry(PainelList1).x(), 720,
+          m_twips.geometry(PainelList1).width(), m_twips.geometry(PainelList1).height());
+    place(PainelFerramentas, m_twips.geometry(PainelFerramentas).x(), 660,
+          m_twips.geometry(PainelFerramentas).width(),
+          m_twips.geometry(PainelFerramentas).height());
     LimpaGrafico();
 
     Timer3->stop();
@@ -151,8 +124,7 @@ void DeadZone::Form_Load()
     m_state.forgetShownDigits();
     setLed(QColor(128, 0, 0));
     // The jolt timers stored enabled give one jolt when the window comes up.
-    enable(RelogUnidade);
-    enable(Relogcentena);
+    m_odometerView->startJolts();
     enable(Timer2);
 }
 
@@ -173,15 +145,8 @@ void DeadZone::loadPictures()
     Picture22->setPicture(render(QStringLiteral("cover"), 9270, 1030));
     Image6->setPicture(render(QStringLiteral("tilt"), 1300, 420));
     Image8->setPicture(render(QStringLiteral("som"), 1300, 420));
-    anjo->setPicture(render(QStringLiteral("anjo"), 1410, 2085));
-    autoCar->setPicture(render(QStringLiteral("auto"), 1500, 750));
-    Pol1->setPicture(render(QStringLiteral("pol1"), 1500, 1005));
-    Pol2->setPicture(render(QStringLiteral("pol2"), 1500, 1005));
-    // The police car has no picture until its first run; then it keeps the frame it shows.
-    if (!Polcar->picture().isNull())
-        Polcar->setPicture(m_QuadroPolcar == 1 ? Pol1->picture() : Pol2->picture());
     for (int i = 0; i < 10; ++i) {
-        const QRect g = m_twipsGeometry.value(botao[i]);
+        const QRect g = m_twips.geometry(botao[i]);
         botao[i]->setPicture(render(QStringLiteral("botao%1").arg(i), g.width(), g.height()));
     }
 }
@@ -190,7 +155,7 @@ void DeadZone::Inicializa()
 {
     Percent->setText(QStringLiteral("0"));
     Pg1->setValue(0);
-    blankWheels();
+    m_odometerView->blank();
     m_state.forgetShownDigits();
     opcaoDistribuicao[0]->setEnabled(false);
     PercentualDinamico->clear();
@@ -218,9 +183,9 @@ void DeadZone::closeEvent(QCloseEvent *event)
 void DeadZone::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    const double scale = qMin(width() / (10515.0 / 15.0), height() / (6225.0 / 15.0));
-    if (scale > 0 && qAbs(scale - m_scale) > 0.01) {
-        m_scale = scale;
+    const double scale = TwipsScale::fitting(ClientTwips, size());
+    if (scale > 0 && qAbs(scale - m_twips.factor()) > 0.01) {
+        m_twips.setFactor(scale);
         applyScale();
         loadPictures();
     }
@@ -236,15 +201,15 @@ bool DeadZone::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == ParametroMes && event->type() == QEvent::KeyPress) {
         // The handler runs first, then the key still has its own effect on the field.
-        ParametroMes_KeyDown(static_cast<QKeyEvent *>(event)->key()
-                             | int(static_cast<QKeyEvent *>(event)->modifiers()
-                                   & Qt::KeypadModifier));
+        ParametroMes_KeyDown(
+            static_cast<QKeyEvent *>(event)->key() |
+            int(static_cast<QKeyEvent *>(event)->modifiers() & Qt::KeypadModifier));
         return false;
     }
-    if (event->type() == QEvent::MouseMove
-        && (watched == static_cast<QObject *>(Frame1) || watched == Label9
-            || watched == List1 || watched == List1->viewport()
-            || watched == PainelFerramentas || watched == Picture42 || watched == Picture8)) {
+    if (event->type() == QEvent::MouseMove &&
+        (watched == static_cast<QObject *>(Frame1) || watched == Label9 || watched == List1 ||
+         watched == List1->viewport() || watched == PainelFerramentas || watched == Picture42 ||
+         watched == Picture8)) {
         hoverOff();
     }
     if (event->type() == QEvent::MouseButtonRelease && watched == Picture8)

@@ -1,26 +1,27 @@
 #pragma once
 
 #include "core/counterstate.h"
-#include "core/parallellist.h"
 #include "core/odometerframe.h"
+#include "core/parallellist.h"
+#include "display/twipsscale.h"
 
-#include <QHash>
 #include <QPixmap>
-#include <QRect>
+#include <QSize>
 #include <QWidget>
 
 #include <array>
-#include <functional>
-#include <memory>
 
+class AboutSom;
 class Clock;
-class SoundCues;
+class Configurador;
+class DesktopServices;
+class DistributionModel;
+class OdometerView;
 class PictureBox;
 class PictureButton;
-class PicClip;
+class QBarSet;
 class QButtonGroup;
 class QChartView;
-class QBarSet;
 class QComboBox;
 class QFrame;
 class QGroupBox;
@@ -32,19 +33,20 @@ class QRadioButton;
 class QSlider;
 class QStatusBar;
 class QTimer;
-class DistributionModel;
-class Configurador;
-class AboutSom;
+class SoundCues;
+class VictimScene;
 
 // The main counter window. It owns the counter state and the named controls that show it;
-// the counting itself is done by the functions of the core library.
+// the counting itself is done by the functions of the core library, the odometer and the
+// new-victim animations by display widgets. Its controls are reached by objectName.
 class DeadZone : public QWidget
 {
     Q_OBJECT
 
 public:
-    // dataDirectory: where the data files lie (the program's own directory).
-    DeadZone(Clock &clock, SoundCues &sound, QString dataDirectory, QWidget *parent = nullptr);
+    // dataDirectory: where the data files lie.
+    DeadZone(Clock &clock, SoundCues &sound, DesktopServices &desktop, QString dataDirectory,
+             QWidget *parent = nullptr);
     ~DeadZone() override;
 
     CounterState &state() { return m_state; }
@@ -82,12 +84,14 @@ public:
     // The about window once opened (one for the run), or null.
     AboutSom *aboutWindow() const { return m_about; }
 
-    // Opens a file in the desktop's application for it; replaceable so tests launch nothing.
-    std::function<bool(const QString &path)> openInApplication;
-    // Shows the modal file error report and the capacity message; replaceable in tests.
-    std::function<void(const QString &text)> showModalMessage;
     // Full path of the file the next open-in-application command opens.
     QString ArquivoParaAbrir;
+
+    // Quantity and name of each entry of the incidence list and of the states' list.
+    const ParallelList &List2() const { return m_List2; }
+    const ParallelList &List3() const { return m_List3; }
+    const ParallelList &List2b() const { return m_List2b; }
+    const ParallelList &List3b() const { return m_List3b; }
 
     // The text the odometer shows now, e.g. "105,3720" (leading zeros blank).
     QString odometerText() const;
@@ -98,8 +102,12 @@ public:
     QColor ledColor() const;
     std::array<double, 12> chartValues() const;
 
-    // Twips to pixels at the window's current scale.
-    int px(double twips) const;
+    // Client area at scale 1, in twips, and the text height of ordinary captions.
+    static constexpr QSize ClientTwips{10515, 6225};
+    static constexpr int FontTwips = 165;
+    // The window's scale: twips to pixels.
+    const TwipsScale &twips() const { return m_twips; }
+    int px(double twips) const { return m_twips.px(twips); }
 
 signals:
     void chartChanged();
@@ -148,36 +156,15 @@ private:
     void Option2_Click();
     void Option3_Click();
     void Option6_Click(int index);
-
-    // Odometer (deadzone_odometer.cpp).
-    QPixmap FaceDigito(float digit) const;
-    QPixmap neutroPicture() const;
-    QPixmap stripCell(int strip, int cell) const;
-    void Timer1_Timer();
-    void Timer2_Timer();
-    void joltTick(QTimer *timer, PictureBox *wheel, int drop, bool gated);
-    void setWheelTop(PictureBox *wheel, int topTwips);
-    QPixmap FaceDigitoDecimal(float digit) const;
-    QPixmap neutroDecimalPicture() const;
-    std::array<PictureBox *, OdometerFrame::WheelCount> odometerWheels() const;
-    // Gives a wheel a face; a face it was already given is not set again unless forced.
-    void showFace(int wheel, const OdometerFrame::Face &face, bool force = false);
-    // Every wheel blank (the reset look).
-    void blankWheels();
-    // Wheels and frame pieces drawn again at the window's present scale.
-    void redrawOdometer();
-    void refreshOdometerAccessible();
-    // The digit each wheel reads as (-1: blank), for the text above.
-    std::array<int, OdometerFrame::WheelCount> shownDigits() const;
     void showRunFaces(bool playOn, bool waitOn);
 
-    // Scene animations (deadzone_scene.cpp).
-    void relogAnjo_Timer();
-    void RelogAuto_Timer();
-    void RelogPolcar_Timer();
+    // Odometer (deadzone_odometer.cpp).
+    void Timer1_Timer();
+    void Timer2_Timer();
+
+    // The notice clearer and the LED (deadzone_scene.cpp).
     void RelogMensagem_Timer();
     void Timer4_Timer();
-    void moveScene(QWidget *image, int left, int top);
 
     // Incidence lists (deadzone_incidence.cpp).
     void List1_DblClick();
@@ -200,9 +187,7 @@ private:
     void showAbout();
     void closeSecondaryWindows();
 
-public:
-    // Named controls (objectName = the name shown), public so the window's parts and tests
-    // can reach them; other windows go through the procedures above.
+    // Named controls (objectName = the name shown).
     QLineEdit *ParametroMes = nullptr;
     QLineEdit *ParametroDia = nullptr;
     QLineEdit *ParametroHoje = nullptr;
@@ -211,7 +196,6 @@ public:
     QLabel *Label2 = nullptr;
     QLabel *Label3 = nullptr;
     QLabel *Label4 = nullptr;
-    QLabel *Label5 = nullptr;
     QLabel *Label6 = nullptr;
     QLabel *Label7 = nullptr;
     QLabel *Label8 = nullptr;
@@ -255,13 +239,8 @@ public:
     PictureBox *Picture22 = nullptr;
     QFrame *PainelList1 = nullptr;
     QListWidget *List1 = nullptr;
-    // Quantity and name of each entry of List1, by index.
-    ParallelList List2;
-    ParallelList List3;
     QFrame *Picture42 = nullptr;
     QComboBox *Homicidios = nullptr;
-    ParallelList List2b;
-    ParallelList List3b;
     QFrame *PainelFerramentas = nullptr;
     QFrame *PainelFerramentas2 = nullptr;
     QFrame *Picture24 = nullptr;
@@ -276,52 +255,24 @@ public:
     QProgressBar *Pg1 = nullptr;
     QChartView *MSChart3 = nullptr;
     QBarSet *MSChart3Bars = nullptr;
-    // The odometer: integer wheels in Picture11, decimal wheels in Picture6.
-    QWidget *Picture11 = nullptr;
-    QWidget *Picture6 = nullptr;
-    PictureBox *Picture0 = nullptr;
-    PictureBox *Picture1 = nullptr;
-    PictureBox *Picture2 = nullptr;
-    PictureBox *Picture3 = nullptr;
-    PictureBox *Picture17 = nullptr;
-    PictureBox *Picture18 = nullptr;
-    PictureBox *Picture19 = nullptr;
-    PictureBox *Picture20 = nullptr;
-    PictureBox *Picture29 = nullptr;
-    // Scene images.
-    PictureBox *anjo = nullptr;
-    PictureBox *autoCar = nullptr; // objectName "auto"
-    PictureBox *Polcar = nullptr;
-    PictureBox *Pol1 = nullptr;
-    PictureBox *Pol2 = nullptr;
-    PictureBox *Neutro = nullptr;
+    // The odometer (wheels, housings, comma, jolt timers) and the new-victim animations.
+    OdometerView *m_odometerView = nullptr;
+    VictimScene *m_scene = nullptr;
 
     QTimer *Timer1 = nullptr;
     QTimer *Timer2 = nullptr;
     QTimer *Timer3 = nullptr;
     QTimer *Timer4 = nullptr;
-    QTimer *Relogcentena = nullptr;
-    QTimer *RelogUnidade = nullptr;
-    QTimer *RelogDezena = nullptr;
-    QTimer *RelogUnidadeInteiro = nullptr;
-    QTimer *RelogdezenaInteiro = nullptr;
-    QTimer *RelogPolcar = nullptr;
-    QTimer *RelogAuto = nullptr;
-    QTimer *relogAnjo = nullptr;
     QTimer *RelogMensagem = nullptr;
 
-    // Scene positions in twips (the model); the widgets are placed from them.
-    QRect anjoTwips{8400, 6000, 1410, 2085};
-    QRect autoTwips{1755, 960, 1500, 750};
-    QRect PolcarTwips{8760, 3480, 1500, 1005};
+    ParallelList m_List2;
+    ParallelList m_List3;
+    ParallelList m_List2b;
+    ParallelList m_List3b;
 
-    // Outer window size in twips, as the animations see it.
-    int windowWidthTwips() const;
-    int windowHeightTwips() const;
-
-private:
     Clock &m_clock;
     SoundCues &m_sound;
+    DesktopServices &m_desktop;
     QString m_dataDirectory;
     CounterState m_state;
     RunState m_runState = RunState::Off;
@@ -329,26 +280,13 @@ private:
     bool m_rateFromStates = false;
 
     OdometerFrame m_odometer;
-    // The face each wheel was last given, so the wheels can be drawn again at a new scale.
-    std::array<OdometerFrame::Face, OdometerFrame::WheelCount> m_wheelFaces{};
-    std::unique_ptr<PicClip> m_PicClip2Decimal;
-    std::array<int, OdometerFrame::WheelCount> m_spokenDigits{};
-    // Divider and end pieces of the odometer frame, with their pictures.
-    QList<QPair<PictureBox *, QString>> m_odometerFrameParts;
-    qint16 m_QuadroPolcar = 0;
     int m_EstadoLed = 0;
     bool m_handlingOverflow = false;
-
-    std::unique_ptr<PicClip> m_PicClip0;
-    std::unique_ptr<PicClip> m_PicClip1;
-    std::unique_ptr<PicClip> m_PicClip2;
-    std::unique_ptr<PicClip> m_PicClip3;
     QPixmap m_playon, m_playoff, m_waitOn, m_WaitOff;
 
     DistributionModel *m_distribution = nullptr;
     Configurador *m_configurador = nullptr;
     AboutSom *m_about = nullptr;
 
-    double m_scale = 1.0;
-    QHash<QWidget *, QRect> m_twipsGeometry;
+    TwipsScale m_twips;
 };

@@ -4,6 +4,7 @@
 
 #include "core/clock.h"
 #include "core/numbermask.h"
+#include "core/recount.h"
 #include "core/soundcues.h"
 #include "core/timers.h"
 #include "distribution/distributionmodel.h"
@@ -13,7 +14,6 @@
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
-#include <QValueAxis>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,11 +22,12 @@
 #include <QSlider>
 #include <QStatusBar>
 #include <QTimer>
+#include <QValueAxis>
 
 namespace {
 
-const QString kFoundNotice = QStringLiteral(
-    "Atenção: O Sistema Localizou uma distribuição com o titulo desta amostragem");
+const QString kFoundNotice =
+    QStringLiteral("Atenção: O Sistema Localizou uma distribuição com o titulo desta amostragem");
 
 } // namespace
 
@@ -117,20 +118,18 @@ void DeadZone::opcaoDistribuicao_Click()
     const std::optional<double> daily = readNumber(ParametroDia->text());
     if (!daily)
         return; // no rate yet: the hourly figure stays as it is
-    const double perHour = use ? *daily * m_state.hourly.percentualHora[hour]
-                                     / m_state.hourly.hoursPerShare() / 100.0
-                               : *daily / 24.0;
+    const double perHour = use ? hourlyFigure(*daily, m_state.hourly, hour) : *daily / 24.0;
     Parametrohora->setText(formatMask(perHour, u"##0.00#"));
 }
 
 void DeadZone::Busca_Tipificacao_para_distribuicao()
 {
-    buscaDistribuicao(List3.currentText());
+    buscaDistribuicao(m_List3.currentText());
 }
 
 void DeadZone::Busca_Tipificacao_para_distribuicao_homicidios()
 {
-    buscaDistribuicao(List3b.currentText());
+    buscaDistribuicao(m_List3b.currentText());
 }
 
 void DeadZone::buscaDistribuicao(const QString &chosenName)

@@ -6,6 +6,7 @@
 #include "core/soundcues.h"
 #include "core/timers.h"
 #include "data/incidencereader.h"
+#include "display/desktopservices.h"
 #include "display/picturebutton.h"
 
 #include <QComboBox>
@@ -29,23 +30,23 @@ void DeadZone::abrearquivo()
 {
     const QDir dir(m_dataDirectory);
     List1->clear();
-    List2.clear();
-    List3.clear();
+    m_List2.clear();
+    m_List3.clear();
     {
         // Emptying the combo box is not a choice of a state.
         const QSignalBlocker blocker(Homicidios);
         Homicidios->clear();
     }
-    List2b.clear();
-    List3b.clear();
+    m_List2b.clear();
+    m_List3b.clear();
 
     QString failedFile;
     const IncidenceReading parametros = readIncidenceFile(dir.filePath(kParametros));
     List1->setUpdatesEnabled(false);
     List1->addItems(parametros.listTexts());
     List1->setUpdatesEnabled(true);
-    List2.items = parametros.quantities;
-    List3.items = parametros.names;
+    m_List2.items = parametros.quantities;
+    m_List3.items = parametros.names;
     if (parametros.failed()) {
         failedFile = kParametros;
     } else {
@@ -57,8 +58,8 @@ void DeadZone::abrearquivo()
             Homicidios->addItems(homicidios.listTexts());
             Homicidios->setCurrentIndex(-1);
         }
-        List2b.items = homicidios.quantities;
-        List3b.items = homicidios.names;
+        m_List2b.items = homicidios.quantities;
+        m_List3b.items = homicidios.names;
         if (homicidios.failed())
             failedFile = kHomicidios;
     }
@@ -72,7 +73,9 @@ void DeadZone::abrearquivo()
 
 void DeadZone::Erro_no_Arquivo_ocorrencias(const QString &failedFile)
 {
-    showModalMessage(incidenceFileErrorText(failedFile));
+    m_desktop.showModalMessage(this, QStringLiteral("Quorvel Counter"),
+                               incidenceFileErrorText(failedFile),
+                               DesktopServices::MessageIcon::Information);
 }
 
 void DeadZone::abretexto()
@@ -90,7 +93,7 @@ void DeadZone::abrehomicidios()
 void DeadZone::AbreQualquertipoDeArquivo()
 {
     const bool missing = !QFileInfo::exists(ArquivoParaAbrir);
-    if (missing || !openInApplication(ArquivoParaAbrir)) {
+    if (missing || !m_desktop.openInApplication(ArquivoParaAbrir)) {
         m_sound.TocaAbaixo();
         st1Panel[0]->setText(missing ? QStringLiteral("Arquivo não encontrado: %1")
                                            .arg(QFileInfo(ArquivoParaAbrir).fileName())
@@ -113,8 +116,8 @@ void DeadZone::Homicidios_Click(int index)
 
 void DeadZone::chooseIncidence(int index, bool homicides)
 {
-    ParallelList &quantities = homicides ? List2b : List2;
-    ParallelList &names = homicides ? List3b : List3;
+    ParallelList &quantities = homicides ? m_List2b : m_List2;
+    ParallelList &names = homicides ? m_List3b : m_List3;
     if (index < 0 || index >= quantities.count())
         return;
 

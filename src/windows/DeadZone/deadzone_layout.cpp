@@ -1,10 +1,11 @@
 // Building the main window's controls and placing them, in twips, at the window's scale.
 #include "windows/DeadZone/deadzone.h"
 
-#include "display/odometerbox.h"
-#include "display/picclip.h"
+#include "display/odometerview.h"
 #include "display/picturebox.h"
 #include "display/picturebutton.h"
+#include "display/twipsscale.h"
+#include "display/victimscene.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSeries>
@@ -27,11 +28,7 @@
 
 namespace {
 
-// Client area of the window at scale 1, in twips (15 twips = 1 pixel at 96 dpi).
-constexpr int kClientWidth = 10515;
-constexpr int kClientHeight = 6225;
-// Text height of ordinary captions, in twips.
-constexpr int kFontTwips = 165;
+constexpr int kClientWidth = DeadZone::ClientTwips.width();
 
 template <typename T> T *named(T *widget, const QString &name)
 {
@@ -39,12 +36,11 @@ template <typename T> T *named(T *widget, const QString &name)
     return widget;
 }
 
-QLabel *caption(QWidget *parent, const QString &name, const QString &text, double size = 1.0,
-                bool bold = false)
+QLabel *caption(TwipsScale &scale, QWidget *parent, const QString &name, const QString &text,
+                double size = 1.0, bool bold = false)
 {
     auto *label = named(new QLabel(text, parent), name);
-    label->setProperty("fontScale", size);
-    label->setProperty("fontBold", bold);
+    scale.setFontScale(label, size, bold);
     label->setWordWrap(true);
     return label;
 }
@@ -73,49 +69,16 @@ QTimer *timer(QObject *parent, const QString &name, int interval)
 
 } // namespace
 
-int DeadZone::px(double twips) const
-{
-    return qRound(twips / 15.0 * m_scale);
-}
-
-int DeadZone::windowWidthTwips() const
-{
-    return qRound(frameGeometry().width() * 15.0 / m_scale);
-}
-
-int DeadZone::windowHeightTwips() const
-{
-    return qRound(frameGeometry().height() * 15.0 / m_scale);
-}
-
 void DeadZone::place(QWidget *widget, int left, int top, int width, int height)
 {
-    m_twipsGeometry.insert(widget, QRect(left, top, width, height));
-    widget->setGeometry(px(left), px(top), px(width), px(height));
+    m_twips.place(widget, left, top, width, height);
 }
 
 void DeadZone::applyScale()
 {
-    for (auto it = m_twipsGeometry.cbegin(); it != m_twipsGeometry.cend(); ++it) {
-        const QRect &g = it.value();
-        it.key()->setGeometry(px(g.x()), px(g.y()), px(g.width()), px(g.height()));
-    }
-    QFont base = font();
-    base.setPixelSize(qMax(8, px(kFontTwips)));
-    setFont(base);
-    const auto children = findChildren<QWidget *>();
-    for (QWidget *child : children) {
-        const QVariant scale = child->property("fontScale");
-        if (!scale.isValid())
-            continue;
-        QFont f = base;
-        f.setPixelSize(qMax(8, qRound(base.pixelSize() * scale.toDouble())));
-        f.setBold(child->property("fontBold").toBool());
-        child->setFont(f);
-    }
-    moveScene(anjo, anjoTwips.x(), anjoTwips.y());
-    moveScene(autoCar, autoTwips.x(), autoTwips.y());
-    moveScene(Polcar, PolcarTwips.x(), PolcarTwips.y());
+    m_twips.apply(this, FontTwips);
+    m_odometerView->setScale(m_twips.factor());
+    m_scene->setScale(m_twips.factor());
 }
 
 void DeadZone::buildControls()
@@ -123,7 +86,7 @@ void DeadZone::buildControls()
     setObjectName(QStringLiteral("DeadZone"));
     setWindowTitle(QStringLiteral("Quorvel Counter"));
     setMouseTracking(true);
-    resize(px(kClientWidth), px(kClientHeight));
+    resize(m_twips.px(ClientTwips));
 
     buildTimers();
     buildCounterArea();
@@ -147,27 +110,13 @@ void DeadZone::buildControls()
     place(StatusBar1, 0, 5475, kClientWidth, 375);
     place(st1, 0, 5850, kClientWidth, 375);
 
-    // Scene images fly over everything and never take the mouse.
-    anjo = named(new PictureBox(this), QStringLiteral("anjo"));
-    autoCar = named(new PictureBox(this), QStringLiteral("auto"));
-    Polcar = named(new PictureBox(this), QStringLiteral("Polcar"));
-    for (PictureBox *image : {anjo, autoCar, Polcar})
-        image->setAttribute(Qt::WA_TransparentForMouseEvents);
-    // Never shown: they only hold the police car's two frames.
-    Pol1 = named(new PictureBox(this), QStringLiteral("Pol1"));
-    Pol2 = named(new PictureBox(this), QStringLiteral("Pol2"));
-    place(Pol1, 9240, 1800, 1500, 1005);
-    place(Pol2, 9120, 2400, 1500, 1005);
-    Pol1->hide();
-    Pol2->hide();
+    m_scene = new VictimScene(this);
 
     // Panels over the counter area, the scene above them.
     Picture22->raise();
     PainelList1->raise();
     PainelFerramentas->raise();
-    anjo->raise();
-    autoCar->raise();
-    Polcar->raise();
+    m_scene->raise();
 
     applyScale();
 }
@@ -178,14 +127,6 @@ void DeadZone::buildTimers()
     Timer1 = timer(this, QStringLiteral("Timer1"), 200);
     Timer2 = timer(this, QStringLiteral("Timer2"), 100);
     Timer4 = timer(this, QStringLiteral("Timer4"), 120);
-    Relogcentena = timer(this, QStringLiteral("Relogcentena"), 199);
-    RelogUnidade = timer(this, QStringLiteral("RelogUnidade"), 476);
-    RelogDezena = timer(this, QStringLiteral("RelogDezena"), 300);
-    RelogUnidadeInteiro = timer(this, QStringLiteral("RelogUnidadeInteiro"), 400);
-    RelogdezenaInteiro = timer(this, QStringLiteral("RelogdezenaInteiro"), 637);
-    RelogPolcar = timer(this, QStringLiteral("RelogPolcar"), 20);
-    RelogAuto = timer(this, QStringLiteral("RelogAuto"), 10);
-    relogAnjo = timer(this, QStringLiteral("relogAnjo"), 50);
     RelogMensagem = timer(this, QStringLiteral("RelogMensagem"), 3000);
 }
 
@@ -202,12 +143,12 @@ void DeadZone::buildToolbar()
     Frame1->setMouseTracking(true);
     Frame1->installEventFilter(this);
     place(Frame1, 2450, 0, 3700, 930);
-    Label11 = caption(Frame1, QStringLiteral("Label11"),
+    Label11 = caption(m_twips, Frame1, QStringLiteral("Label11"),
                       QStringLiteral("Clique no folder para exibir os indicadores do arquivo "
                                      "QuorvelParametros.txt"),
                       0.8);
     place(Label11, 700, 180, 2950, 380);
-    Label9 = caption(Frame1, QStringLiteral("Label9"), QString(), 1.0, true);
+    Label9 = caption(m_twips, Frame1, QStringLiteral("Label9"), QString(), 1.0, true);
     Label9->setMouseTracking(true);
     Label9->installEventFilter(this);
     place(Label9, 700, 570, 2950, 330);
@@ -253,7 +194,7 @@ void DeadZone::buildToolbar()
     Image3->setToolTip(QStringLiteral("Pausar contagem"));
     place(Image2, 6350, 40, 640, 600);
     place(Image3, 7050, 40, 640, 600);
-    Label14 = caption(Picture8, QStringLiteral("Label14"),
+    Label14 = caption(m_twips, Picture8, QStringLiteral("Label14"),
                       QStringLiteral("Controles de acionamento"), 0.8);
     Label14->setAlignment(Qt::AlignCenter);
     place(Label14, 6250, 660, 1550, 260);
@@ -261,7 +202,7 @@ void DeadZone::buildToolbar()
 
 void DeadZone::buildCounterArea()
 {
-    Label17 = caption(this, QStringLiteral("Label17"),
+    Label17 = caption(m_twips, this, QStringLiteral("Label17"),
                       QStringLiteral("Selecione um arquivo no folder ou digite uma quantidade "
                                      "no mês"),
                       0.9);
@@ -269,31 +210,29 @@ void DeadZone::buildCounterArea()
 
     ParametroMes = named(new QLineEdit(this), QStringLiteral("ParametroMes"));
     ParametroMes->setAccessibleName(QStringLiteral("Ocorrências por mês"));
-    ParametroMes->setProperty("fontScale", 1.3);
-    ParametroMes->setProperty("fontBold", true);
+    m_twips.setFontScale(ParametroMes, 1.3, true);
     place(ParametroMes, 120, 1300, 1300, 400);
-    Label1 = caption(this, QStringLiteral("Label1"), QStringLiteral("/ mês"));
+    Label1 = caption(m_twips, this, QStringLiteral("Label1"), QStringLiteral("/ mês"));
     place(Label1, 1470, 1370, 500, 260);
 
     ParametroDia = named(new QLineEdit(this), QStringLiteral("ParametroDia"));
     ParametroDia->setReadOnly(true);
     ParametroDia->setAccessibleName(QStringLiteral("Ocorrências por dia"));
-    ParametroDia->setProperty("fontScale", 1.3);
-    ParametroDia->setProperty("fontBold", true);
+    m_twips.setFontScale(ParametroDia, 1.3, true);
     place(ParametroDia, 2050, 1300, 1200, 400);
-    Label2 = caption(this, QStringLiteral("Label2"), QStringLiteral("/ dia"));
+    Label2 = caption(m_twips, this, QStringLiteral("Label2"), QStringLiteral("/ dia"));
     place(Label2, 3300, 1370, 450, 260);
 
-    Label8 = caption(this, QStringLiteral("Label8"), QString(), 1.3, true);
+    Label8 = caption(m_twips, this, QStringLiteral("Label8"), QString(), 1.3, true);
     Label8->setFrameShape(QFrame::Panel);
     Label8->setFrameShadow(QFrame::Sunken);
     place(Label8, 3850, 1300, 1400, 400);
-    Label7 = caption(this, QStringLiteral("Label7"), QStringLiteral("/ ano"));
+    Label7 = caption(m_twips, this, QStringLiteral("Label7"), QStringLiteral("/ ano"));
     place(Label7, 5300, 1370, 500, 260);
 
     auto *modes = named(new QGroupBox(this), QStringLiteral("Option1Frame"));
     place(modes, 120, 1800, 2800, 1050);
-    Option1Group = new QButtonGroup(this);
+    Option1Group = named(new QButtonGroup(this), QStringLiteral("Option1Group"));
     const QString modeTexts[3] = {QStringLiteral("Ocorrências no Dia"),
                                   QStringLiteral("Ocorrências no mês"),
                                   QStringLiteral("Ocorrências no ano")};
@@ -303,23 +242,23 @@ void DeadZone::buildCounterArea()
         Option1Group->addButton(Option1[i], i);
     }
     Option1[0]->setChecked(true);
-    Label13 = caption(this, QStringLiteral("Label13"),
+    Label13 = caption(m_twips, this, QStringLiteral("Label13"),
                       QStringLiteral("Selecione uma das opções acima para definir a "
                                      "acumulação"),
                       0.8);
     place(Label13, 120, 2870, 2800, 400);
 
-    Label15 = caption(this, QStringLiteral("Label15"),
+    Label15 = caption(m_twips, this, QStringLiteral("Label15"),
                       QStringLiteral("Média de Ocorrências / hora, no momento"), 0.8);
     place(Label15, 3100, 1800, 2700, 260);
-    Parametrohora = caption(this, QStringLiteral("Parametrohora"), QString(), 1.3, true);
+    Parametrohora = caption(m_twips, this, QStringLiteral("Parametrohora"), QString(), 1.3, true);
     Parametrohora->setFrameShape(QFrame::Panel);
     Parametrohora->setFrameShadow(QFrame::Sunken);
     place(Parametrohora, 3100, 2080, 1300, 400);
-    PercentualDinamico = caption(this, QStringLiteral("PercentualDinamico"),
+    PercentualDinamico = caption(m_twips, this, QStringLiteral("PercentualDinamico"),
                                  QStringLiteral("%"), 1.1, true);
     place(PercentualDinamico, 4500, 2120, 1300, 330);
-    Label4 = caption(this, QStringLiteral("Label4"), QString(), 0.9);
+    Label4 = caption(m_twips, this, QStringLiteral("Label4"), QString(), 0.9);
     Label4->setToolTip(QStringLiteral("Ocorrências por dia"));
     place(Label4, 3100, 2530, 1300, 260);
 
@@ -329,24 +268,23 @@ void DeadZone::buildCounterArea()
     Led->setFrameShadow(QFrame::Sunken);
     Led->setAccessibleName(QStringLiteral("Indicador de distribuição"));
     place(Led, 3100, 2900, 240, 240);
-    Label16 = caption(this, QStringLiteral("Label16"),
+    Label16 = caption(m_twips, this, QStringLiteral("Label16"),
                       QStringLiteral("LED estará ativo quando um padrão de horário for "
                                      "localizado ou ativado."),
                       0.75);
     place(Label16, 3420, 2830, 2400, 400);
 
-    Label3 = caption(this, QStringLiteral("Label3"), QStringLiteral("hoje"), 1.0, true);
+    Label3 = caption(m_twips, this, QStringLiteral("Label3"), QStringLiteral("hoje"), 1.0, true);
     place(Label3, 120, 3430, 500, 300);
     ParametroHoje = named(new QLineEdit(this), QStringLiteral("ParametroHoje"));
     ParametroHoje->setReadOnly(true);
     ParametroHoje->setAccessibleName(QStringLiteral("Contagem acumulada"));
-    ParametroHoje->setProperty("fontScale", 1.2);
-    ParametroHoje->setProperty("fontBold", true);
+    m_twips.setFontScale(ParametroHoje, 1.2, true);
     place(ParametroHoje, 650, 3360, 1700, 400);
-    Label6 = caption(this, QStringLiteral("Label6"), QString(), 0.9);
+    Label6 = caption(m_twips, this, QStringLiteral("Label6"), QString(), 0.9);
     place(Label6, 650, 3820, 1700, 260);
 
-    PgCaption = caption(this, QStringLiteral("PgCaption"),
+    PgCaption = caption(m_twips, this, QStringLiteral("PgCaption"),
                         QStringLiteral("Contagem para próxima vítima"), 0.85);
     place(PgCaption, 3100, 3330, 2700, 260);
     Pg1 = named(new QProgressBar(this), QStringLiteral("Pg1"));
@@ -354,18 +292,19 @@ void DeadZone::buildCounterArea()
     Pg1->setRange(0, 1000);
     Pg1->setValue(0);
     place(Pg1, 3100, 3620, 1900, 260);
-    Percent = caption(this, QStringLiteral("Percent"), QString(), 1.0, true);
+    Percent = caption(m_twips, this, QStringLiteral("Percent"), QString(), 1.0, true);
     Percent->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     place(Percent, 5000, 3580, 560, 320);
-    PercentSign = caption(this, QStringLiteral("PercentSign"), QStringLiteral("%"), 1.0, true);
+    PercentSign =
+        caption(m_twips, this, QStringLiteral("PercentSign"), QStringLiteral("%"), 1.0, true);
     place(PercentSign, 5580, 3580, 250, 320);
 }
 
 void DeadZone::buildChartArea()
 {
-    Label20 = caption(this, QStringLiteral("Label20"),
-                      QStringLiteral("Espectro da distribuição percentual ao longo do dia"),
-                      0.85, true);
+    Label20 =
+        caption(m_twips, this, QStringLiteral("Label20"),
+                QStringLiteral("Espectro da distribuição percentual ao longo do dia"), 0.85, true);
     place(Label20, 6000, 1000, 4400, 260);
 
     MSChart3Bars = new QBarSet(QStringLiteral("%"));
@@ -394,9 +333,8 @@ void DeadZone::buildChartArea()
     MSChart3->setAccessibleName(QStringLiteral("Espectro de risco ao longo do dia"));
     place(MSChart3, 6000, 1260, 4400, 1520);
 
-    Label19 = caption(this, QStringLiteral("Label19"),
-                      QStringLiteral("0     2     4    6    8    10  12 14  16  18  20   22"),
-                      0.8);
+    Label19 = caption(m_twips, this, QStringLiteral("Label19"),
+                      QStringLiteral("0     2     4    6    8    10  12 14  16  18  20   22"), 0.8);
     Label19->setWordWrap(false);
     place(Label19, 6300, 2780, 4100, 240);
     sl2 = named(new QSlider(Qt::Horizontal, this), QStringLiteral("sl2"));
@@ -405,11 +343,12 @@ void DeadZone::buildChartArea()
     sl2->setTickPosition(QSlider::TicksBelow);
     sl2->setTickInterval(2);
     place(sl2, 6250, 3020, 4150, 300);
-    Label21 = caption(this, QStringLiteral("Label21"), QStringLiteral("Faixa de Risco agora"),
-                      0.85);
+    Label21 = caption(m_twips, this, QStringLiteral("Label21"),
+                      QStringLiteral("Faixa de Risco agora"), 0.85);
     place(Label21, 6000, 3330, 2200, 260);
 
-    opcaoDistribuicaoGroup = new QButtonGroup(this);
+    opcaoDistribuicaoGroup =
+        named(new QButtonGroup(this), QStringLiteral("opcaoDistribuicaoGroup"));
     opcaoDistribuicao[0] = option(this, QStringLiteral("opcaoDistribuicao(0)"),
                                   QStringLiteral("Usar a distribuição ativada"));
     opcaoDistribuicao[1] = option(this, QStringLiteral("opcaoDistribuicao(1)"),
@@ -424,91 +363,10 @@ void DeadZone::buildChartArea()
 
 void DeadZone::buildOdometer()
 {
-    // The housings: integer wheels in Picture11, decimal wheels in Picture6.
-    auto *integerBox = named(new OdometerBox(this), QStringLiteral("Picture11"));
-    auto *decimalBox = named(new OdometerBox(this), QStringLiteral("Picture6"));
-    Picture11 = integerBox;
-    Picture6 = decimalBox;
-    place(Picture11, 600, 4440, 4995, 950);
-    place(Picture6, 5760, 4440, 4030, 950);
-    Picture11->setAccessibleName(QStringLiteral("Contagem: em branco"));
-    Picture11->setAccessibleDescription(QStringLiteral("Odômetro da contagem acumulada"));
-    Picture6->setAccessibleName(QStringLiteral("Casas decimais da contagem"));
-
-    // The comma stands in the gap between the housings.
-    Label5 = caption(this, QStringLiteral("Label5"), QStringLiteral(","), 3.2, true);
-    Label5->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
-    Label5->setWordWrap(false);
-    Label5->setAccessibleName(QStringLiteral("vírgula"));
-    place(Label5, 5520, 4320, 315, 1000);
-    // Under the housings: it overlaps the integer housing's edge, and a label above the
-    // wheels would be laid out again whenever a wheel next to it moves.
-    Label5->stackUnder(Picture11);
-
-    struct WheelPlace
-    {
-        PictureBox **wheel;
-        QWidget *container;
-        const char *name;
-        int left;
-    };
-    const WheelPlace wheels[] = {
-        {&Picture29, Picture11, "Picture29", 0},    {&Picture17, Picture11, "Picture17", 960},
-        {&Picture18, Picture11, "Picture18", 1920}, {&Picture19, Picture11, "Picture19", 2910},
-        {&Picture20, Picture11, "Picture20", 3885}, {&Picture3, Picture6, "Picture3", 0},
-        {&Picture2, Picture6, "Picture2", 960},     {&Picture1, Picture6, "Picture1", 1950},
-        {&Picture0, Picture6, "Picture0", 2920},
-    };
-    constexpr int kWheelWidth = 1095;
-    constexpr int kWheelHeight = 975;
-    // Never shown, outside the window: it holds the blank face that blanks a wheel.
-    Neutro = named(new PictureBox(this), QStringLiteral("Neutro"));
-    place(Neutro, -2 * kWheelWidth, -2 * kWheelHeight, kWheelWidth, kWheelHeight);
-    Neutro->hide();
-    for (const WheelPlace &w : wheels) {
-        *w.wheel = named(new PictureBox(w.container), QString::fromLatin1(w.name));
-        // Every face is an opaque picture: nothing behind a wheel needs drawing.
-        (*w.wheel)->setAttribute(Qt::WA_OpaquePaintEvent);
-        place(*w.wheel, w.left, 0, kWheelWidth, kWheelHeight);
-    }
-
-    // The metal frame over the drums: an end piece at each end of a housing and a divider
-    // over each joint between neighbouring wheels (the wheels overlap a little there).
-    constexpr int kDividerWidth = 210;
-    constexpr int kEndWidth = 315;
-    const QString divider = QStringLiteral(":/pictures/divider.svg");
-    const QString endpiece = QStringLiteral(":/pictures/endpiece.svg");
-    auto addPart = [this](QWidget *box, const QString &resource, int left, int width) {
-        auto *part = new PictureBox(box);
-        part->setObjectName(box->objectName() + QStringLiteral("Moldura") +
-                            QString::number(m_odometerFrameParts.size()));
-        part->setAttribute(Qt::WA_TransparentForMouseEvents);
-        place(part, left, 0, width, m_twipsGeometry.value(box).height());
-        part->raise();
-        m_odometerFrameParts.append({part, resource});
-    };
-    for (QWidget *box : {Picture11, Picture6}) {
-        int last = -1;
-        for (const WheelPlace &w : wheels) {
-            if (w.container != box)
-                continue;
-            if (last >= 0) {
-                const int joint = (w.left + last + kWheelWidth) / 2;
-                addPart(box, divider, joint - kDividerWidth / 2, kDividerWidth);
-            }
-            last = w.left;
-        }
-        const int width = m_twipsGeometry.value(box).width();
-        addPart(box, endpiece, 0, kEndWidth);
-        addPart(box, endpiece, width - kEndWidth, kEndWidth);
-    }
-    for (OdometerBox *box : {integerBox, decimalBox})
-        connect(box, &OdometerBox::resized, this, &DeadZone::redrawOdometer);
-
-    m_PicClip2Decimal = std::make_unique<PicClip>(QStringLiteral(":/pictures/strip2_decimal.svg"));
-    m_wheelFaces.fill({OdometerFrame::Face::Blank, 0});
-    m_spokenDigits.fill(-2);
-    redrawOdometer();
+    m_odometerView = new OdometerView(this);
+    m_odometerView->setScale(m_twips.factor());
+    place(m_odometerView, OdometerView::AreaTwips.x(), OdometerView::AreaTwips.y(),
+          OdometerView::AreaTwips.width(), OdometerView::AreaTwips.height());
 
     Picture22 = named(new PictureBox(this), QStringLiteral("Picture22"));
     place(Picture22, 560, 4400, 9270, 1030);
@@ -520,7 +378,7 @@ void DeadZone::buildListPanel()
     place(PainelList1, 120, 720, 6100, 4500);
     PainelList1->hide();
 
-    Label18 = caption(PainelList1, QStringLiteral("Label18"),
+    Label18 = caption(m_twips, PainelList1, QStringLiteral("Label18"),
                       QStringLiteral("Freqüencia pesquisada no arquivo QuorvelParametros.txt"),
                       0.85, true);
     place(Label18, 90, 60, 5900, 260);
@@ -538,7 +396,7 @@ void DeadZone::buildListPanel()
     Picture42->setMouseTracking(true);
     Picture42->installEventFilter(this);
     place(Picture42, 90, 3120, 5900, 1290);
-    Label22 = caption(Picture42, QStringLiteral("Label22"),
+    Label22 = caption(m_twips, Picture42, QStringLiteral("Label22"),
                       QStringLiteral("Homicídios nos Estados"), 0.9, true);
     place(Label22, 90, 90, 2100, 260);
     Homicidios = named(new QComboBox(Picture42), QStringLiteral("Homicidios"));
@@ -548,7 +406,6 @@ void DeadZone::buildListPanel()
     botao[2]->setParent(Picture42);
     place(botao[9], 2280, 120, 480, 480);
     place(botao[2], 3600, 840, 360, 360);
-
 }
 
 void DeadZone::buildToolPanel()
@@ -563,10 +420,10 @@ void DeadZone::buildToolPanel()
 
     Picture24 = panel(PainelFerramentas2, QStringLiteral("Picture24"));
     place(Picture24, 90, 90, 1800, 1300);
-    auto *victimCaption = caption(Picture24, QStringLiteral("Picture24Caption"),
+    auto *victimCaption = caption(m_twips, Picture24, QStringLiteral("Picture24Caption"),
                                   QStringLiteral("Vítima"), 0.9, true);
     place(victimCaption, 90, 40, 1600, 260);
-    Option4Group = new QButtonGroup(this);
+    Option4Group = named(new QButtonGroup(this), QStringLiteral("Option4Group"));
     const QString kinds[3] = {QStringLiteral("Homicídio"), QStringLiteral("Veículos"),
                               QStringLiteral("Outros")};
     for (int i = 0; i < 3; ++i) {
@@ -581,7 +438,7 @@ void DeadZone::buildToolPanel()
     Image6 = named(new PictureBox(Picture33), QStringLiteral("Image6"));
     Image6->setAccessibleName(QStringLiteral("TILT"));
     place(Image6, 90, 60, 1300, 420);
-    Option6Group = new QButtonGroup(this);
+    Option6Group = named(new QButtonGroup(this), QStringLiteral("Option6Group"));
     Option6[0] = option(Picture33, QStringLiteral("Option6(0)"), QStringLiteral("ON"));
     Option6[1] = option(Picture33, QStringLiteral("Option6(1)"), QStringLiteral("OFF"));
     place(Option6[0], 90, 560, 1300, 290);
@@ -595,7 +452,7 @@ void DeadZone::buildToolPanel()
     Image8 = named(new PictureBox(Picture23), QStringLiteral("Image8"));
     Image8->setAccessibleName(QStringLiteral("SOM"));
     place(Image8, 90, 60, 1300, 420);
-    somGroup = new QButtonGroup(this);
+    somGroup = named(new QButtonGroup(this), QStringLiteral("somGroup"));
     Option2 = option(Picture23, QStringLiteral("Option2"), QStringLiteral("ON"));
     Option3 = option(Picture23, QStringLiteral("Option3"), QStringLiteral("OFF"));
     place(Option2, 90, 560, 1300, 290);
@@ -605,7 +462,7 @@ void DeadZone::buildToolPanel()
     Option3->setChecked(true);
     Picture31 = panel(Picture23, QStringLiteral("Picture31"));
     place(Picture31, 90, 1230, 2040, 780);
-    Option5Group = new QButtonGroup(this);
+    Option5Group = named(new QButtonGroup(this), QStringLiteral("Option5Group"));
     Option5[0] = option(Picture31, QStringLiteral("Option5(0)"), QStringLiteral("Som 1"));
     Option5[1] = option(Picture31, QStringLiteral("Option5(1)"), QStringLiteral("Som 2"));
     place(Option5[0], 90, 90, 1800, 290);

@@ -3,8 +3,10 @@
 
 #include "core/soundcues.h"
 #include "core/timers.h"
+#include "display/odometerview.h"
 #include "display/picturebox.h"
 #include "display/picturebutton.h"
+#include "display/victimscene.h"
 
 #include <QButtonGroup>
 #include <QFrame>
@@ -69,19 +71,13 @@ void DeadZone::Paraliza()
 {
     Timer3->stop();
     Timer1->stop();
-    showFace(OdometerFrame::Picture1, OdometerFrame::Face::digit(int(m_state.DigitoDecimal3)));
-    showFace(OdometerFrame::Picture0, OdometerFrame::Face::digit(int(m_state.DigitoDecimal4)));
+    using Face = OdometerFrame::Face;
+    m_odometerView->setFace(OdometerFrame::Picture1, Face::digit(int(m_state.DigitoDecimal3)));
+    m_odometerView->setFace(OdometerFrame::Picture0, Face::digit(int(m_state.DigitoDecimal4)));
     m_sound.SomDesligado = 1;
     Option3->setChecked(true);
     WaitAtiva();
-    RelogPolcar->stop();
-    relogAnjo->stop();
-    RelogAuto->stop();
-    moveScene(anjo, anjoTwips.x(), anjoTwips.height() + windowHeightTwips());
-    autoCar->hide();
-    moveScene(autoCar, autoTwips.x() + 30, autoTwips.y() + 10);
-    Polcar->hide();
-    moveScene(Polcar, PolcarTwips.x() - 30, PolcarTwips.y());
+    m_scene->pause();
 }
 
 void DeadZone::Option2_Click()
@@ -105,4 +101,5 @@ void DeadZone::Option3_Click()
 void DeadZone::Option6_Click(int)
 {
     m_state.TiltDesligado = Option6[0]->isChecked() ? 0 : 1;
+    m_odometerView->setTilt(m_state.TiltDesligado == 0);
 }

@@ -6,8 +6,8 @@
 #include "core/numbermask.h"
 #include "core/recount.h"
 #include "core/timers.h"
-#include "display/picclip.h"
-#include "display/picturebox.h"
+#include "display/desktopservices.h"
+#include "display/odometerview.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -22,7 +22,8 @@ void DeadZone::Timer3_Timer()
     if (m_state.giroDecimal == 10)
         m_state.giroDecimal = 0;
     else
-        Picture0->setPicture(stripCell(0, m_state.giroDecimal));
+        m_odometerView->setFace(OdometerFrame::Picture0,
+                                {OdometerFrame::Face::Spin, m_state.giroDecimal});
     if (m_state.contaTiques != 10.0f)
         return;
     recountNow();
@@ -58,7 +59,8 @@ void DeadZone::recountNow()
             return;
         m_handlingOverflow = true;
         Image3_Click();
-        showModalMessage(kCapacityMessage);
+        m_desktop.showModalMessage(this, QStringLiteral("Quorvel Counter"), kCapacityMessage,
+                                   DesktopServices::MessageIcon::Information);
         m_handlingOverflow = false;
         return;
     }

@@ -1,6 +1,7 @@
 // The windows the main window opens: the distribution editor and the about window.
 #include "windows/DeadZone/deadzone.h"
 
+#include "display/desktopservices.h"
 #include "windows/AboutSom/aboutsom.h"
 #include "windows/Configurador/configurador.h"
 
@@ -9,7 +10,9 @@ Configurador &DeadZone::configurador()
     if (!m_configurador) {
         // A window of its own, not a child: its controls share names with ours.
         m_configurador = new Configurador(distributionModel(), m_sound);
-        m_configurador->openInApp = [this](const QString &path) { return openInApplication(path); };
+        m_configurador->openInApp = [this](const QString &path) {
+            return m_desktop.openInApplication(path);
+        };
     }
     return *m_configurador;
 }
@@ -25,7 +28,7 @@ void DeadZone::showEditor()
 void DeadZone::showAbout()
 {
     if (!m_about)
-        m_about = new AboutSom(this);
+        m_about = new AboutSom(m_desktop, this);
     m_about->show();
     m_about->raise();
     m_about->activateWindow();

@@ -1,14 +1,14 @@
 #include "windows/frmSplash/frmsplash.h"
 
+#include "display/svgpicture.h"
+
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QScreen>
-#include <QSvgRenderer>
 #include <QTimer>
 #include <QVersionNumber>
 
@@ -16,29 +16,7 @@
 
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
 constexpr QSize kWindowTwips(10500, 4500);
-
-QRect pixels(QRect twips)
-{
-    return {twips.x() / kTwipsPerPixel, twips.y() / kTwipsPerPixel,
-            twips.width() / kTwipsPerPixel, twips.height() / kTwipsPerPixel};
-}
-
-// A picture resource drawn at a size; a null pixmap when the resource is missing.
-QPixmap renderPicture(const QString &resource, QSize size, qreal ratio)
-{
-    QSvgRenderer renderer(resource);
-    if (!renderer.isValid() || size.isEmpty())
-        return {};
-    QPixmap pixmap(size * ratio);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    renderer.render(&painter);
-    painter.end();
-    pixmap.setDevicePixelRatio(ratio);
-    return pixmap;
-}
 
 } // namespace
 
@@ -48,7 +26,7 @@ frmSplash::frmSplash(std::function<void()> showMain, QWidget *parent)
 {
     setObjectName(QStringLiteral("frmSplash"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(pixels(QRect(QPoint(), kWindowTwips)).size());
+    setFixedSize(m_twips.px(kWindowTwips));
 
     m_picture1->setObjectName(QStringLiteral("Picture1"));
     m_picture1->setGeometry(rect());
@@ -59,10 +37,10 @@ frmSplash::frmSplash(std::function<void()> showMain, QWidget *parent)
         "QLabel { color: #e8e4d8; }"));
 
     // Label1 is the product name's shadow, drawn just below and right of it.
-    QLabel *shadow = addLabel("Label1", QStringLiteral("Quorvel Counter"),
-                              QRect(630, 330, 8400, 780));
-    QLabel *name = addLabel("lblProductNamea", QStringLiteral("Quorvel Counter"),
-                            QRect(600, 300, 8400, 780));
+    QLabel *shadow =
+        addLabel("Label1", QStringLiteral("Quorvel Counter"), QRect(630, 330, 8400, 780));
+    QLabel *name =
+        addLabel("lblProductNamea", QStringLiteral("Quorvel Counter"), QRect(600, 300, 8400, 780));
     QFont nameFont = name->font();
     nameFont.setPointSizeF(nameFont.pointSizeF() * 2.6);
     nameFont.setBold(true);
@@ -71,10 +49,10 @@ frmSplash::frmSplash(std::function<void()> showMain, QWidget *parent)
     name->setFont(nameFont);
     name->setStyleSheet(QStringLiteral("color: #f2b632;"));
 
-    QLabel *platform = addLabel(
-        "lblPlatform",
-        QStringLiteral("Contador estatístico de violência para ensino e conscientização"),
-        QRect(600, 1140, 9300, 360));
+    QLabel *platform =
+        addLabel("lblPlatform",
+                 QStringLiteral("Contador estatístico de violência para ensino e conscientização"),
+                 QRect(600, 1140, 9300, 360));
     QFont platformFont = platform->font();
     platformFont.setItalic(true);
     platform->setFont(platformFont);
@@ -124,12 +102,10 @@ void frmSplash::Form_Load()
     m_lblVersion->setText(versionCaption(QCoreApplication::applicationVersion()));
 
     const qreal ratio = devicePixelRatioF();
-    m_image1->setPixmap(renderPicture(QStringLiteral(":/pictures/reel.svg"), m_image1->size(),
-                                      ratio));
+    m_image1->setPixmap(svgPicture(QStringLiteral(":/pictures/reel.svg"), m_image1->size(), ratio));
     m_image2->setPixmap(m_image1->pixmap());
     m_image4->setPixmap(m_image1->pixmap());
-    m_image3->setPixmap(renderPicture(QStringLiteral(":/pictures/icon.svg"), m_image3->size(),
-                                      ratio));
+    m_image3->setPixmap(svgPicture(QStringLiteral(":/pictures/icon.svg"), m_image3->size(), ratio));
 
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
@@ -141,7 +117,7 @@ QLabel *frmSplash::addLabel(const char *name, const QString &text, QRect twips)
 {
     auto *label = new QLabel(text, m_picture1);
     label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(pixels(twips));
+    m_twips.place(label, twips);
     return label;
 }
 
@@ -178,8 +154,8 @@ void frmSplash::Image2_Click()
 
 bool frmSplash::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::MouseButtonPress
-        && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+    if (event->type() == QEvent::MouseButtonPress &&
+        static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
         if (watched == m_image1) {
             Image1_Click();
             return true;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "display/twipsscale.h"
+
 #include <QWidget>
 
 #include <functional>
@@ -36,6 +38,8 @@ private:
     QLabel *addImage(const char *name, QRect twips);
 
     std::function<void()> m_showMain;
+    // Drawn at 15 twips to the pixel.
+    TwipsScale m_twips;
     QWidget *m_picture1;
     QLabel *m_image1 = nullptr;
     QLabel *m_image2 = nullptr;

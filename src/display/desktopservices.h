@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+// What the windows ask of the desktop: opening a file in the application for it, a modal
+// message with an OK button, finding and starting another program. Injected like the clock
+// and the sound output, so that tests record the requests instead of acting on them.
+class DesktopServices
+{
+public:
+    enum class MessageIcon { None, Information };
+
+    virtual ~DesktopServices() = default;
+
+    // Opens a file in the desktop's application for its type; false when none opened it.
+    virtual bool openInApplication(const QString &path) = 0;
+    // Shows a modal message over a window and returns when it is closed.
+    virtual void showModalMessage(QWidget *parent, const QString &title, const QString &text,
+                                  MessageIcon icon) = 0;
+    // Full path of a program found on the PATH, empty when there is none.
+    virtual QString findExecutable(const QString &name) = 0;
+    // Starts a program without waiting for it; false when it could not be started.
+    virtual bool startDetached(const QString &program, const QStringList &arguments) = 0;
+};
