@@ -193,6 +193,8 @@ void DeadZone::Inicializa()
     blankWheels();
     m_state.forgetShownDigits();
     opcaoDistribuicao[0]->setEnabled(false);
+    // A pattern greyed out is no longer counted with: "Não usar" is the reset's selection.
+    opcaoDistribuicao[1]->setChecked(true);
     PercentualDinamico->clear();
     Timer4->stop();
     setLed(QColor(128, 0, 0));

@@ -1,0 +1,129 @@
+// Every figure on the main window belongs to the choice on screen now: nothing of an earlier
+// entry, figure or mode is counted with or shown beside the present one. Controls are found
+// by their names, as the user sees them.
+#include "core/soundcues.h"
+#include "deadzonefixture.h"
+#include "display/picturebutton.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+const QByteArray kParametros = "\"Homicidios em São Paulo\",\"937\"\r\n"
+                               "\"Furtos\",\"480\"\r\n"
+                               "\"Estupros\",\"90\"\r\n";
+const QByteArray kHomicidios = "\"Bahia\",\"555\"\r\n\"São Paulo\",\"311\"\r\n";
+// Hours 0-5 10 %, 6-11 20 %, 12-17 40 %, 18-23 30 %; the state: 25 % then 75 %.
+const QByteArray kPadroes = "\"Homicidios em São Paulo\",\"10\",\"20\",\"40\",\"30\"\r\n"
+                            "\"Furtos\",\"1\",\"1\",\"1\",\"1\",\"1\",\"1\"\r\n"
+                            "\"São Paulo\",\"25\",\"75\"\r\n";
+
+// Where a rate comes from: a crime of the incidence list or a state of the homicides list.
+enum class Source { Crime, State };
+
+struct Fixture : DeadZoneFixture
+{
+    // 10 March, 15:00: a day rate of 2 has counted 1.25 today by the clock alone.
+    Fixture()
+        : DeadZoneFixture(QDateTime(QDate(2026, 3, 10), QTime(15, 0)),
+                          {{"QuorvelParametros.txt", kParametros},
+                           {"Quorvelhomicidios.txt", kHomicidios},
+                           {"QuorvelDistribuicao.txt", kPadroes}})
+    {
+    }
+
+    template <typename T> T *control(const char *name) const
+    {
+        T *found = window.findChild<T *>(QString::fromUtf8(name));
+        if (!found)
+            qFatal("no control named %s", name);
+        return found;
+    }
+    QLineEdit *field(const char *name) const { return control<QLineEdit>(name); }
+    QString text(const char *name) const
+    {
+        if (auto *edit = window.findChild<QLineEdit *>(QString::fromUtf8(name)))
+            return edit->text();
+        return control<QLabel>(name)->text();
+    }
+    QRadioButton *option(const char *name) const { return control<QRadioButton>(name); }
+    void click(const char *name) const { control<PictureButton>(name)->click(); }
+
+    // The folder button: shows the lists when they are hidden, hides them when shown.
+    void folder() const { click("botao(0)"); }
+    void choose(Source source, int row) const
+    {
+        if (source == Source::State) {
+            control<QComboBox>("Homicidios")->setCurrentIndex(row);
+            return;
+        }
+        auto *list = control<QListWidget>("List1");
+        list->setCurrentRow(row);
+        emit list->itemDoubleClicked(list->item(row));
+    }
+    // Selects what the monthly field holds and types over it.
+    void typeOver(const QString &digits)
+    {
+        field("ParametroMes")->selectAll();
+        typeMonthly(digits);
+    }
+    bool usingPattern() const { return option("opcaoDistribuicao(0)")->isChecked(); }
+};
+
+} // namespace
+
+class TestStateFaults : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+
+    // A typed figure is counted by the clock alone, whatever pattern the previous entry had,
+    // now and after a later change of mode.
+    void typedFigureCountsWithoutThePreviousPattern_data()
+    {
+        QTest::addColumn<Source>("source");
+        QTest::addColumn<int>("row");
+        QTest::newRow("after a crime with a pattern") << Source::Crime << 0;
+        QTest::newRow("after a state with a pattern") << Source::State << 1;
+    }
+    void typedFigureCountsWithoutThePreviousPattern()
+    {
+        QFETCH(Source, source);
+        QFETCH(int, row);
+        Fixture f;
+        f.folder();
+        f.choose(source, row);
+        QVERIFY(f.usingPattern());
+
+        f.typeOver(QStringLiteral("60"));
+        QCOMPARE(f.text("ParametroDia"), QStringLiteral("2.00"));
+        QVERIFY(!f.usingPattern());
+        QVERIFY(f.option("opcaoDistribuicao(1)")->isChecked());
+        QVERIFY(!f.option("opcaoDistribuicao(0)")->isEnabled());
+        f.play();
+        f.recount();
+        QCOMPARE(f.text("ParametroHoje"), QStringLiteral("1.2500"));
+        QCOMPARE(f.text("PercentualDinamico"), QStringLiteral("Indef"));
+
+        // A change of mode brings no pattern back: the figure was typed, not chosen.
+        f.option("Option1(1)")->setChecked(true);
+        QVERIFY(!f.usingPattern());
+        QVERIFY(!f.option("opcaoDistribuicao(0)")->isEnabled());
+        QCOMPARE(f.window.ledColor(), QColor(128, 0, 0));
+        f.play();
+        f.recount();
+        QCOMPARE(f.text("ParametroHoje"), QStringLiteral("19.2500")); // 9 past days of 2, + 1.25
+        QCOMPARE(f.text("PercentualDinamico"), QStringLiteral("Indef"));
+    }
+};
+
+QTEST_MAIN(TestStateFaults)
+#include "tst_statefaults.moc"
