@@ -123,6 +123,51 @@ private slots:
         QCOMPARE(f.text("ParametroHoje"), QStringLiteral("19.2500")); // 9 past days of 2, + 1.25
         QCOMPARE(f.text("PercentualDinamico"), QStringLiteral("Indef"));
     }
+
+    // A count starts only from a number in the monthly field: otherwise the start is refused
+    // with the error cue and a notice, the run state stays, and no odometer pass runs.
+    void startWithoutRateIsRefused_data()
+    {
+        QTest::addColumn<bool>("pausedFirst");
+        QTest::newRow("play on a fresh start") << false;
+        QTest::newRow("wait button resuming a paused count") << true;
+    }
+    void startWithoutRateIsRefused()
+    {
+        QFETCH(bool, pausedFirst);
+        Fixture f;
+        if (pausedFirst) {
+            f.typeMonthly(QStringLiteral("3000"));
+            f.play();
+            f.click("Image3");
+            QCOMPARE(f.window.runState(), DeadZone::RunState::Waiting);
+        }
+        f.typeMonthly(QStringLiteral("a")); // refused key: the letter stays alone in the field
+        QCOMPARE(f.text("ParametroMes"), QStringLiteral("a"));
+        const DeadZone::RunState before = f.window.runState();
+        f.recorder.clear();
+
+        f.click(pausedFirst ? "Image3" : "Image2");
+
+        QCOMPARE(f.window.runState(), before);
+        QVERIFY(!f.window.Timer3->isActive());
+        QVERIFY(!f.window.Timer1->isActive());
+        QCOMPARE(f.recorder.played, QStringList{SoundCues::fileName(Cue::Abaixo)});
+        QCOMPARE(f.text("st1Panel(1)"),
+                 QStringLiteral("Erro: Não há quantidade numérica no mês para contar"));
+        QVERIFY(f.window.RelogMensagem->isActive());
+        QCOMPARE(!f.control<QWidget>("Picture22")->isHidden(), !pausedFirst);
+    }
+
+    // A count tick that finds no number in the daily field neither recounts nor starts an
+    // odometer pass, which would take the empty count for a new victim.
+    void tickWithoutRateRunsNoOdometerPass()
+    {
+        Fixture f;
+        f.recount();
+        QVERIFY(!f.window.Timer1->isActive());
+        QVERIFY(f.text("ParametroHoje").isEmpty());
+    }
 };
 
 QTEST_MAIN(TestStateFaults)
