@@ -10,12 +10,21 @@ public:
     // The list an entry was chosen from.
     enum class List { None, Crimes, States };
 
-    void chooseEntry(List list) { m_list = list; }
+    // name: the entry's name, which a stored pattern must equal to be its pattern. Kept here
+    // because the window's lists are emptied whenever they are read again.
+    void chooseEntry(List list, const QString &name)
+    {
+        m_list = list;
+        m_name = name;
+    }
     // Any other change of the monthly figure: it belongs to no list any more.
     void typeFigure() { *this = CurrentChoice(); }
 
     List list() const { return m_list; }
+    bool isEntry() const { return m_list != List::None; }
+    const QString &name() const { return m_name; }
 
 private:
     List m_list = List::None;
+    QString m_name;
 };

@@ -4,6 +4,7 @@
 #include "core/soundcues.h"
 #include "deadzonefixture.h"
 #include "display/picturebutton.h"
+#include "distribution/distributionmodel.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -167,6 +168,40 @@ private slots:
         f.recount();
         QVERIFY(!f.window.Timer1->isActive());
         QVERIFY(f.text("ParametroHoje").isEmpty());
+    }
+
+    // Reopening the lists empties them; a change of mode still finds the pattern of the entry
+    // the figure was chosen from.
+    void modeChangeAfterReopeningTheListsKeepsThePattern_data()
+    {
+        QTest::addColumn<Source>("source");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("pattern");
+        QTest::newRow("crime") << Source::Crime << 1 << QStringLiteral("Furtos");
+        QTest::newRow("state") << Source::State << 1 << QStringLiteral("São Paulo");
+    }
+    void modeChangeAfterReopeningTheListsKeepsThePattern()
+    {
+        QFETCH(Source, source);
+        QFETCH(int, row);
+        QFETCH(QString, pattern);
+        Fixture f;
+        f.folder();
+        f.choose(source, row);
+        QVERIFY(f.usingPattern());
+        const QString figure = f.text("ParametroMes");
+        const QString header = f.text("Label9");
+
+        f.folder(); // shows the lists, read afresh
+        f.folder(); // hides them, nothing chosen
+        f.option("Option1(1)")->setChecked(true);
+
+        QVERIFY(f.usingPattern());
+        QVERIFY(f.option("opcaoDistribuicao(0)")->isEnabled());
+        QCOMPARE(f.window.ledColor(), QColor(255, 0, 0));
+        QCOMPARE(f.window.distributionModel().Tipo(), pattern);
+        QCOMPARE(f.text("ParametroMes"), figure);
+        QCOMPARE(f.text("Label9"), header);
     }
 };
 

@@ -133,24 +133,19 @@ void DeadZone::Busca_Tipificacao_para_distribuicao_homicidios()
     buscaDistribuicao(List3b.currentText());
 }
 
-// The pattern of the entry the figure was chosen from: a state's figure never takes a crime's
-// pattern, nor loses its own; a typed figure has none.
+// The pattern of the entry the figure was chosen from, by the name remembered with the choice
+// (reading the lists again empties them): a state's figure never takes a crime's pattern, nor
+// loses its own; a typed figure has none.
 void DeadZone::buscaDistribuicaoDaEscolha()
 {
-    switch (m_choice.list()) {
-    case CurrentChoice::List::Crimes:
-        Busca_Tipificacao_para_distribuicao();
-        break;
-    case CurrentChoice::List::States:
-        Busca_Tipificacao_para_distribuicao_homicidios();
-        break;
-    case CurrentChoice::List::None:
-        // The look of an unsuccessful lookup, without walking the editor's patterns.
-        setLed(QColor(128, 0, 0));
-        opcaoDistribuicao[1]->setChecked(true);
-        LimpaGrafico();
-        break;
+    if (m_choice.isEntry()) {
+        buscaDistribuicao(m_choice.name());
+        return;
     }
+    // The look of an unsuccessful lookup, without walking the editor's patterns.
+    setLed(QColor(128, 0, 0));
+    opcaoDistribuicao[1]->setChecked(true);
+    LimpaGrafico();
 }
 
 void DeadZone::buscaDistribuicao(const QString &chosenName)

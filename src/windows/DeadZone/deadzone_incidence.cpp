@@ -123,7 +123,8 @@ void DeadZone::chooseIncidence(int index, bool homicides)
     quantities.setCurrentRow(index);
     names.setCurrentRow(index);
     ParametroMes->setText(quantities.currentText());
-    m_choice.chooseEntry(homicides ? CurrentChoice::List::States : CurrentChoice::List::Crimes);
+    m_choice.chooseEntry(homicides ? CurrentChoice::List::States : CurrentChoice::List::Crimes,
+                         names.currentText());
     Inicializa();
     distributionModel();
     PreparaGrafico();
