@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProgressBar>
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
@@ -202,6 +203,69 @@ private slots:
         QCOMPARE(f.window.distributionModel().Tipo(), pattern);
         QCOMPARE(f.text("ParametroMes"), figure);
         QCOMPARE(f.text("Label9"), header);
+    }
+
+    // After a new choice nothing of the previous count stays on screen: the count fields,
+    // the status bar's count and the odometer show the reset look, and the header names the
+    // entry now counted, or nothing for a typed figure.
+    void newChoiceShowsTheResetLook_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<QString>("header");
+        QTest::addColumn<bool>("figureKept");
+        const QString first = QStringLiteral("Homicidios em São Paulo   937");
+        QTest::newRow("another crime") << "crime"
+                                       << "Estupros   90" << false;
+        QTest::newRow("a state") << "state"
+                                 << "Bahia   555" << false;
+        QTest::newRow("typed figure") << "typed"
+                                      << "" << false;
+        QTest::newRow("mode") << "mode" << first << true;
+        QTest::newRow("Limpar") << "clear"
+                                << "" << false;
+    }
+    void newChoiceShowsTheResetLook()
+    {
+        QFETCH(QString, change);
+        QFETCH(QString, header);
+        QFETCH(bool, figureKept);
+        Fixture f;
+        f.folder();
+        f.choose(Source::Crime, 0);
+        f.play();
+        f.recount();
+        for (int i = 0; i < 11; ++i) // one odometer pass through its roll frames
+            Fixture::fire(f.window.Timer1);
+        for (const char *name : {"ParametroHoje", "Label6", "st1Panel(2)"})
+            QVERIFY2(!f.text(name).isEmpty(), name);
+        QVERIFY(!f.window.odometerText().isEmpty());
+        const QString daily = f.text("ParametroDia");
+
+        if (change == QLatin1String("crime")) {
+            f.folder();
+            f.choose(Source::Crime, 2);
+        } else if (change == QLatin1String("state")) {
+            f.folder();
+            f.choose(Source::State, 0);
+        } else if (change == QLatin1String("typed")) {
+            f.typeOver(QStringLiteral("60"));
+        } else if (change == QLatin1String("mode")) {
+            f.option("Option1(2)")->setChecked(true);
+        } else {
+            f.click("botao(3)");
+        }
+
+        QCOMPARE(f.window.runState(), DeadZone::RunState::Off);
+        for (const char *name : {"ParametroHoje", "Label6", "st1Panel(2)"})
+            QVERIFY2(f.text(name).isEmpty(), name);
+        QCOMPARE(f.window.odometerText(), QString());
+        QCOMPARE(f.control<QProgressBar>("Pg1")->value(), 0);
+        QCOMPARE(f.text("Label9"), header);
+        QCOMPARE(f.text("ParametroDia") == daily, figureKept);
+        if (change == QLatin1String("clear")) {
+            for (const char *name : {"ParametroMes", "ParametroDia", "Label4", "Label8"})
+                QVERIFY2(f.text(name).isEmpty(), name);
+        }
     }
 };
 

@@ -25,6 +25,7 @@
 #include <QProgressBar>
 #include <QRadioButton>
 #include <QSlider>
+#include <QStatusBar>
 #include <QTimer>
 #include <QUrl>
 
@@ -190,6 +191,9 @@ void DeadZone::Inicializa()
 {
     Percent->setText(QStringLiteral("0"));
     Pg1->setValue(0);
+    // No figure of the previous count stays beside the blank wheels.
+    ParametroHoje->clear();
+    st1Panel[1]->clear();
     blankWheels();
     m_state.forgetShownDigits();
     opcaoDistribuicao[0]->setEnabled(false);

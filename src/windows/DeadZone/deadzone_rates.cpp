@@ -14,8 +14,9 @@
 void DeadZone::ParametroMes_Change()
 {
     // A figure that changes is typed until a choice from a list says otherwise (the choice
-    // records itself after setting the field).
-    m_choice.typeFigure();
+    // records itself after setting the field); a typed figure names no entry.
+    m_choice.forget();
+    Label9->setText(m_choice.caption());
     const std::optional<double> monthly = readNumber(ParametroMes->text());
     if (!monthly)
         return;
