@@ -28,3 +28,11 @@ RateFigures deriveRates(double monthly, const QLocale &locale)
     figures.Label8 = formatMask(monthly / 30.0 * 100.0 / 100.0 * 365.0, u"###0.0", locale);
     return figures;
 }
+
+std::optional<double> startingRate(const QString &monthlyText, const QString &dailyText,
+                                   const QLocale &locale)
+{
+    if (!readNumber(monthlyText, locale))
+        return std::nullopt;
+    return readNumber(dailyText, locale);
+}

@@ -23,3 +23,9 @@ std::optional<QString> hourlyAverageText(const QString &dailyText,
                                          const QLocale &locale = QLocale());
 
 RateFigures deriveRates(double monthly, const QLocale &locale = QLocale());
+
+// The daily rate a count may start from: the number in the daily field, provided the monthly
+// field holds the number it was derived from. Nothing when the screen shows no rate to count
+// (a letter typed into the monthly field leaves the daily field as it was).
+std::optional<double> startingRate(const QString &monthlyText, const QString &dailyText,
+                                   const QLocale &locale = QLocale());

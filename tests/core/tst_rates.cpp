@@ -36,6 +36,8 @@ private slots:
     void everyWholeMonthlyFigure();
     void hourlyAverageText_data();
     void hourlyAverageText();
+    void startingRate_data();
+    void startingRate();
     void defaultLocale();
 };
 
@@ -144,6 +146,33 @@ void TestRates::hourlyAverageText()
         QVERIFY(!got.has_value());
     else
         QCOMPARE(got.value_or(QString()), expected);
+}
+
+void TestRates::startingRate_data()
+{
+    QTest::addColumn<QString>("monthly");
+    QTest::addColumn<QString>("daily");
+    QTest::addColumn<double>("expected"); // negative: no rate, the start is refused
+
+    QTest::newRow("figure and its rate") << "937" << "31,23" << 31.23;
+    QTest::newRow("zero is a rate") << "0" << "0,00" << 0.0;
+    QTest::newRow("letter after a rate") << "a" << "31,23" << -1.0;
+    QTest::newRow("letter on a fresh start") << "a" << "" << -1.0;
+    QTest::newRow("empty") << "" << "" << -1.0;
+    QTest::newRow("figure without rate") << "937" << "" << -1.0;
+}
+
+void TestRates::startingRate()
+{
+    QFETCH(QString, monthly);
+    QFETCH(QString, daily);
+    QFETCH(double, expected);
+
+    const std::optional<double> got = ::startingRate(monthly, daily, kComma);
+    if (expected < 0)
+        QVERIFY(!got.has_value());
+    else
+        QCOMPARE(got.value_or(-1.0), expected);
 }
 
 void TestRates::defaultLocale()

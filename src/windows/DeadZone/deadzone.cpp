@@ -24,6 +24,7 @@
 #include <QProgressBar>
 #include <QRadioButton>
 #include <QSlider>
+#include <QStatusBar>
 #include <QTimer>
 
 DeadZone::DeadZone(Clock &clock, SoundCues &sound, DesktopServices &desktop, QString dataDirectory,
@@ -155,9 +156,14 @@ void DeadZone::Inicializa()
 {
     Percent->setText(QStringLiteral("0"));
     Pg1->setValue(0);
+    // No figure of the previous count stays beside the blank wheels.
+    ParametroHoje->clear();
+    st1Panel[1]->clear();
     m_odometerView->blank();
     m_state.forgetShownDigits();
     opcaoDistribuicao[0]->setEnabled(false);
+    // A pattern greyed out is no longer counted with: "Não usar" is the reset's selection.
+    opcaoDistribuicao[1]->setChecked(true);
     PercentualDinamico->clear();
     Timer4->stop();
     setLed(QColor(128, 0, 0));

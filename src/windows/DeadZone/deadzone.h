@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/counterstate.h"
+#include "core/currentchoice.h"
 #include "core/odometerframe.h"
 #include "core/parallellist.h"
 #include "display/twipsscale.h"
@@ -174,6 +175,7 @@ private:
     // Distribution at run time (deadzone_distribution.cpp).
     void opcaoDistribuicao_Click();
     void buscaDistribuicao(const QString &chosenName);
+    void buscaDistribuicaoDaEscolha();
     void activateFoundPattern();
     void setChartBars(const std::array<double, 12> &values);
     void setLed(const QColor &color);
@@ -276,8 +278,8 @@ private:
     QString m_dataDirectory;
     CounterState m_state;
     RunState m_runState = RunState::Off;
-    // The rate was last chosen from the states' list: a change of mode looks its name up there.
-    bool m_rateFromStates = false;
+    // Where the monthly figure came from: a change of mode looks up that entry's pattern.
+    CurrentChoice m_choice;
 
     OdometerFrame m_odometer;
     int m_EstadoLed = 0;

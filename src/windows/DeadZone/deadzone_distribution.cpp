@@ -132,6 +132,21 @@ void DeadZone::Busca_Tipificacao_para_distribuicao_homicidios()
     buscaDistribuicao(m_List3b.currentText());
 }
 
+// The pattern of the entry the figure was chosen from, by the name remembered with the choice
+// (reading the lists again empties them): a state's figure never takes a crime's pattern, nor
+// loses its own; a typed figure has none.
+void DeadZone::buscaDistribuicaoDaEscolha()
+{
+    if (m_choice.isEntry()) {
+        buscaDistribuicao(m_choice.name());
+        return;
+    }
+    // The look of an unsuccessful lookup, without walking the editor's patterns.
+    setLed(QColor(128, 0, 0));
+    opcaoDistribuicao[1]->setChecked(true);
+    LimpaGrafico();
+}
+
 void DeadZone::buscaDistribuicao(const QString &chosenName)
 {
     setLed(QColor(128, 0, 0));

@@ -121,12 +121,14 @@ void DeadZone::chooseIncidence(int index, bool homicides)
     if (index < 0 || index >= quantities.count())
         return;
 
-    m_rateFromStates = homicides;
-    Label9->setText(homicides ? Homicidios->itemText(index) : List1->item(index)->text());
     PainelList1->hide();
     quantities.setCurrentRow(index);
     names.setCurrentRow(index);
     ParametroMes->setText(quantities.currentText());
+    m_choice.chooseEntry(homicides ? CurrentChoice::List::States : CurrentChoice::List::Crimes,
+                         names.currentText(),
+                         homicides ? Homicidios->itemText(index) : List1->item(index)->text());
+    Label9->setText(m_choice.caption());
     Inicializa();
     distributionModel();
     PreparaGrafico();

@@ -13,6 +13,10 @@
 
 void DeadZone::ParametroMes_Change()
 {
+    // A figure that changes is typed until a choice from a list says otherwise (the choice
+    // records itself after setting the field); a typed figure names no entry.
+    m_choice.forget();
+    Label9->setText(m_choice.caption());
     const std::optional<double> monthly = readNumber(ParametroMes->text());
     if (!monthly)
         return;
@@ -66,10 +70,5 @@ void DeadZone::Option1_Click(int)
     PreparaGrafico();
     sl2->setMaximum(24);
     sl2->setValue(m_clock.now().time().hour());
-    // The pattern of the incidence the rate came from: a state's rate never takes a crime's
-    // pattern, nor loses its own, when the mode changes.
-    if (m_rateFromStates)
-        Busca_Tipificacao_para_distribuicao_homicidios();
-    else
-        Busca_Tipificacao_para_distribuicao();
+    buscaDistribuicaoDaEscolha();
 }

@@ -1,6 +1,7 @@
 // Play, wait and pause, and the sound and TILT switches.
 #include "windows/DeadZone/deadzone.h"
 
+#include "core/rates.h"
 #include "core/soundcues.h"
 #include "core/timers.h"
 #include "display/odometerview.h"
@@ -10,9 +11,16 @@
 
 #include <QButtonGroup>
 #include <QFrame>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTimer>
+
+namespace {
+
+const QString kNoRateNotice = QStringLiteral("Erro: Não há quantidade numérica no mês para contar");
+
+} // namespace
 
 // The faces carry the run state; assistive technology hears it as the buttons' state.
 void DeadZone::showRunFaces(bool playOn, bool waitOn)
@@ -48,6 +56,13 @@ void DeadZone::Image2_Click()
     if (ParametroMes->text().isEmpty()) {
         m_sound.TocaAbaixo();
         abrearquivo();
+        return;
+    }
+    if (!startingRate(ParametroMes->text(), ParametroDia->text())) {
+        // Nothing to count from: the start is refused as plainly as other errors.
+        m_sound.TocaAbaixo();
+        st1Panel[0]->setText(kNoRateNotice);
+        enable(RelogMensagem);
         return;
     }
     // Pressed while counting, the count tick keeps its countdown.

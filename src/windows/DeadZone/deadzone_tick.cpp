@@ -31,13 +31,14 @@ void DeadZone::Timer3_Timer()
 
 void DeadZone::recountNow()
 {
-    enable(Timer1);
     m_state.contaTiques = 0;
 
-    // Without a number in the daily field there is nothing to count from.
+    // Without a number in the daily field there is nothing to count from, and nothing for
+    // the odometer to show.
     const std::optional<double> daily = readNumber(ParametroDia->text());
     if (!daily)
         return;
+    enable(Timer1);
 
     RecountInput in;
     in.dailyRate = *daily;

@@ -39,6 +39,8 @@ void DeadZone::botao_Click(int index)
         Paraliza();
         teclasOff();
         ParametroMes->clear();
+        ParametroDia->clear();
+        m_choice.forget();
         Picture22->show();
         PainelList1->hide();
         Inicializa();
