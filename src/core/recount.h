@@ -17,9 +17,9 @@ inline const QString kCapacityMessage = QStringLiteral(
 
 struct RecountInput
 {
-    double dailyRate = 0;            // R, the number in the daily field
+    double dailyRate = 0; // R, the number in the daily field
     AccumulationMode mode = AccumulationMode::Dia;
-    bool useDistribution = false;    // "Usar a distribuição ativada" chosen
+    bool useDistribution = false; // "Usar a distribuição ativada" chosen
     HourlyTable hourly;
     QDateTime now;
 };
@@ -27,6 +27,15 @@ struct RecountInput
 // Occurrences so far today: by the clock alone, or weighted by the hourly table (every hour
 // before the current one in full, the current one in proportion to the seconds elapsed).
 float todayCount(const RecountInput &in);
+
+// The pace of the count in the given hour (0 to 23), as occurrences per day: the rate at
+// which the odometer rises in that hour, times 24 hours. Without a distribution it is the
+// daily rate at every hour; with one, the hour's share of the day (an hour with no share
+// gives 0). This is the rate for "uma vítima a cada ..." (core/intervaltext.h).
+double dailyPaceAtHour(const RecountInput &in, int hour);
+
+// The pace in the hour of in.now.
+double dailyPaceNow(const RecountInput &in);
 
 // Today's count plus the whole days already past in the month or the year.
 float accumulatedCount(const RecountInput &in, float today);
@@ -38,12 +47,12 @@ struct RecountResult
     float today = 0;
     float count = 0;
     bool overCapacity = false;
-    QString statusText;          // panel 2 of the status bar
-    QString Parametrohora;       // hourly figure, "##0.00#"
-    QString PercentualDinamico;  // share of the current interval, or "Indef"
-    bool clearChart = false;     // no distribution in use: the spectrum is cleared
-    QString hojeMasked;          // "00000.0000": the digits come from it
-    QString hojeShown;           // "####0.0000": what the count field keeps
+    QString statusText;         // panel 2 of the status bar
+    QString Parametrohora;      // hourly figure, "##0.00#"
+    QString PercentualDinamico; // share of the current interval, or "Indef"
+    bool clearChart = false;    // no distribution in use: the spectrum is cleared
+    QString hojeMasked;         // "00000.0000": the digits come from it
+    QString hojeShown;          // "####0.0000": what the count field keeps
     // Ten-thousands, thousands, hundreds, tens, units, then the four decimals.
     std::array<float, 9> digits{};
 };
