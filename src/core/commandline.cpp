@@ -110,13 +110,13 @@ QString commandLineHelp()
                "  -h, --help              mostra esta ajuda e termina\n"
                "  -v, --version           mostra a versão e termina\n"
                "\n"
-               "Com qualquer opção o programa abre sem a tela de apresentação inicial. Com\n"
-               "--mensal ou --entrada a contagem começa de imediato, como se o botão de\n"
-               "iniciar fosse pressionado; as duas juntas não são aceitas.\n"
+               "Com qualquer opção o programa abre sem a tela de abertura. Com --mensal ou\n"
+               "--entrada a contagem começa de imediato, como se o botão de iniciar fosse\n"
+               "pressionado; as duas juntas não são aceitas.\n"
                "\n"
-               "Uma opção desconhecida, um número que não é inteiro ou uma entrada que não\n"
-               "existe é informado na saída de erro e o programa termina com o código 2,\n"
-               "sem abrir janela nem alterar arquivo.\n")
+               "Diante de uma opção desconhecida, de um número que não é inteiro ou de uma\n"
+               "entrada que não existe, o programa escreve o erro na saída de erro e termina\n"
+               "com o código 2, sem abrir janela nem alterar arquivo.\n")
         .arg(kProgram)
         .arg(kMaxMonthlyFigure);
 }

@@ -73,7 +73,7 @@ SourcesTable readSourcesFile(const QString &path)
         return SourcesTable();
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        return SourcesTable(); // half a file could leave out the first of two duplicates
+        return SourcesTable(); // no sources rather than a part of them
     return readSources(bytes);
 }
 
