@@ -1,8 +1,10 @@
 // The incidence reader (QuorvelParametros.txt, Quorvelhomicidios.txt) on any bytes: it never
 // crashes, keeps its lists parallel, and tells a failure only where the text ends after the
-// first item of an entry.
+// first item of an entry. The sources reader (QuorvelFontes.txt) shares its item rules and
+// runs on the same bytes: every name it keeps is found, once, and skipped lines are in order.
 
 #include "data/incidencereader.h"
+#include "data/sourcesreader.h"
 
 #include <QByteArray>
 
@@ -25,14 +27,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
     const IncidenceReading reading = readIncidences(bytes);
 
-    if (reading.failure != IncidenceFailure::None
-        && reading.failure != IncidenceFailure::LoneItem)
+    if (reading.failure != IncidenceFailure::None && reading.failure != IncidenceFailure::LoneItem)
         fail("reading text in memory reported a file failure");
     if ((reading.failure == IncidenceFailure::LoneItem) != (reading.failureLine > 0))
         fail("failure line and failure disagree");
 
-    if (reading.names.size() != reading.quantities.size()
-        || reading.size() != reading.names.size())
+    if (reading.names.size() != reading.quantities.size() || reading.size() != reading.names.size())
         fail("names and quantities are not parallel");
     const QStringList texts = reading.listTexts();
     if (texts.size() != reading.size())
@@ -44,8 +44,25 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     // Reading is a pure function of the text: the same bytes give the same entries.
     const IncidenceReading again = readIncidences(bytes);
-    if (again.names != reading.names || again.quantities != reading.quantities
-        || again.failure != reading.failure)
+    if (again.names != reading.names || again.quantities != reading.quantities ||
+        again.failure != reading.failure)
         fail("two readings of the same bytes differ");
+
+    const SourcesTable sources = readSources(bytes);
+    if (sources.names().size() != sources.size())
+        fail("sources: names and size disagree");
+    for (const QString &name : sources.names()) {
+        if (name.isEmpty() || !sources.find(name) || sources.names().count(name) != 1)
+            fail("sources: a kept name is empty, repeated or not found");
+        const std::optional<EntrySource> source = sources.find(name);
+        if (source->source.isEmpty() && source->note.isEmpty())
+            fail("sources: a kept line has neither a source nor a note");
+    }
+    int previous = 0;
+    for (int line : sources.skippedLines()) {
+        if (line <= previous)
+            fail("sources: skipped lines out of order");
+        previous = line;
+    }
     return 0;
 }

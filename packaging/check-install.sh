@@ -16,7 +16,7 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 app="$prefix/lib/quorvel-counter"
 [ -x "$app/quorvel-counter" ] || fail "no program in $app"
 for f in Clicar.wav abaixo.wav abretrena.wav gaveta.wav happy.wav rot2.wav stop.wav zapt.wav \
-         QuorvelParametros.txt Quorvelhomicidios.txt QuorvelDistribuicao.txt; do
+         QuorvelParametros.txt Quorvelhomicidios.txt QuorvelDistribuicao.txt QuorvelFontes.txt; do
     [ -f "$app/$f" ] || fail "$f is not beside the program"
 done
 [ -L "$prefix/bin/quorvel-counter" ] || fail "no launcher link in bin/"

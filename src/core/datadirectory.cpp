@@ -6,7 +6,7 @@
 QStringList dataFileNames()
 {
     return {QStringLiteral("QuorvelParametros.txt"), QStringLiteral("Quorvelhomicidios.txt"),
-            QStringLiteral("QuorvelDistribuicao.txt")};
+            QStringLiteral("QuorvelDistribuicao.txt"), QStringLiteral("QuorvelFontes.txt")};
 }
 
 QString chooseDataDirectory(const QString &programDirectory, bool programDirectoryWritable,

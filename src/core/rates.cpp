@@ -4,6 +4,24 @@
 
 #include <cmath>
 
+std::optional<int> wholeMonthlyFigure(QStringView text)
+{
+    const QStringView digits = text.trimmed();
+    if (!isDigitsOnly(digits))
+        return std::nullopt;
+    // Leading zeros do not count against the length; anything longer than the limit's
+    // digits is too large without being read.
+    QStringView significant = digits;
+    while (significant.size() > 1 && significant.front() == u'0')
+        significant = significant.mid(1);
+    if (significant.size() > 7)
+        return std::nullopt;
+    const int figure = significant.toInt();
+    if (figure > kMaxMonthlyFigure)
+        return std::nullopt;
+    return figure;
+}
+
 float dailyRate(double monthly)
 {
     // Truncation on the decimal value: 57 / 30 is 1.90, though 1.9 * 100 is 189.999... in binary.

@@ -9,11 +9,19 @@
 // (30 days a month, 365 a year, 24 hours a day).
 struct RateFigures
 {
-    float daily = 0;        // truncated to hundredths, as a 32-bit value
-    QString ParametroDia;   // "###0.00"
-    QString Parametrohora;  // the daily text read back, / 24, "##0.00#"
-    QString Label8;         // yearly figure, "###0.0", not truncated
+    float daily = 0;       // truncated to hundredths, as a 32-bit value
+    QString ParametroDia;  // "###0.00"
+    QString Parametrohora; // the daily text read back, / 24, "##0.00#"
+    QString Label8;        // yearly figure, "###0.0", not truncated
 };
+
+// The largest monthly figure whose count of one day fits the odometer (99999 a day): a larger
+// one would pass the odometer's capacity before the day is out, in any mode.
+inline constexpr int kMaxMonthlyFigure = 2999970;
+
+// A monthly figure given as text outside the window (command line, an incidence entry): the
+// digits 0 to 9 only, blanks around it allowed, at most kMaxMonthlyFigure; nothing otherwise.
+std::optional<int> wholeMonthlyFigure(QStringView text);
 
 // Daily rate: the monthly number / 30, truncated (not rounded) to hundredths.
 float dailyRate(double monthly);

@@ -23,12 +23,36 @@ double hourShare(const RecountInput &in, int hour)
     return hourlyFigure(in.dailyRate, in.hourly, hour);
 }
 
+// The shares are percentages rounded to hundredths, so a day's shares may add up to 99.99 %
+// or 100.02 %: scaled to a whole day, the count passes every midnight without a jump in the
+// month and year modes.
+double dayScale(const RecountInput &in)
+{
+    double day = 0;
+    for (int i = 0; i < 24; ++i)
+        day += hourShare(in, i);
+    return day > 0 ? in.dailyRate / day : 1.0;
+}
+
 } // namespace
 
 double hourlyFigure(double dailyRate, const HourlyTable &hourly, int hour)
 {
     const int h = std::clamp(hour, 0, 24);
     return dailyRate * (double(hourly.percentualHora[h]) / hourly.hoursPerShare()) / 100.0;
+}
+
+double dailyPaceAtHour(const RecountInput &in, int hour)
+{
+    if (!in.useDistribution)
+        return in.dailyRate;
+    // todayCount adds hourShare * scale over each hour of the clock.
+    return hourShare(in, std::clamp(hour, 0, 23)) * dayScale(in) * 24.0;
+}
+
+double dailyPaceNow(const RecountInput &in)
+{
+    return dailyPaceAtHour(in, in.now.time().hour());
 }
 
 float todayCount(const RecountInput &in)
@@ -38,13 +62,7 @@ float todayCount(const RecountInput &in)
         const double seconds = time.msecsSinceStartOfDay() / 1000.0;
         return float(in.dailyRate * (seconds / 86400.0));
     }
-    // The shares are percentages rounded to hundredths, so a day's shares may add up to
-    // 99.99 % or 100.02 %: scaled to a whole day, the count passes every midnight without a
-    // jump in the month and year modes.
-    double day = 0;
-    for (int i = 0; i < 24; ++i)
-        day += hourShare(in, i);
-    const double scale = day > 0 ? in.dailyRate / day : 1.0;
+    const double scale = dayScale(in);
 
     const int hour = time.hour();
     float count = 0;

@@ -32,6 +32,15 @@ double hourlyFigure(double dailyRate, const HourlyTable &hourly, int hour);
 // before the current one in full, the current one in proportion to the seconds elapsed).
 float todayCount(const RecountInput &in);
 
+// The pace of the count in the given hour (0 to 23), as occurrences per day: the rate at
+// which the odometer rises in that hour, times 24 hours. Without a distribution it is the
+// daily rate at every hour; with one, the hour's share of the day (an hour with no share
+// gives 0). This is the rate for "uma vítima a cada ..." (core/intervaltext.h).
+double dailyPaceAtHour(const RecountInput &in, int hour);
+
+// The pace in the hour of in.now.
+double dailyPaceNow(const RecountInput &in);
+
 // Today's count plus the whole days already past in the month or the year.
 float accumulatedCount(const RecountInput &in, float today);
 

@@ -1,0 +1,190 @@
+#include "core/commandline.h"
+
+#include "core/numbermask.h"
+#include "core/rates.h"
+
+#include <QCommandLineParser>
+#include <QRegularExpression>
+
+namespace {
+
+const QString kProgram = QStringLiteral("quorvel-counter");
+
+// Option names: the long ones are fixed, event scripts and the guide rely on them.
+struct Names
+{
+    QCommandLineOption monthly{QStringList{QStringLiteral("m"), QStringLiteral("mensal")},
+                               QString(), QStringLiteral("N")};
+    QCommandLineOption entry{QStringList{QStringLiteral("e"), QStringLiteral("entrada")}, QString(),
+                             QStringLiteral("NOME")};
+    QCommandLineOption mode{QStringList{QStringLiteral("modo")}, QString(),
+                            QStringLiteral("dia|mes|ano")};
+    QCommandLineOption presentation{
+        QStringList{QStringLiteral("a"), QStringLiteral("apresentacao")}};
+    QCommandLineOption noSound{QStringList{QStringLiteral("s"), QStringLiteral("sem-som")}};
+    QCommandLineOption reducedMotion{
+        QStringList{QStringLiteral("r"), QStringLiteral("movimento-reduzido")}};
+    QCommandLineOption help{QStringList{QStringLiteral("h"), QStringLiteral("help")}};
+    QCommandLineOption version{QStringList{QStringLiteral("v"), QStringLiteral("version")}};
+
+    QList<QCommandLineOption> all() const
+    {
+        return {monthly, entry, mode, presentation, noSound, reducedMotion, help, version};
+    }
+    // The options that take a value, by any of their names.
+    bool takesValue(const QString &name) const
+    {
+        for (const QCommandLineOption &option : {monthly, entry, mode}) {
+            if (option.names().contains(name))
+                return true;
+        }
+        return false;
+    }
+};
+
+QString dashed(const QString &name)
+{
+    return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+}
+
+CommandLineResult failure(const QString &message)
+{
+    CommandLineResult result;
+    result.action = CommandLineResult::Action::Fail;
+    result.exitStatus = kCommandLineErrorStatus;
+    result.text = kProgram + QStringLiteral(": ") + message + QStringLiteral("\nUse \"") +
+                  kProgram + QStringLiteral(" --help\" para ver as opções.\n");
+    return result;
+}
+
+// The parser's own errors are in English; the option they concern is quoted in them.
+QString parserError(const QCommandLineParser &parser, const Names &names)
+{
+    const QStringList unknown = parser.unknownOptionNames();
+    if (!unknown.isEmpty())
+        return QStringLiteral("Opção desconhecida: ") + dashed(unknown.front());
+    static const QRegularExpression quoted(QStringLiteral("'([^']*)'"));
+    const QRegularExpressionMatch match = quoted.match(parser.errorText());
+    if (!match.hasMatch())
+        return QStringLiteral("Opção inválida: ") + parser.errorText();
+    const QString written = match.captured(1); // as typed, "--mensal" or "-m"
+    QString name = written;
+    while (name.startsWith(u'-'))
+        name.remove(0, 1);
+    if (names.takesValue(name))
+        return QStringLiteral("Falta o valor da opção ") + written;
+    return QStringLiteral("A opção ") + written + QStringLiteral(" não aceita valor");
+}
+
+std::optional<AccumulationMode> modeNamed(const QString &text)
+{
+    if (text == u"dia")
+        return AccumulationMode::Dia;
+    if (text == u"mes")
+        return AccumulationMode::Mes;
+    if (text == u"ano")
+        return AccumulationMode::Ano;
+    return std::nullopt;
+}
+
+} // namespace
+
+QString commandLineHelp()
+{
+    return QStringLiteral(
+               "Uso: %1 [opções]\n"
+               "\n"
+               "Contador de violência para o ensino: a partir de um número mensal de\n"
+               "ocorrências de um crime, mostra quantas aconteceram, estatisticamente, hoje,\n"
+               "neste mês ou neste ano. Os números não são um registro oficial.\n"
+               "\n"
+               "Opções:\n"
+               "  -m, --mensal N          conta a partir de N ocorrências por mês (número\n"
+               "                          inteiro de 0 a %2) e começa a contagem\n"
+               "  -e, --entrada NOME      conta a partir da entrada de nome exatamente NOME em\n"
+               "                          QuorvelParametros.txt ou Quorvelhomicidios.txt e\n"
+               "                          começa a contagem; ativa o padrão horário de mesmo\n"
+               "                          nome, se houver\n"
+               "      --modo dia|mes|ano  acumula as ocorrências do dia (o normal), do mês ou\n"
+               "                          do ano\n"
+               "  -a, --apresentacao      abre a apresentação em tela cheia\n"
+               "  -s, --sem-som           sem sons\n"
+               "  -r, --movimento-reduzido\n"
+               "                          sem animações nem piscadas: as rodas mudam sem\n"
+               "                          girar\n"
+               "  -h, --help              mostra esta ajuda e termina\n"
+               "  -v, --version           mostra a versão e termina\n"
+               "\n"
+               "Com qualquer opção o programa abre sem a tela de abertura. Com --mensal ou\n"
+               "--entrada a contagem começa de imediato, como se o botão de iniciar fosse\n"
+               "pressionado; as duas juntas não são aceitas.\n"
+               "\n"
+               "Diante de uma opção desconhecida, de um número que não é inteiro ou de uma\n"
+               "entrada que não existe, o programa escreve o erro na saída de erro e termina\n"
+               "com o código 2, sem abrir janela nem alterar arquivo.\n")
+        .arg(kProgram)
+        .arg(kMaxMonthlyFigure);
+}
+
+QString commandLineVersion(const QString &version)
+{
+    return QStringLiteral("Quorvel Counter ") + version + u'\n';
+}
+
+CommandLineResult parseCommandLine(const QStringList &arguments, const QString &version)
+{
+    const Names names;
+    QCommandLineParser parser;
+    parser.addOptions(names.all());
+    if (!parser.parse(arguments.isEmpty() ? QStringList{kProgram} : arguments))
+        return failure(parserError(parser, names));
+
+    if (parser.isSet(names.help))
+        return {CommandLineResult::Action::Print, {}, commandLineHelp(), 0};
+    if (parser.isSet(names.version))
+        return {CommandLineResult::Action::Print, {}, commandLineVersion(version), 0};
+
+    if (!parser.positionalArguments().isEmpty())
+        return failure(QStringLiteral("Argumento inesperado: ") +
+                       parser.positionalArguments().front());
+    for (const QCommandLineOption *option : {&names.monthly, &names.entry, &names.mode}) {
+        if (parser.values(*option).size() > 1)
+            return failure(QStringLiteral("A opção ") + dashed(option->names().constLast()) +
+                           QStringLiteral(" foi dada mais de uma vez"));
+    }
+
+    CommandLineResult result;
+    StartOptions &options = result.options;
+    options.anyGiven = !parser.optionNames().isEmpty();
+    options.presentation = parser.isSet(names.presentation);
+    options.noSound = parser.isSet(names.noSound);
+    options.reducedMotion = parser.isSet(names.reducedMotion);
+
+    if (parser.isSet(names.monthly) && parser.isSet(names.entry))
+        return failure(QStringLiteral("Use --mensal ou --entrada, não as duas"));
+
+    if (parser.isSet(names.monthly)) {
+        const QString text = parser.value(names.monthly);
+        if (!isDigitsOnly(QStringView(text).trimmed()))
+            return failure(QStringLiteral("O número mensal deve ser um número inteiro, sem "
+                                          "sinal nem separadores: \"%1\"")
+                               .arg(text));
+        options.monthly = wholeMonthlyFigure(text);
+        if (!options.monthly)
+            return failure(QStringLiteral("Número mensal grande demais: %1 (o máximo é %2)")
+                               .arg(text.trimmed())
+                               .arg(kMaxMonthlyFigure));
+    }
+    if (parser.isSet(names.entry)) {
+        options.entry = parser.value(names.entry);
+        if (options.entry->isEmpty())
+            return failure(QStringLiteral("Falta o nome da entrada em --entrada"));
+    }
+    if (parser.isSet(names.mode)) {
+        options.mode = modeNamed(parser.value(names.mode));
+        if (!options.mode)
+            return failure(QStringLiteral("Modo desconhecido: \"%1\" (use dia, mes ou ano)")
+                               .arg(parser.value(names.mode)));
+    }
+    return result;
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "core/counterstate.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// What the command line asks of a run: a screen at an event can start straight into a
+// running count, in the presentation view.
+struct StartOptions
+{
+    std::optional<int> monthly;           // --mensal N: a whole figure, 0 to kMaxMonthlyFigure
+    std::optional<QString> entry;         // --entrada NOME: exact name, looked up by findEntry
+    std::optional<AccumulationMode> mode; // --modo dia|mes|ano
+    bool presentation = false;            // --apresentacao
+    bool noSound = false;                 // --sem-som
+    bool reducedMotion = false;           // --movimento-reduzido
+
+    // Any option at all: the splash is skipped.
+    bool anyGiven = false;
+    // A figure or an entry: the count starts at once, as if play were pressed.
+    bool startsCount() const { return monthly.has_value() || entry.has_value(); }
+};
+
+// Exit status of a command line the program refuses.
+inline constexpr int kCommandLineErrorStatus = 2;
+
+struct CommandLineResult
+{
+    enum class Action {
+        Run,   // go on with `options`
+        Print, // write `text` to standard output and end with status 0 (--help, --version)
+        Fail,  // write `text` to standard error and end with status 2, touching no file
+    };
+    Action action = Action::Run;
+    StartOptions options;
+    QString text; // ends with a line break
+    int exitStatus = 0;
+};
+
+// Reads the program's arguments, the program's own path first (as
+// QCoreApplication::arguments() gives them). Never prints and never exits: the caller does.
+// --mensal and --entrada together are refused (which one should count is not clear), as is a
+// value option given twice and any argument that is not an option.
+CommandLineResult parseCommandLine(const QStringList &arguments, const QString &version);
+
+// The text of --help, in Portuguese; a manual page can be made from it (help2man).
+QString commandLineHelp();
+
+// The text of --version.
+QString commandLineVersion(const QString &version);

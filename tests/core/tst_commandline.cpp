@@ -1,0 +1,227 @@
+// The command line: options for a screen that boots into a running count.
+#include "core/commandline.h"
+#include "core/rates.h"
+
+#include <QTest>
+
+Q_DECLARE_METATYPE(StartOptions)
+
+namespace {
+
+StartOptions options(std::optional<int> monthly = {}, std::optional<QString> entry = {},
+                     std::optional<AccumulationMode> mode = {})
+{
+    StartOptions o;
+    o.monthly = monthly;
+    o.entry = entry;
+    o.mode = mode;
+    o.anyGiven = true;
+    return o;
+}
+
+StartOptions withFlags(StartOptions o, bool presentation, bool noSound, bool reducedMotion)
+{
+    o.presentation = presentation;
+    o.noSound = noSound;
+    o.reducedMotion = reducedMotion;
+    return o;
+}
+
+QString describe(const StartOptions &o)
+{
+    return QStringLiteral("mensal=%1 entrada=%2 modo=%3 apresentacao=%4 sem-som=%5 mov=%6 "
+                          "alguma=%7")
+        .arg(o.monthly ? QString::number(*o.monthly) : "-", o.entry ? "[" + *o.entry + "]" : "-",
+             o.mode ? QString::number(int(*o.mode)) : "-", QString::number(o.presentation),
+             QString::number(o.noSound), QString::number(o.reducedMotion),
+             QString::number(o.anyGiven));
+}
+
+} // namespace
+
+class TestCommandLine : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void acceptedArguments_data();
+    void acceptedArguments();
+    void refusedArguments_data();
+    void refusedArguments();
+    void helpAndVersionEndTheRun_data();
+    void helpAndVersionEndTheRun();
+    void monthlyFigureLimits_data();
+    void monthlyFigureLimits();
+};
+
+void TestCommandLine::acceptedArguments_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<StartOptions>("expected");
+    QTest::addColumn<bool>("startsCount");
+
+    QTest::newRow("nothing: the splash as ever") << QStringList() << StartOptions() << false;
+    QTest::newRow("figure") << QStringList{"--mensal", "937"} << options(937) << true;
+    QTest::newRow("figure with =") << QStringList{"--mensal=937"} << options(937) << true;
+    QTest::newRow("figure, short") << QStringList{"-m", "0"} << options(0) << true;
+    QTest::newRow("entry with accents and spaces")
+        << QStringList{"--entrada", "Homicídios dolosos no estado de São Paulo"}
+        << options({}, "Homicídios dolosos no estado de São Paulo") << true;
+    QTest::newRow("entry, short") << QStringList{"-e", "Bahia"} << options({}, "Bahia") << true;
+    QTest::newRow("entry kept exactly")
+        << QStringList{"--entrada= Bahia "} << options({}, " Bahia ") << true;
+    QTest::newRow("mode alone: no count")
+        << QStringList{"--modo", "ano"} << options({}, {}, AccumulationMode::Ano) << false;
+    QTest::newRow("event screen") << QStringList{"--entrada",
+                                                 "Brasil",
+                                                 "--modo",
+                                                 "mes",
+                                                 "--apresentacao",
+                                                 "--sem-som",
+                                                 "--movimento-reduzido"}
+                                  << withFlags(options({}, "Brasil", AccumulationMode::Mes), true,
+                                               true, true)
+                                  << true;
+    QTest::newRow("short flags together")
+        << QStringList{"-asr", "--mensal", "12", "--modo", "dia"}
+        << withFlags(options(12, {}, AccumulationMode::Dia), true, true, true) << true;
+    QTest::newRow("presentation alone")
+        << QStringList{"--apresentacao"} << withFlags(options(), true, false, false) << false;
+}
+
+void TestCommandLine::acceptedArguments()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(StartOptions, expected);
+    QFETCH(bool, startsCount);
+
+    const CommandLineResult result =
+        parseCommandLine(QStringList{"/usr/bin/quorvel-counter"} + arguments, "1.0.0");
+    QCOMPARE(result.action, CommandLineResult::Action::Run);
+    QCOMPARE(result.exitStatus, 0);
+    QVERIFY(result.text.isEmpty());
+    QCOMPARE(describe(result.options), describe(expected));
+    QCOMPARE(result.options.startsCount(), startsCount);
+}
+
+void TestCommandLine::refusedArguments_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("unknown option")
+        << QStringList{"--tela-cheia"} << "Opção desconhecida: --tela-cheia";
+    QTest::newRow("unknown short option") << QStringList{"-x"} << "Opção desconhecida: -x";
+    QTest::newRow("figure missing") << QStringList{"--mensal"} << "Falta o valor da opção --mensal";
+    QTest::newRow("entry missing, short") << QStringList{"-e"} << "Falta o valor da opção -e";
+    QTest::newRow("value for a switch")
+        << QStringList{"--sem-som=sim"} << "A opção --sem-som não aceita valor";
+    QTest::newRow("stray argument") << QStringList{"937"} << "Argumento inesperado: 937";
+    QTest::newRow("decimal figure")
+        << QStringList{"--mensal", "12,5"}
+        << "O número mensal deve ser um número inteiro, sem sinal nem separadores: \"12,5\"";
+    QTest::newRow("negative figure")
+        << QStringList{"--mensal", "-5"}
+        << "O número mensal deve ser um número inteiro, sem sinal nem separadores: \"-5\"";
+    QTest::newRow("grouped figure")
+        << QStringList{"--mensal", "1.000"}
+        << "O número mensal deve ser um número inteiro, sem sinal nem separadores: \"1.000\"";
+    QTest::newRow("empty figure")
+        << QStringList{"--mensal="}
+        << "O número mensal deve ser um número inteiro, sem sinal nem separadores: \"\"";
+    QTest::newRow("figure too large")
+        << QStringList{"--mensal", "2999971"}
+        << "Número mensal grande demais: 2999971 (o máximo é 2999970)";
+    QTest::newRow("figure far too large")
+        << QStringList{"--mensal", "99999999999999999999"}
+        << "Número mensal grande demais: 99999999999999999999 (o máximo é 2999970)";
+    QTest::newRow("figure and entry") << QStringList{"--mensal", "10", "--entrada", "Bahia"}
+                                      << "Use --mensal ou --entrada, não as duas";
+    QTest::newRow("figure twice") << QStringList{"--mensal", "10", "-m", "20"}
+                                  << "A opção --mensal foi dada mais de uma vez";
+    QTest::newRow("empty entry") << QStringList{"--entrada", ""}
+                                 << "Falta o nome da entrada em --entrada";
+    QTest::newRow("unknown mode") << QStringList{"--modo", "semana"}
+                                  << "Modo desconhecido: \"semana\" (use dia, mes ou ano)";
+    QTest::newRow("mode with accent")
+        << QStringList{"--modo", "mês"} << "Modo desconhecido: \"mês\" (use dia, mes ou ano)";
+    QTest::newRow("mode in capitals")
+        << QStringList{"--modo", "Dia"} << "Modo desconhecido: \"Dia\" (use dia, mes ou ano)";
+}
+
+void TestCommandLine::refusedArguments()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, message);
+
+    const CommandLineResult result =
+        parseCommandLine(QStringList{"quorvel-counter"} + arguments, "1.0.0");
+    QCOMPARE(result.action, CommandLineResult::Action::Fail);
+    QCOMPARE(result.exitStatus, 2);
+    QCOMPARE(result.exitStatus, kCommandLineErrorStatus);
+    const QStringList lines = result.text.split(u'\n');
+    QCOMPARE(lines.value(0), "quorvel-counter: " + message);
+    QCOMPARE(lines.value(1), "Use \"quorvel-counter --help\" para ver as opções.");
+    QVERIFY(result.text.endsWith(u'\n'));
+}
+
+void TestCommandLine::helpAndVersionEndTheRun_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("--help") << QStringList{"--help"} << commandLineHelp();
+    QTest::newRow("-h, other options ignored")
+        << QStringList{"-h", "--mensal", "abc"} << commandLineHelp();
+    QTest::newRow("--version") << QStringList{"--version"} << "Quorvel Counter 1.0.0\n";
+    QTest::newRow("-v") << QStringList{"-v"} << "Quorvel Counter 1.0.0\n";
+}
+
+void TestCommandLine::helpAndVersionEndTheRun()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, text);
+
+    const CommandLineResult result =
+        parseCommandLine(QStringList{"quorvel-counter"} + arguments, "1.0.0");
+    QCOMPARE(result.action, CommandLineResult::Action::Print);
+    QCOMPARE(result.exitStatus, 0);
+    QCOMPARE(result.text, text);
+
+    // The help names every option the guide and event scripts rely on, within 80 columns.
+    const QString help = commandLineHelp();
+    QVERIFY(help.startsWith("Uso: quorvel-counter [opções]\n"));
+    for (const char *option :
+         {"--mensal N", "--entrada NOME", "--modo dia|mes|ano", "--apresentacao", "--sem-som",
+          "--movimento-reduzido", "--help", "--version", "código 2", "2999970"})
+        QVERIFY2(help.contains(QString::fromUtf8(option)), option);
+    for (const QString &line : help.split(u'\n'))
+        QVERIFY2(line.size() <= 80, qPrintable(line));
+}
+
+void TestCommandLine::monthlyFigureLimits_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("figure"); // -1: refused
+
+    QTest::newRow("0") << "0" << 0;
+    QTest::newRow("leading zeros") << "0000000000937" << 937;
+    QTest::newRow("blanks around") << " 937 " << 937;
+    QTest::newRow("the largest") << "2999970" << kMaxMonthlyFigure;
+    QTest::newRow("one more") << "2999971" << -1;
+    QTest::newRow("past 32 bits") << "4294967297" << -1;
+    QTest::newRow("sign") << "+5" << -1;
+    QTest::newRow("inner blank") << "9 37" << -1;
+    QTest::newRow("Arabic-Indic digits") << "\u0663" << -1;
+    QTest::newRow("empty") << "" << -1;
+}
+
+void TestCommandLine::monthlyFigureLimits()
+{
+    QFETCH(QString, text);
+    QFETCH(int, figure);
+    QCOMPARE(wholeMonthlyFigure(text).value_or(-1), figure);
+}
+
+QTEST_GUILESS_MAIN(TestCommandLine)
+#include "tst_commandline.moc"
