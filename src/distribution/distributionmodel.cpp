@@ -1,5 +1,6 @@
 #include "distribution/distributionmodel.h"
 
+#include "core/datadirectory.h"
 #include "core/soundcues.h"
 #include "core/timers.h"
 #include "distribution/intervallayout.h"
@@ -7,6 +8,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 
 #include <algorithm>
 
@@ -23,7 +25,8 @@ bool validIndex(int i, int size)
 } // namespace
 
 DistributionModel::DistributionModel(QString filePath, SoundCues &cues, QObject *parent)
-    : QObject(parent), m_filePath(std::move(filePath)), m_cues(cues)
+    : QObject(parent), m_filePath(std::move(filePath)), m_cues(cues),
+      m_programDirectory(QCoreApplication::applicationDirPath())
 {
     m_timer1.setObjectName(QStringLiteral("Timer1"));
     m_timer1.setInterval(3000);
@@ -300,14 +303,16 @@ void DistributionModel::Salva_padrao()
         if (rows[r].value(0) == m_tipo)
             target = r;
     }
+    QString notice;
     if (target >= 0) {
-        setStatus(QStringLiteral("Alerta: Atualizando um Padrão já existente"));
+        notice = QStringLiteral("Alerta: Atualizando um Padrão já existente");
     } else {
         target = int(rows.size());
         rows << DistributionFile::emptyRow();
         rows[target][0] = m_tipo;
-        setStatus(QStringLiteral("Alerta: Implantando um Padrão novo"));
+        notice = QStringLiteral("Alerta: Implantando um Padrão novo");
     }
+    setStatus(notice);
     enable(m_timer1);
     for (int i = 0; i < kRows; ++i)
         rows[target][i + 1] = m_quantidade[i];
@@ -323,6 +328,11 @@ void DistributionModel::Salva_padrao()
     for (int r = 0; r < target; ++r)
         line += DistributionFile::isWritten(rows[r]) ? 1 : 0;
 
+    // Saved away from the program, the pattern is where the user would not look for it.
+    const QString folder = QFileInfo(m_filePath).absolutePath();
+    if (isApartFromProgram(folder, m_programDirectory))
+        setStatus(notice +
+                  QStringLiteral(" (gravado em %1)").arg(QDir::toNativeSeparators(folder)));
     m_cues.TocaHappy();
     abrearquivo();
     selectPattern(line);

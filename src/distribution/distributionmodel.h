@@ -71,6 +71,9 @@ public:
 
     // The file and its table.
     QString filePath() const { return m_filePath; }
+    // The program's own directory (its default): a save anywhere else names its folder in
+    // the notice.
+    void setProgramDirectory(const QString &directory) { m_programDirectory = directory; }
     TextEncoding encoding() const { return m_file.encoding; }
     const QList<PatternRow> &TabelaPadroes() const { return m_file.rows; }
 
@@ -132,6 +135,7 @@ private:
     SoundCues &m_cues;
     DistributionFileContent m_file;
     QStringList m_list1;
+    QString m_programDirectory;
     int m_currentIndex = -1;
 
     QString m_tipo;

@@ -33,6 +33,7 @@ struct Window
     {
         writeBytes(path(), initial);
         model = std::make_unique<DistributionModel>(path(), cues);
+        model->setProgramDirectory(dir.path());
         window = std::make_unique<Configurador>(*model, cues);
         window->openInApp = [this](const QString &file) {
             opened << file;
