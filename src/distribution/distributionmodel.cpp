@@ -16,6 +16,8 @@ namespace {
 
 const QString kSaveRefused = QStringLiteral("Existem erros na tabela editada. Gravação Cancelada");
 const QString kWriteError = QStringLiteral("Erro na gravação do arquivo QuorvelDistribuicao.txt");
+const QString kNoOccurrences =
+    QStringLiteral("Erro: Todas as quantidades são 0 - não há distribuição para usar");
 
 bool validIndex(int i, int size)
 {
@@ -233,6 +235,7 @@ void DistributionModel::Label3_Click(int index)
 void DistributionModel::Critica()
 {
     m_erroTabela = 0;
+    m_totalPositive = false;
     const int count = intervalCount();
     if (m_tipo.isEmpty()) {
         m_cues.TocaAbaixo();
@@ -256,9 +259,13 @@ void DistributionModel::Critica()
     double total = 0.0;
     for (int i = 0; i < count; ++i)
         total += Shares::quantityValue(m_quantidade[i]);
-    if (total > 0.0) {
-        for (int i = 0; i < count; ++i)
-            setPercentual(i, Shares::percentText(Shares::quantityValue(m_quantidade[i]), total));
+    // No occurrence at all gives no shares: labels left from an earlier pattern would
+    // otherwise pass for this one's.
+    m_totalPositive = total > 0.0;
+    for (int i = 0; i < count; ++i) {
+        setPercentual(i, m_totalPositive
+                             ? Shares::percentText(Shares::quantityValue(m_quantidade[i]), total)
+                             : QString());
     }
     FazGraficoFrequenciasDistribuicao();
     m_erroTabela = 0;
@@ -413,6 +420,15 @@ void DistributionModel::UsarComoPadrao()
     if (m_countRunning && m_countRunning()) {
         reportError(QStringLiteral("Erro: Existe uma pesquisa em processamento - Encerre, e "
                                    "solicite novamente a distribuição"));
+        return;
+    }
+    // Only a table that passes the check, with shares that add up to something, is handed
+    // over: unchecked cells would give the count empty or stale shares.
+    Critica();
+    if (m_erroTabela == 1)
+        return; // the check has said why
+    if (!m_totalPositive) {
+        reportError(kNoOccurrences);
         return;
     }
     if (m_hasParametroMes && m_hasParametroMes()) {

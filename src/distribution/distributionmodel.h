@@ -133,9 +133,9 @@ private:
 
     QString m_filePath;
     SoundCues &m_cues;
+    QString m_programDirectory;
     DistributionFileContent m_file;
     QStringList m_list1;
-    QString m_programDirectory;
     int m_currentIndex = -1;
 
     QString m_tipo;
@@ -143,6 +143,8 @@ private:
     std::array<QString, kRows> m_percentual;
     int m_sl1 = 0;
     qint16 m_erroTabela = 0;
+    // Whether the last check that passed found any occurrence (and so computed shares).
+    bool m_totalPositive = false;
     std::array<QString, 2 * kRows> m_label7;
     std::array<bool, kRows> m_rowVisible{};
 

@@ -103,6 +103,7 @@ private slots:
     void editaPadraoOpensFile();
     void sairHides();
     void handOverHides();
+    void handOverChecksTheTable();
     void hoverFrames();
 };
 
@@ -396,8 +397,52 @@ void tst_Configurador::handOverHides()
     int activations = 0;
     w.model->setActivation([] { return false; }, [] { return true; }, [&] { ++activations; });
     QVERIFY(w.show());
+    w.model->selectPattern(0);
     QTest::mouseClick(w.find<PictureButton>("botao(3)"), Qt::LeftButton);
     QCOMPARE(activations, 1);
+    QVERIFY(!w.window->isVisible());
+}
+
+void tst_Configurador::handOverChecksTheTable()
+{
+    Window w("\"A\",\"1\",\"3\"\r\n");
+    int activations = 0;
+    w.model->setActivation([] { return false; }, [] { return true; }, [&] { ++activations; });
+    QVERIFY(w.show());
+    w.model->selectPattern(0);
+    QCOMPARE(w.percent(0)->text(), QStringLiteral("25,00"));
+    auto *hand = w.find<PictureButton>("botao(3)");
+
+    // Every quantity 0: the check leaves no share of the pattern before on the labels, and
+    // such a table is not handed over.
+    w.cell(0)->setText(QStringLiteral("0"));
+    w.cell(1)->setText(QStringLiteral("0"));
+    QTest::mouseClick(w.find<PictureButton>("botao(0)"), Qt::LeftButton);
+    QCOMPARE(w.percent(0)->text(), QString());
+    QCOMPARE(w.percent(1)->text(), QString());
+    QTest::mouseClick(hand, Qt::LeftButton);
+    QCOMPARE(activations, 0);
+    QVERIFY(w.window->isVisible());
+    QCOMPARE(w.panel(),
+             QStringLiteral("Erro: Todas as quantidades são 0 - não há distribuição para usar"));
+
+    // "limpa" and quantities typed without "Verifica dados": the check runs first and
+    // refuses for the missing name.
+    QTest::mouseClick(w.find<PictureButton>("botao(1)"), Qt::LeftButton);
+    QTest::keyClicks(w.cell(0), "1");
+    QTest::keyClicks(w.cell(1), "3");
+    QTest::mouseClick(hand, Qt::LeftButton);
+    QCOMPARE(activations, 0);
+    QCOMPARE(w.panel(), QStringLiteral("Erro: Especifique um tipo de delito"));
+    QVERIFY(isRed(w.find<QLineEdit>("Tipo")));
+    QCOMPARE(w.percent(0)->text(), QString());
+
+    // Named: checked, its shares computed, then handed over.
+    QTest::keyClicks(w.find<QLineEdit>("Tipo"), QStringLiteral("B"));
+    QTest::mouseClick(hand, Qt::LeftButton);
+    QCOMPARE(activations, 1);
+    QCOMPARE(w.percent(0)->text(), QStringLiteral("25,00"));
+    QCOMPARE(w.percent(1)->text(), QStringLiteral("75,00"));
     QVERIFY(!w.window->isVisible());
 }
 
