@@ -96,6 +96,7 @@ private slots:
     void label3ClickMovesSliderAndLaysOut();
     void typedPatternIsSavedAndListed();
     void listClickLoadsPattern();
+    void clickOnSelectedPatternReloadsIt();
     void keysOfTheQuantityCells();
     void refusedSaveShowsMessageWindow();
     void redMarksAndClicks();
@@ -275,6 +276,35 @@ void tst_Configurador::listClickLoadsPattern()
     w.action("refr")->trigger();
     QCOMPARE(list->currentRow(), -1);
     QCOMPARE(w.cell(3)->text(), QStringLiteral("25"));
+}
+
+void tst_Configurador::clickOnSelectedPatternReloadsIt()
+{
+    Window w("\"Roubos\",\"10\",\"25\"\r\n\"Ruim\",\"1\",\"x\"\r\n");
+    QVERIFY(w.show());
+    auto *list = w.find<QListWidget>("List1");
+    const QPoint first = list->visualItemRect(list->item(0)).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, first);
+    QCOMPARE(w.cell(1)->text(), QStringLiteral("25"));
+
+    // Edits in the cells are thrown away by a click on the name again.
+    w.cell(1)->setText(QStringLiteral("99"));
+    w.find<QLineEdit>("Tipo")->setText(QStringLiteral("Roubos novos"));
+    QCOMPARE(w.model->Quantidade(1), QStringLiteral("99"));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, first);
+    QCOMPARE(w.model->currentIndex(), 0);
+    QCOMPARE(w.cell(1)->text(), QStringLiteral("25"));
+    QCOMPARE(w.model->Quantidade(1), QStringLiteral("25"));
+    QCOMPARE(w.find<QLineEdit>("Tipo")->text(), QStringLiteral("Roubos"));
+    QCOMPARE(w.percent(1)->text(), QStringLiteral("71,43"));
+
+    // A click on another name loads it once: one check, one error cue.
+    w.sound.clear();
+    const QPoint second = list->visualItemRect(list->item(1)).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, second);
+    QCOMPARE(w.model->currentIndex(), 1);
+    QCOMPARE(w.sound.count(Cue::Abaixo), 1);
+    QCOMPARE(w.panel(), QStringLiteral("Erro: Dados não numéricos no intervalo 2"));
 }
 
 void tst_Configurador::keysOfTheQuantityCells()
