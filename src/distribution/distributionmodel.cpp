@@ -101,9 +101,11 @@ void DistributionModel::List1_Click()
         setQuantidade(column - 1, value);
         ++count;
     }
+    const int before = m_sl1;
     if (const auto position = IntervalLayout::positionForValueCount(count))
         setSL1(*position);
-    Forma_Menu();
+    if (m_sl1 == before)
+        Forma_Menu(); // a move of the slider has laid the rows out already
     Critica();
 }
 
@@ -183,6 +185,11 @@ bool DistributionModel::quantidadeMarked(int i) const
 void DistributionModel::abrearquivo()
 {
     adoptFile(DistributionFile::read(m_filePath));
+}
+
+void DistributionModel::abrearquivo(const QByteArray &bytes)
+{
+    adoptFile(DistributionFile::fromBytes(bytes));
 }
 
 void DistributionModel::adoptFile(DistributionFileContent content)

@@ -80,6 +80,8 @@ public:
     // (Re)reads the file into the table and List1, with nothing selected. A missing or
     // unreadable file gives an empty list, without a message.
     void abrearquivo();
+    // The same from the file's bytes in memory, as if the file held them.
+    void abrearquivo(const QByteArray &bytes);
     void Forma_Menu();
     void Confirma_Tamanho_menu();
     void Critica();
