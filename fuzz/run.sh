@@ -8,14 +8,19 @@ build="${1:?usage: fuzz/run.sh <build-fuzz> [options]}"
 shift
 mkdir -p "$build/artifacts" "$build/logs"
 status=0
-for reader in incidence distribution textcodec; do
+# Each harness with the seed folder it starts from: the pattern file's two harnesses (reading
+# in memory, saving on disk) share theirs.
+for pair in incidence:incidence distribution_read:distribution distribution:distribution \
+            textcodec:textcodec; do
+    reader="${pair%%:*}"
+    corpus="${pair#*:}"
     scratch="$build/found/$reader"
     mkdir -p "$scratch"
     log="$build/logs/$reader.log"
     if ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=0}" \
        UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}" \
        "$build/fuzz_$reader" -artifact_prefix="$build/artifacts/$reader-" "$@" \
-           "$scratch" "$here/corpus/$reader" >"$log" 2>&1; then
+           "$scratch" "$here/corpus/$corpus" >"$log" 2>&1; then
         echo "fuzz_$reader: $(grep -E '^#[0-9]+.*(DONE|INITED)' "$log" | tail -1)"
     else
         echo "fuzz_$reader FAILED (log $log):"

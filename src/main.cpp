@@ -1,5 +1,6 @@
 #include "core/clock.h"
 #include "core/datadirectory.h"
+#include "core/processsignals.h"
 #include "core/soundcues.h"
 #include "display/qtdesktopservices.h"
 #include "display/qtsoundoutput.h"
@@ -14,6 +15,7 @@
 
 int main(int argc, char *argv[])
 {
+    ignoreFileSizeSignal(); // a save over a file-size limit fails with a message instead
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorvel Counter"));
     QApplication::setApplicationVersion(QStringLiteral(QUORVEL_VERSION));

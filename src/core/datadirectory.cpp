@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 QStringList dataFileNames()
 {
@@ -9,12 +10,28 @@ QStringList dataFileNames()
             QStringLiteral("QuorvelDistribuicao.txt"), QStringLiteral("QuorvelFontes.txt")};
 }
 
+namespace {
+
+bool holdsDataFile(const QDir &directory)
+{
+    for (const QString &name : dataFileNames()) {
+        if (directory.exists(name))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
 QString chooseDataDirectory(const QString &programDirectory, bool programDirectoryWritable,
                             const QString &userDirectory)
 {
-    if (programDirectoryWritable || userDirectory.isEmpty())
+    if (userDirectory.isEmpty())
         return programDirectory;
     const QDir user(userDirectory);
+    const bool chosenBefore = user.exists() && holdsDataFile(user);
+    if (programDirectoryWritable && !chosenBefore)
+        return programDirectory;
     if (!user.mkpath(QStringLiteral(".")))
         return programDirectory;
     const QDir program(programDirectory);
@@ -23,4 +40,15 @@ QString chooseDataDirectory(const QString &programDirectory, bool programDirecto
             QFile::copy(program.filePath(name), user.filePath(name));
     }
     return userDirectory;
+}
+
+bool isApartFromProgram(const QString &dataDirectory, const QString &programDirectory)
+{
+    // Links resolved where the directories exist, so one directory has one name.
+    const auto plainPath = [](const QString &path) {
+        const QFileInfo info(path);
+        const QString canonical = info.canonicalFilePath();
+        return canonical.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : canonical;
+    };
+    return plainPath(dataDirectory) != plainPath(programDirectory);
 }

@@ -4,7 +4,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QSaveFile>
 
 namespace DistributionFile {
@@ -95,12 +94,19 @@ std::optional<PatternRow> Descompacta(const QString &line)
 
 QList<PatternRow> parse(const QString &text)
 {
-    static const QRegularExpression lineEnd(QStringLiteral("\r\n|\r|\n"));
+    // Lines end with CR LF, LF or CR alone.
     QList<PatternRow> rows;
-    const QStringList lines = text.split(lineEnd);
-    for (const QString &line : lines) {
-        if (auto row = Descompacta(line))
+    qsizetype start = 0;
+    while (start <= text.size()) {
+        qsizetype end = start;
+        while (end < text.size() && text[end] != u'\r' && text[end] != u'\n')
+            ++end;
+        if (auto row = Descompacta(text.mid(start, end - start)))
             rows << *row;
+        if (end < text.size() && text[end] == u'\r' && end + 1 < text.size() &&
+            text[end + 1] == u'\n')
+            ++end;
+        start = end + 1;
     }
     return rows;
 }
@@ -116,12 +122,19 @@ DistributionFileContent read(const QString &path)
         content.readable = false;
         return content;
     }
-    content.bytes = file.readAll();
+    const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         content.readable = false;
-        content.bytes.clear();
         return content;
     }
+    return fromBytes(bytes);
+}
+
+DistributionFileContent fromBytes(const QByteArray &bytes)
+{
+    DistributionFileContent content;
+    content.exists = true;
+    content.bytes = bytes;
     const DecodedText decoded = decodeText(content.bytes);
     content.byteOrderMark = content.bytes.startsWith("\xEF\xBB\xBF");
     const bool plainAscii = !content.byteOrderMark && isAscii(content.bytes);

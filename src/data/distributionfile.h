@@ -52,6 +52,9 @@ QList<PatternRow> parse(const QString &text);
 
 DistributionFileContent read(const QString &path);
 
+// What reading a file of these bytes gives, without the file: rows, encoding and marks.
+DistributionFileContent fromBytes(const QByteArray &bytes);
+
 // One line as the editor writes it (without its line end): the name in quotes, then
 // the values of columns 1 to 12 up to the first empty one, each in quotes after a comma
 // (a row without values gets one empty value, so that it keeps its line).

@@ -6,5 +6,12 @@
 
 // Renders a picture resource (SVG) at a size in device-independent pixels, crisp at the
 // given device pixel ratio. Rendered pictures are cached, so asking again is cheap and
-// returns the same pixmap (same cacheKey).
+// returns the same pixmap (same cacheKey) while it stays in the cache. The cache holds the
+// most recently asked pictures up to a budget in bytes (svgPictureCacheBudget), far more
+// than one window size needs, so rescaling the window again and again does not pile up
+// pictures of sizes no longer in use.
 QPixmap svgPicture(const QString &resource, QSize size, qreal devicePixelRatio = 1.0);
+
+// The cache's budget and what it holds now, in bytes of pixel data.
+qint64 svgPictureCacheBudget();
+qint64 svgPictureCacheBytes();

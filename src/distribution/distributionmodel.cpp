@@ -1,9 +1,14 @@
 #include "distribution/distributionmodel.h"
 
+#include "core/datadirectory.h"
 #include "core/soundcues.h"
 #include "core/timers.h"
 #include "distribution/intervallayout.h"
 #include "distribution/shares.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 
 #include <algorithm>
 
@@ -11,6 +16,8 @@ namespace {
 
 const QString kSaveRefused = QStringLiteral("Existem erros na tabela editada. Gravação Cancelada");
 const QString kWriteError = QStringLiteral("Erro na gravação do arquivo QuorvelDistribuicao.txt");
+const QString kNoOccurrences =
+    QStringLiteral("Erro: Todas as quantidades são 0 - não há distribuição para usar");
 
 bool validIndex(int i, int size)
 {
@@ -20,7 +27,8 @@ bool validIndex(int i, int size)
 } // namespace
 
 DistributionModel::DistributionModel(QString filePath, SoundCues &cues, QObject *parent)
-    : QObject(parent), m_filePath(std::move(filePath)), m_cues(cues)
+    : QObject(parent), m_filePath(std::move(filePath)), m_cues(cues),
+      m_programDirectory(QCoreApplication::applicationDirPath())
 {
     m_timer1.setObjectName(QStringLiteral("Timer1"));
     m_timer1.setInterval(3000);
@@ -88,9 +96,11 @@ void DistributionModel::List1_Click()
         setQuantidade(column - 1, value);
         ++count;
     }
+    const int before = m_sl1;
     if (const auto position = IntervalLayout::positionForValueCount(count))
         setSL1(*position);
-    Forma_Menu();
+    if (m_sl1 == before)
+        Forma_Menu(); // a move of the slider has laid the rows out already
     Critica();
 }
 
@@ -172,6 +182,11 @@ void DistributionModel::abrearquivo()
     adoptFile(DistributionFile::read(m_filePath));
 }
 
+void DistributionModel::abrearquivo(const QByteArray &bytes)
+{
+    adoptFile(DistributionFile::fromBytes(bytes));
+}
+
 void DistributionModel::adoptFile(DistributionFileContent content)
 {
     m_file = std::move(content);
@@ -222,6 +237,7 @@ void DistributionModel::Label3_Click(int index)
 void DistributionModel::Critica()
 {
     m_erroTabela = 0;
+    m_totalPositive = false;
     const int count = intervalCount();
     if (m_tipo.isEmpty()) {
         m_cues.TocaAbaixo();
@@ -245,9 +261,13 @@ void DistributionModel::Critica()
     double total = 0.0;
     for (int i = 0; i < count; ++i)
         total += Shares::quantityValue(m_quantidade[i]);
-    if (total > 0.0) {
-        for (int i = 0; i < count; ++i)
-            setPercentual(i, Shares::percentText(Shares::quantityValue(m_quantidade[i]), total));
+    // No occurrence at all gives no shares: labels left from an earlier pattern would
+    // otherwise pass for this one's.
+    m_totalPositive = total > 0.0;
+    for (int i = 0; i < count; ++i) {
+        setPercentual(i, m_totalPositive
+                             ? Shares::percentText(Shares::quantityValue(m_quantidade[i]), total)
+                             : QString());
     }
     FazGraficoFrequenciasDistribuicao();
     m_erroTabela = 0;
@@ -292,14 +312,16 @@ void DistributionModel::Salva_padrao()
         if (rows[r].value(0) == m_tipo)
             target = r;
     }
+    QString notice;
     if (target >= 0) {
-        setStatus(QStringLiteral("Alerta: Atualizando um Padrão já existente"));
+        notice = QStringLiteral("Alerta: Atualizando um Padrão já existente");
     } else {
         target = int(rows.size());
         rows << DistributionFile::emptyRow();
         rows[target][0] = m_tipo;
-        setStatus(QStringLiteral("Alerta: Implantando um Padrão novo"));
+        notice = QStringLiteral("Alerta: Implantando um Padrão novo");
     }
+    setStatus(notice);
     enable(m_timer1);
     for (int i = 0; i < kRows; ++i)
         rows[target][i + 1] = m_quantidade[i];
@@ -315,6 +337,11 @@ void DistributionModel::Salva_padrao()
     for (int r = 0; r < target; ++r)
         line += DistributionFile::isWritten(rows[r]) ? 1 : 0;
 
+    // Saved away from the program, the pattern is where the user would not look for it.
+    const QString folder = QFileInfo(m_filePath).absolutePath();
+    if (isApartFromProgram(folder, m_programDirectory))
+        setStatus(notice +
+                  QStringLiteral(" (gravado em %1)").arg(QDir::toNativeSeparators(folder)));
     m_cues.TocaHappy();
     abrearquivo();
     selectPattern(line);
@@ -395,6 +422,15 @@ void DistributionModel::UsarComoPadrao()
     if (m_countRunning && m_countRunning()) {
         reportError(QStringLiteral("Erro: Existe uma pesquisa em processamento - Encerre, e "
                                    "solicite novamente a distribuição"));
+        return;
+    }
+    // Only a table that passes the check, with shares that add up to something, is handed
+    // over: unchecked cells would give the count empty or stale shares.
+    Critica();
+    if (m_erroTabela == 1)
+        return; // the check has said why
+    if (!m_totalPositive) {
+        reportError(kNoOccurrences);
         return;
     }
     if (m_hasParametroMes && m_hasParametroMes()) {

@@ -68,12 +68,17 @@ public:
 
     // The file and its table.
     QString filePath() const { return m_filePath; }
+    // The program's own directory (its default): a save anywhere else names its folder in
+    // the notice.
+    void setProgramDirectory(const QString &directory) { m_programDirectory = directory; }
     TextEncoding encoding() const { return m_file.encoding; }
     const QList<PatternRow> &TabelaPadroes() const { return m_file.rows; }
 
     // (Re)reads the file into the table and List1, with nothing selected. A missing or
     // unreadable file gives an empty list, without a message.
     void abrearquivo();
+    // The same from the file's bytes in memory, as if the file held them.
+    void abrearquivo(const QByteArray &bytes);
     void Forma_Menu();
     void Confirma_Tamanho_menu();
     void Critica();
@@ -127,6 +132,7 @@ private:
 
     QString m_filePath;
     SoundCues &m_cues;
+    QString m_programDirectory;
     DistributionFileContent m_file;
     QStringList m_list1;
     int m_currentIndex = -1;
@@ -136,6 +142,8 @@ private:
     std::array<QString, kRows> m_percentual;
     int m_sl1 = 0;
     qint16 m_erroTabela = 0;
+    // Whether the last check that passed found any occurrence (and so computed shares).
+    bool m_totalPositive = false;
     std::array<QString, 2 * kRows> m_label7;
     std::array<bool, kRows> m_rowVisible{};
 

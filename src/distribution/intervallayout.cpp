@@ -1,6 +1,7 @@
 #include "distribution/intervallayout.h"
 
 #include <algorithm>
+#include <array>
 
 namespace IntervalLayout {
 
@@ -8,9 +9,18 @@ namespace {
 
 constexpr int kCounts[kPositions] = {1, 2, 3, 4, 6, 12};
 
-QString hourText(int hour, const char *minutes)
+// The captions are few and asked for at every pattern loaded: made once, then shared.
+QString hourText(int hour, bool start)
 {
-    return QStringLiteral("%1:%2").arg(hour, 2, 10, QLatin1Char('0')).arg(QLatin1String(minutes));
+    static const auto captions = [] {
+        std::array<std::array<QString, 2>, 24> texts;
+        for (int h = 0; h < 24; ++h) {
+            const QString hh = QStringLiteral("%1").arg(h, 2, 10, QLatin1Char('0'));
+            texts[h] = {hh + QStringLiteral(":00"), hh + QStringLiteral(":59")};
+        }
+        return texts;
+    }();
+    return captions[std::clamp(hour, 0, 23)][start ? 0 : 1];
 }
 
 } // namespace
@@ -43,12 +53,12 @@ std::optional<int> positionForValueCount(int valueCount)
 
 QString startCaption(int count, int row)
 {
-    return hourText(row * 24 / count, "00");
+    return hourText(row * 24 / count, true);
 }
 
 QString endCaption(int count, int row)
 {
-    return hourText((row + 1) * 24 / count - 1, "59");
+    return hourText((row + 1) * 24 / count - 1, false);
 }
 
 } // namespace IntervalLayout

@@ -246,6 +246,12 @@ void tst_DistributionFile::readDetectsEncoding()
     QCOMPARE(content.bytes, bytes);
     // Written back unchanged, in the encoding read.
     QCOMPARE(compose(content.rows, content.encoding, content.byteOrderMark).value_or("?"), bytes);
+    // The same bytes read from memory give the same.
+    const DistributionFileContent inMemory = fromBytes(bytes);
+    QCOMPARE(inMemory.rows, content.rows);
+    QCOMPARE(inMemory.encoding, content.encoding);
+    QCOMPARE(inMemory.byteOrderMark, content.byteOrderMark);
+    QVERIFY(inMemory.exists && inMemory.readable);
 }
 
 void tst_DistributionFile::missingOrUnreadableFileReadsEmpty()

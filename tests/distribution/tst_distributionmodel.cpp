@@ -6,6 +6,7 @@
 #include "testfiles.h"
 
 #include <QDir>
+#include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -70,6 +71,10 @@ private slots:
     void clearButtonAndClearCells();
     void handOver_data();
     void handOver();
+    void handOverRunsTheCheck_data();
+    void handOverRunsTheCheck();
+    void saveNoticeNamesFolder_data();
+    void saveNoticeNamesFolder();
 };
 
 void tst_DistributionModel::initTestCase()
@@ -664,6 +669,89 @@ void tst_DistributionModel::handOver()
     QCOMPARE(editor.model->statusText(), status);
     QCOMPARE(editor.sound.contains(Cue::Abaixo), !activated);
     QCOMPARE(editor.model->Percentual(0), QStringLiteral("100,00")); // handed over as it stood
+}
+
+void tst_DistributionModel::handOverRunsTheCheck_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QStringList>("values");
+    QTest::addColumn<QString>("status");
+    QTest::addColumn<QStringList>("percentages");
+    const QString none;
+    QTest::newRow("typed, never checked")
+        << "B" << QStringList{"1", "3"} << none << QStringList{"25,00", "75,00"};
+    QTest::newRow("a cell that is no number")
+        << "B" << QStringList{"1", "x"} << "Erro: Dados não numéricos no intervalo 2"
+        << QStringList{"50,00", "50,00"};
+    QTest::newRow("an empty cell")
+        << "B" << QStringList{"", "3"} << "Erro: Dados não numéricos no intervalo 1"
+        << QStringList{"50,00", "50,00"};
+    QTest::newRow("no name") << "" << QStringList{"1", "3"} << "Erro: Especifique um tipo de delito"
+                             << QStringList{"50,00", "50,00"};
+    QTest::newRow("every quantity 0")
+        << "B" << QStringList{"0", "0"}
+        << "Erro: Todas as quantidades são 0 - não há distribuição para usar"
+        << QStringList{"", ""};
+}
+
+void tst_DistributionModel::handOverRunsTheCheck()
+{
+    QFETCH(QString, name);
+    QFETCH(QStringList, values);
+    QFETCH(QString, status);
+    QFETCH(QStringList, percentages);
+    Editor editor("\"A\",\"1\",\"1\"\r\n");
+    editor.model->selectPattern(0);
+    editor.model->Timer1_Timer();
+    QStringList handedOver;
+    editor.model->setActivation([] { return false; }, [] { return true; },
+                                [&] { handedOver = editor.percentages(2); });
+    QSignalSpy hide(editor.model.get(), &DistributionModel::hideRequested);
+    editor.type(name, 1, values);
+    editor.sound.clear();
+
+    editor.model->botao_Click(3);
+    const bool accepted = status.isEmpty();
+    QCOMPARE(editor.model->statusText(), status);
+    QCOMPARE(editor.percentages(2), percentages);
+    QCOMPARE(handedOver, accepted ? percentages : QStringList());
+    QCOMPARE(hide.size(), accepted ? 1 : 0);
+    QCOMPARE(editor.sound.count(Cue::Abaixo), accepted ? 0 : 1);
+    QCOMPARE(editor.model->ErroTabela(),
+             qint16(status.startsWith("Erro: Dados") || status.startsWith("Erro: Especifique")));
+}
+
+void tst_DistributionModel::saveNoticeNamesFolder_data()
+{
+    QTest::addColumn<bool>("besideProgram");
+    QTest::addColumn<QString>("initial");
+    QTest::addColumn<QString>("notice");
+    QTest::newRow("new, beside the program") << true << "" << kNew;
+    QTest::newRow("new, in the user's folder") << false << "" << kNew;
+    QTest::newRow("update, in the user's folder") << false << "\"A\",\"2\"\r\n" << kUpdate;
+}
+
+void tst_DistributionModel::saveNoticeNamesFolder()
+{
+    QFETCH(bool, besideProgram);
+    QFETCH(QString, initial);
+    QFETCH(QString, notice);
+    Editor editor(initial.toLatin1());
+    QTemporaryDir program;
+    if (!besideProgram)
+        editor.model->setProgramDirectory(program.path());
+    editor.type("A", 0, {"5"});
+    editor.model->botao_Click(2);
+    QCOMPARE(editor.bytes(), QByteArray("\"A\",\"5\"\r\n"));
+    const QString folder = QDir::toNativeSeparators(editor.dir.path());
+    QCOMPARE(editor.model->statusText(),
+             besideProgram ? notice : notice + " (gravado em " + folder + ")");
+
+    // A save that fails says so, whatever the folder.
+    QVERIFY(QFile::remove(editor.path()));
+    QVERIFY(QDir(editor.dir.path()).mkdir(DistributionFile::fileName()));
+    editor.model->botao_Click(2);
+    QCOMPARE(editor.model->statusText(), kWriteError);
 }
 
 QTEST_GUILESS_MAIN(tst_DistributionModel)

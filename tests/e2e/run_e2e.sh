@@ -63,6 +63,9 @@ echo "e2e: X server $DISPLAY"
 
 mkdir -m 700 "$work/runtime"
 export XDG_RUNTIME_DIR="$work/runtime"
+# The program keeps reading the user's data folder once it holds data: an empty one of our
+# own, so that the program reads and saves the files beside itself as the driver expects.
+export XDG_DATA_HOME="$work/data"
 export QT_QPA_PLATFORM=xcb
 # Qt offers its widgets on the accessibility bus even without a screen reader running.
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1

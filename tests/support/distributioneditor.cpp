@@ -22,6 +22,7 @@ QByteArray DistributionEditor::bytes() const
 void DistributionEditor::load(const QString &at)
 {
     model = std::make_unique<DistributionModel>(at.isEmpty() ? path() : at, cues);
+    model->setProgramDirectory(dir.path()); // the file lies beside the program, as shipped
     sound.clear();
 }
 

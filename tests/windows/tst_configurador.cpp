@@ -34,6 +34,7 @@ struct Window
     {
         writeBytes(path(), initial);
         model = std::make_unique<DistributionModel>(path(), cues);
+        model->setProgramDirectory(dir.path());
         window = std::make_unique<Configurador>(*model, cues);
         window->openInApp = [this](const QString &file) {
             opened << file;
@@ -100,6 +101,7 @@ private slots:
     void chartShowsThePattern();
     void chartHourMarksStandUnderTheirBars_data();
     void chartHourMarksStandUnderTheirBars();
+    void clickOnSelectedPatternReloadsIt();
     void keysOfTheQuantityCells();
     void refusedSaveShowsMessageWindow();
     void redMarksAndClicks();
@@ -107,6 +109,7 @@ private slots:
     void editaPadraoOpensFile();
     void sairHides();
     void handOverHides();
+    void handOverChecksTheTable();
     void hoverFrames();
 };
 
@@ -341,6 +344,35 @@ void tst_Configurador::chartHourMarksStandUnderTheirBars()
     }
 }
 
+void tst_Configurador::clickOnSelectedPatternReloadsIt()
+{
+    Window w("\"Roubos\",\"10\",\"25\"\r\n\"Ruim\",\"1\",\"x\"\r\n");
+    QVERIFY(w.show());
+    auto *list = w.find<QListWidget>("List1");
+    const QPoint first = list->visualItemRect(list->item(0)).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, first);
+    QCOMPARE(w.cell(1)->text(), QStringLiteral("25"));
+
+    // Edits in the cells are thrown away by a click on the name again.
+    w.cell(1)->setText(QStringLiteral("99"));
+    w.find<QLineEdit>("Tipo")->setText(QStringLiteral("Roubos novos"));
+    QCOMPARE(w.model->Quantidade(1), QStringLiteral("99"));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, first);
+    QCOMPARE(w.model->currentIndex(), 0);
+    QCOMPARE(w.cell(1)->text(), QStringLiteral("25"));
+    QCOMPARE(w.model->Quantidade(1), QStringLiteral("25"));
+    QCOMPARE(w.find<QLineEdit>("Tipo")->text(), QStringLiteral("Roubos"));
+    QCOMPARE(w.percent(1)->text(), QStringLiteral("71,43"));
+
+    // A click on another name loads it once: one check, one error cue.
+    w.sound.clear();
+    const QPoint second = list->visualItemRect(list->item(1)).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, second);
+    QCOMPARE(w.model->currentIndex(), 1);
+    QCOMPARE(w.sound.count(Cue::Abaixo), 1);
+    QCOMPARE(w.panel(), QStringLiteral("Erro: Dados não numéricos no intervalo 2"));
+}
+
 void tst_Configurador::keysOfTheQuantityCells()
 {
     Window w("");
@@ -461,8 +493,52 @@ void tst_Configurador::handOverHides()
     int activations = 0;
     w.model->setActivation([] { return false; }, [] { return true; }, [&] { ++activations; });
     QVERIFY(w.show());
+    w.model->selectPattern(0);
     QTest::mouseClick(w.find<PictureButton>("botao(3)"), Qt::LeftButton);
     QCOMPARE(activations, 1);
+    QVERIFY(!w.window->isVisible());
+}
+
+void tst_Configurador::handOverChecksTheTable()
+{
+    Window w("\"A\",\"1\",\"3\"\r\n");
+    int activations = 0;
+    w.model->setActivation([] { return false; }, [] { return true; }, [&] { ++activations; });
+    QVERIFY(w.show());
+    w.model->selectPattern(0);
+    QCOMPARE(w.percent(0)->text(), QStringLiteral("25,00"));
+    auto *hand = w.find<PictureButton>("botao(3)");
+
+    // Every quantity 0: the check leaves no share of the pattern before on the labels, and
+    // such a table is not handed over.
+    w.cell(0)->setText(QStringLiteral("0"));
+    w.cell(1)->setText(QStringLiteral("0"));
+    QTest::mouseClick(w.find<PictureButton>("botao(0)"), Qt::LeftButton);
+    QCOMPARE(w.percent(0)->text(), QString());
+    QCOMPARE(w.percent(1)->text(), QString());
+    QTest::mouseClick(hand, Qt::LeftButton);
+    QCOMPARE(activations, 0);
+    QVERIFY(w.window->isVisible());
+    QCOMPARE(w.panel(),
+             QStringLiteral("Erro: Todas as quantidades são 0 - não há distribuição para usar"));
+
+    // "limpa" and quantities typed without "Verifica dados": the check runs first and
+    // refuses for the missing name.
+    QTest::mouseClick(w.find<PictureButton>("botao(1)"), Qt::LeftButton);
+    QTest::keyClicks(w.cell(0), "1");
+    QTest::keyClicks(w.cell(1), "3");
+    QTest::mouseClick(hand, Qt::LeftButton);
+    QCOMPARE(activations, 0);
+    QCOMPARE(w.panel(), QStringLiteral("Erro: Especifique um tipo de delito"));
+    QVERIFY(isRed(w.find<QLineEdit>("Tipo")));
+    QCOMPARE(w.percent(0)->text(), QString());
+
+    // Named: checked, its shares computed, then handed over.
+    QTest::keyClicks(w.find<QLineEdit>("Tipo"), QStringLiteral("B"));
+    QTest::mouseClick(hand, Qt::LeftButton);
+    QCOMPARE(activations, 1);
+    QCOMPARE(w.percent(0)->text(), QStringLiteral("25,00"));
+    QCOMPARE(w.percent(1)->text(), QStringLiteral("75,00"));
     QVERIFY(!w.window->isVisible());
 }
 

@@ -311,6 +311,13 @@ void Configurador::connectModel()
             [this](const QString &text) { m_model.setTipo(text); });
     connect(m_list1, &QListWidget::currentRowChanged, this,
             [this](int row) { m_model.selectPattern(row); });
+    // A click on the name already selected loads it again, throwing away edits in the cells
+    // (a click on another name has loaded it already, through the change of row).
+    connect(m_list1, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) {
+        const int row = m_list1->row(item);
+        if (row == m_rowBeforePress)
+            m_model.selectPattern(row);
+    });
 
     connect(&m_model, &DistributionModel::tipoChanged, this, [this](const QString &text) {
         if (m_tipo->text() != text) {
@@ -453,6 +460,8 @@ bool Configurador::eventFilter(QObject *watched, QEvent *event)
         }
         break;
     case QEvent::MouseButtonPress:
+        if (watched == m_list1->viewport())
+            m_rowBeforePress = m_list1->currentRow();
         if (watched == m_tipo)
             m_model.Tipo_Click();
         for (int i = 0; i < DistributionModel::kRows; ++i) {

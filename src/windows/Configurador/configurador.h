@@ -72,4 +72,6 @@ private:
     QFrame *m_picture1 = nullptr;
     QStatusBar *m_statusBar1 = nullptr;
     QLabel *m_panel1 = nullptr;
+    // The list's selected row when the pointer was last pressed on it.
+    int m_rowBeforePress = -1;
 };
