@@ -17,7 +17,8 @@ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=None \
     -DCMAKE_CXX_FLAGS="$cflags" -DCMAKE_EXE_LINKER_FLAGS="$ldflags" \
     -DBUILD_TESTING=OFF -DQUORVEL_BENCH=OFF >/dev/null
 cmake --build "$build" -j"$(nproc)" -- --quiet
-(cd "$build" && cpack -G DEB -B "$build/cpack" >/dev/null)
+(cd "$build" && cpack -G DEB -B "$build/cpack" >"$build/cpack.log" 2>&1) \
+    || { cat "$build/cpack.log" >&2; exit 1; }
 deb="$(ls "$build"/cpack/quorvel-counter_*.deb)"
 cp "$deb" "$root/"
 echo "Package: $root/$(basename "$deb")"
