@@ -16,6 +16,8 @@
 // Run:  QT_QPA_PLATFORM=offscreen ./bench_odometer [seconds]
 // Also: ./bench_odometer shot out.png 00105.0372|start|reset [width-in-pixels]
 //       (a picture of the window at that count, as it starts, or reset by a new figure)
+//       ./bench_odometer guide folder
+//       (the pictures of the user guide, docs/imagens/, at a fixed time: docs/make-pictures.sh)
 
 #include "core/clock.h"
 #include "core/odometerframe.h"
@@ -25,13 +27,16 @@
 #include "display/picturebox.h"
 #include "display/picturebutton.h"
 #include "display/svgpicture.h"
+#include "windows/Configurador/configurador.h"
 #include "windows/DeadZone/deadzone.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -263,12 +268,93 @@ int runShot(const QString &path, const QString &countText, int width)
     return window.grab().save(path) ? 0 : 1;
 }
 
+// ---- Pictures of the user guide -----------------------------------------------------------
+
+// A clock stopped at one evening, so the pictures come out the same at every run.
+class StoppedClock final : public Clock
+{
+public:
+    QDateTime now() const override { return QDateTime(QDate(2026, 3, 10), QTime(19, 42, 30)); }
+};
+
+bool save(QWidget &widget, const QDir &folder, const QString &name)
+{
+    QApplication::processEvents();
+    const QString path = folder.filePath(name);
+    const bool saved = widget.grab().save(path);
+    std::printf("%s %s\n", saved ? "wrote" : "could not write", qPrintable(path));
+    return saved;
+}
+
+// One recount and the odometer pass that draws it, by hand instead of waiting for timers.
+void recountAndDraw(DeadZone &window)
+{
+    for (int i = 0; i < 10; ++i)
+        QMetaObject::invokeMethod(window.Timer3, "timeout");
+    for (int i = 0; i < 12; ++i)
+        QMetaObject::invokeMethod(window.Timer1, "timeout");
+}
+
+// The main window as it starts, with the list open, counting a crime with its hourly
+// pattern, with the tool panel open, and the pattern in the editor.
+int runGuidePictures(const QString &folderPath)
+{
+    const QDir folder(folderPath);
+    if (!folder.mkpath(QStringLiteral("."))) {
+        std::fprintf(stderr, "cannot make %s\n", qPrintable(folderPath));
+        return 1;
+    }
+    const QString crime = QStringLiteral("Roubos em geral na cidade de São Paulo");
+    QTemporaryDir dir;
+    StoppedClock clock;
+    SilentSoundOutput output;
+    SoundCues sound(output, dir.path());
+    DeadZone window(clock, sound, dataDirectory(dir));
+    window.showModalMessage = [](const QString &text) {
+        std::fprintf(stderr, "message: %s\n", qPrintable(text));
+    };
+    window.openInApplication = [](const QString &) { return true; };
+    window.show();
+    bool ok = save(window, folder, QStringLiteral("inicio.png"));
+
+    window.botao[0]->click(); // the folder: the lists of crimes and of states
+    ok = save(window, folder, QStringLiteral("lista.png")) && ok;
+
+    QListWidgetItem *item = nullptr;
+    for (int row = 0; row < window.List1->count() && !item; ++row) {
+        if (window.List1->item(row)->text().startsWith(crime))
+            item = window.List1->item(row);
+    }
+    if (!item) {
+        std::fprintf(stderr, "no entry \"%s\" in the list\n", qPrintable(crime));
+        return 1;
+    }
+    window.List1->setCurrentItem(item);
+    emit window.List1->itemDoubleClicked(item);
+    window.Image2->click();
+    recountAndDraw(window);
+    window.Image3->click(); // pause: the fast wheels rest on their digits
+    std::printf("odometer reads %s\n", qPrintable(window.odometerText()));
+    ok = save(window, folder, QStringLiteral("contando.png")) && ok;
+
+    window.botao[6]->click(); // the tool panel
+    ok = save(window, folder, QStringLiteral("ferramentas.png")) && ok;
+    window.botao[7]->click();
+
+    window.botao[8]->click(); // the pattern editor, holding the crime's pattern
+    Configurador &editor = window.configurador();
+    ok = save(editor, folder, QStringLiteral("editor.png")) && ok;
+    return ok ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments().mid(1);
+    if (args.value(0) == QLatin1String("guide"))
+        return runGuidePictures(args.value(1, QStringLiteral("imagens")));
     if (args.value(0) == QLatin1String("shot"))
         return runShot(args.value(1, QStringLiteral("odometer.png")),
                        args.value(2, QStringLiteral("105.0372")), args.value(3).toInt());

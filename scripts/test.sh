@@ -15,8 +15,9 @@ export CCACHE_BASEDIR="$root" CCACHE_NOHASHDIR=true
 export QT_QPA_PLATFORM=offscreen
 fuzz_runs="${QUORVEL_FUZZ_RUNS:-20000}"
 
-# The packaging test validates the installed desktop entry and metainfo with these.
-"$root/scripts/deps.sh" appstream desktop-file-utils
+# The packaging tests validate the installed desktop entry and metainfo, and build and check
+# the Debian package (dpkg-shlibdeps from dpkg-dev, lintian), with these.
+"$root/scripts/deps.sh" appstream desktop-file-utils dpkg-dev lintian
 "$root/scripts/build.sh" "$root/build"
 
 if [ "$quick" -eq 0 ]; then
