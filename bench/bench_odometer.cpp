@@ -289,10 +289,17 @@ bool save(QWidget &widget, const QDir &folder, const QString &name)
 // One recount and the odometer pass that draws it, by hand instead of waiting for timers.
 void recountAndDraw(DeadZone &window)
 {
+    auto *count = window.findChild<QTimer *>(QStringLiteral("Timer3"));
+    auto *display = window.findChild<QTimer *>(QStringLiteral("Timer1"));
     for (int i = 0; i < 10; ++i)
-        QMetaObject::invokeMethod(window.Timer3, "timeout");
+        QMetaObject::invokeMethod(count, "timeout");
     for (int i = 0; i < 12; ++i)
-        QMetaObject::invokeMethod(window.Timer1, "timeout");
+        QMetaObject::invokeMethod(display, "timeout");
+}
+
+PictureButton *botao(const DeadZone &window, int index)
+{
+    return window.findChild<PictureButton *>(QStringLiteral("botao(%1)").arg(index));
 }
 
 // The main window as it starts, with the list open, counting a crime with its hourly
@@ -309,39 +316,37 @@ int runGuidePictures(const QString &folderPath)
     StoppedClock clock;
     SilentSoundOutput output;
     SoundCues sound(output, dir.path());
-    DeadZone window(clock, sound, dataDirectory(dir));
-    window.showModalMessage = [](const QString &text) {
-        std::fprintf(stderr, "message: %s\n", qPrintable(text));
-    };
-    window.openInApplication = [](const QString &) { return true; };
+    SilentDesktop desktop;
+    DeadZone window(clock, sound, desktop, dataDirectory(dir));
     window.show();
     bool ok = save(window, folder, QStringLiteral("inicio.png"));
 
-    window.botao[0]->click(); // the folder: the lists of crimes and of states
+    botao(window, 0)->click(); // the folder: the lists of crimes and of states
     ok = save(window, folder, QStringLiteral("lista.png")) && ok;
 
+    auto *list = named<QListWidget>(window, "List1");
     QListWidgetItem *item = nullptr;
-    for (int row = 0; row < window.List1->count() && !item; ++row) {
-        if (window.List1->item(row)->text().startsWith(crime))
-            item = window.List1->item(row);
+    for (int row = 0; row < list->count() && !item; ++row) {
+        if (list->item(row)->text().startsWith(crime))
+            item = list->item(row);
     }
     if (!item) {
         std::fprintf(stderr, "no entry \"%s\" in the list\n", qPrintable(crime));
         return 1;
     }
-    window.List1->setCurrentItem(item);
-    emit window.List1->itemDoubleClicked(item);
-    window.Image2->click();
+    list->setCurrentItem(item);
+    emit list->itemDoubleClicked(item);
+    named<PictureButton>(window, "Image2")->click();
     recountAndDraw(window);
-    window.Image3->click(); // pause: the fast wheels rest on their digits
+    named<PictureButton>(window, "Image3")->click(); // pause: the fast wheels rest
     std::printf("odometer reads %s\n", qPrintable(window.odometerText()));
     ok = save(window, folder, QStringLiteral("contando.png")) && ok;
 
-    window.botao[6]->click(); // the tool panel
+    botao(window, 6)->click(); // the tool panel
     ok = save(window, folder, QStringLiteral("ferramentas.png")) && ok;
-    window.botao[7]->click();
+    botao(window, 7)->click();
 
-    window.botao[8]->click(); // the pattern editor, holding the crime's pattern
+    botao(window, 8)->click(); // the pattern editor, holding the crime's pattern
     Configurador &editor = window.configurador();
     ok = save(editor, folder, QStringLiteral("editor.png")) && ok;
     return ok ? 0 : 1;
