@@ -8,6 +8,7 @@
 #include "core/soundcues.h"
 #include "data/distributionfile.h"
 #include "data/textcodec.h"
+#include "daycount.h"
 #include "distribution/distributionmodel.h"
 #include "distribution/hourlyexpansion.h"
 
@@ -38,31 +39,14 @@ void fail(const char *what)
 void writeFile(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)
-        || file.write(bytes) != bytes.size())
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
         fail("cannot write the work file");
 }
 
 void countThroughADay(const DistributionModel &model)
 {
-    const int n = model.intervalCount();
-    QStringList captions;
-    for (int i = 0; i < n; ++i)
-        captions << model.Percentual(i);
-    RecountInput in;
-    in.dailyRate = 31.23;
-    in.useDistribution = true;
-    in.hourly = expandHourly(n, sharesFromCaptions(captions, n));
-    float previous = 0;
-    for (int minute = 0; minute < 24 * 60; minute += 7) {
-        in.now = QDateTime(QDate(2028, 2, 29), QTime(minute / 60, minute % 60, 30));
-        const float today = todayCount(in);
-        if (!std::isfinite(today) || today < 0)
-            fail("a pattern from the file gives a count that is negative or not a number");
-        if (today < previous)
-            fail("a pattern from the file makes the count fall within a day");
-        previous = today;
-    }
+    if (const char *fault = dayCountFault(model, 7))
+        fail(fault);
 }
 
 } // namespace

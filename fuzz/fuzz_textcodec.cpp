@@ -47,8 +47,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         // UTF-16 is written back as UTF-8: the text, not the bytes, must come back.
         if (decoded.encoding != TextEncoding::Utf8)
             fail("UTF-16 text is not written back as UTF-8");
-        if (decodeText(*again).text != withoutLoneSurrogates(decoded.text)
-            && !decoded.text.startsWith(QChar(0xFEFF)))
+        if (decodeText(*again).text != withoutLoneSurrogates(decoded.text) &&
+            !decoded.text.startsWith(QChar(0xFEFF)))
             fail("UTF-16 text written back as UTF-8 reads as another text");
         return 0;
     }
