@@ -152,6 +152,7 @@ private slots:
     void largeFiguresShowWhole();
     void picturesAtRestCoverNothing_data();
     void picturesAtRestCoverNothing();
+    void monthlyFieldComesFirstToTheKeyboard();
 };
 
 void TestMainWindowLayout::hourMarksAndSliderStandUnderTheirBars_data()
@@ -360,6 +361,16 @@ void TestMainWindowLayout::picturesAtRestCoverNothing()
                                     .arg(QLatin1String(timer), QLatin1String(picture),
                                          coveredBy(f.window, picture).join(u' '))));
     }
+}
+
+void TestMainWindowLayout::monthlyFieldComesFirstToTheKeyboard()
+{
+    // The count moved above the rate fields on screen, not in the order of the keyboard.
+    DeadZoneFixture f;
+    QWidget *widget = f.window.nextInFocusChain();
+    while (widget != &f.window && !qobject_cast<QLineEdit *>(widget))
+        widget = widget->nextInFocusChain();
+    QCOMPARE(widget->objectName(), QStringLiteral("ParametroMes"));
 }
 
 QTEST_MAIN(TestMainWindowLayout)

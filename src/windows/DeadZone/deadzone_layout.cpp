@@ -202,17 +202,6 @@ void DeadZone::buildToolbar()
 // are wide enough for a monthly figure of eight digits and the figures derived from it.
 void DeadZone::buildCounterArea()
 {
-    // Left of the parked car: the count of today.
-    Label3 = caption(m_twips, this, QStringLiteral("Label3"), QStringLiteral("hoje"), 1.0, true);
-    place(Label3, 120, 1000, 500, 280);
-    Label6 = caption(m_twips, this, QStringLiteral("Label6"), QString(), 0.9);
-    place(Label6, 650, 1010, 1050, 260);
-    ParametroHoje = named(new QLineEdit(this), QStringLiteral("ParametroHoje"));
-    ParametroHoje->setReadOnly(true);
-    ParametroHoje->setAccessibleName(QStringLiteral("Contagem acumulada"));
-    m_twips.setFontScale(ParametroHoje, 1.2, true);
-    place(ParametroHoje, 120, 1300, 1580, 400);
-
     // Right of it: the source of the chosen entry, under the header that names it.
     FonteEntrada = caption(m_twips, this, QStringLiteral("FonteEntrada"), QString(), 0.75);
     FonteEntrada->setAccessibleName(QStringLiteral("Fonte do índice escolhido"));
@@ -293,6 +282,18 @@ void DeadZone::buildCounterArea()
                                      "localizado ou ativado."),
                       0.75);
     place(Label16, 3420, 3630, 2400, 400);
+
+    // Left of the parked car: the count of today (made after the rate fields, which come
+    // first to the keyboard).
+    Label3 = caption(m_twips, this, QStringLiteral("Label3"), QStringLiteral("hoje"), 1.0, true);
+    place(Label3, 120, 1000, 500, 280);
+    Label6 = caption(m_twips, this, QStringLiteral("Label6"), QString(), 0.9);
+    place(Label6, 650, 1010, 1050, 260);
+    ParametroHoje = named(new QLineEdit(this), QStringLiteral("ParametroHoje"));
+    ParametroHoje->setReadOnly(true);
+    ParametroHoje->setAccessibleName(QStringLiteral("Contagem acumulada"));
+    m_twips.setFontScale(ParametroHoje, 1.2, true);
+    place(ParametroHoje, 120, 1300, 1580, 400);
 
     // Under the spectrum's options, left of where the police car waits.
     PgCaption = caption(m_twips, this, QStringLiteral("PgCaption"),
