@@ -4,6 +4,7 @@
 #include "core/currentchoice.h"
 #include "core/odometerframe.h"
 #include "core/parallellist.h"
+#include "data/sourcesreader.h"
 #include "display/twipsscale.h"
 
 #include <QPixmap>
@@ -20,9 +21,7 @@ class DistributionModel;
 class OdometerView;
 class PictureBox;
 class PictureButton;
-class QBarSet;
 class QButtonGroup;
-class QChartView;
 class QComboBox;
 class QFrame;
 class QGroupBox;
@@ -35,6 +34,7 @@ class QSlider;
 class QStatusBar;
 class QTimer;
 class SoundCues;
+class SpectrumChart;
 class VictimScene;
 
 // The main counter window. It owns the counter state and the named controls that show it;
@@ -171,6 +171,12 @@ private:
     void List1_DblClick();
     void Homicidios_Click(int index);
     void chooseIncidence(int index, bool homicides);
+    // The header of the chosen entry and its source; both empty for a typed figure.
+    void showChoice();
+    // Each entry's source as the tooltip of its line in both lists.
+    void showListSources();
+    // "uma vítima a cada …" at the pace of the present hour; empty without a rate.
+    void showInterval();
 
     // Distribution at run time (deadzone_distribution.cpp).
     void opcaoDistribuicao_Click();
@@ -218,6 +224,10 @@ private:
     QLabel *PercentSign = nullptr;
     QLabel *PgCaption = nullptr;
     QLabel *Led = nullptr;
+    // The source and year of the chosen entry, under its header; empty for a typed figure.
+    QLabel *FonteEntrada = nullptr;
+    // "uma vítima a cada …" at the pace of the hourly figure.
+    QLabel *IntervaloVitimas = nullptr;
     std::array<QRadioButton *, 3> Option1{};
     std::array<QRadioButton *, 2> opcaoDistribuicao{};
     QRadioButton *Option2 = nullptr;
@@ -255,8 +265,7 @@ private:
     std::array<QLabel *, 2> StatusBar1Panel{};
     QSlider *sl2 = nullptr;
     QProgressBar *Pg1 = nullptr;
-    QChartView *MSChart3 = nullptr;
-    QBarSet *MSChart3Bars = nullptr;
+    SpectrumChart *MSChart3 = nullptr;
     // The odometer (wheels, housings, comma, jolt timers) and the new-victim animations.
     OdometerView *m_odometerView = nullptr;
     VictimScene *m_scene = nullptr;
@@ -271,6 +280,8 @@ private:
     ParallelList m_List3;
     ParallelList m_List2b;
     ParallelList m_List3b;
+    // Where each entry's figure comes from (QuorvelFontes.txt); empty when the file is not there.
+    SourcesTable m_sources;
 
     Clock &m_clock;
     SoundCues &m_sound;

@@ -7,13 +7,11 @@
 #include "core/recount.h"
 #include "core/soundcues.h"
 #include "core/timers.h"
+#include "display/spectrumchart.h"
 #include "distribution/distributionmodel.h"
 #include "distribution/hourlyexpansion.h"
 #include "distribution/patternlookup.h"
 
-#include <QBarSet>
-#include <QChart>
-#include <QChartView>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,7 +20,6 @@
 #include <QSlider>
 #include <QStatusBar>
 #include <QTimer>
-#include <QValueAxis>
 
 namespace {
 
@@ -58,25 +55,15 @@ QColor DeadZone::ledColor() const
 
 std::array<double, 12> DeadZone::chartValues() const
 {
-    std::array<double, 12> values{};
-    for (int i = 0; i < 12; ++i)
-        values[i] = MSChart3Bars->at(i);
-    return values;
+    return MSChart3->values();
 }
 
 void DeadZone::setChartBars(const std::array<double, 12> &values)
 {
     if (values == chartValues())
         return; // the tick clears the chart every two seconds: nothing to redraw
-    double top = 0;
-    for (int i = 0; i < 12; ++i) {
-        MSChart3Bars->replace(i, values[i]);
-        top = qMax(top, values[i]);
-    }
-    // Keep small shares readable: the scale follows the highest bar.
-    const auto axes = MSChart3->chart()->axes(Qt::Vertical);
-    if (!axes.isEmpty())
-        axes.first()->setRange(0, top > 0 ? top * 1.15 : 10);
+    // The chart's scale follows the highest bar, so small shares stay readable.
+    MSChart3->setValues(values);
     emit chartChanged();
 }
 
@@ -120,6 +107,7 @@ void DeadZone::opcaoDistribuicao_Click()
         return; // no rate yet: the hourly figure stays as it is
     const double perHour = use ? hourlyFigure(*daily, m_state.hourly, hour) : *daily / 24.0;
     Parametrohora->setText(formatMask(perHour, u"##0.00#"));
+    showInterval();
 }
 
 void DeadZone::Busca_Tipificacao_para_distribuicao()

@@ -39,6 +39,8 @@ void DeadZone::abrearquivo()
     }
     m_List2b.clear();
     m_List3b.clear();
+    // Optional: without it the entries simply show no source.
+    m_sources = readSourcesFile(dir.filePath(sourcesFileName()));
 
     QString failedFile;
     const IncidenceReading parametros = readIncidenceFile(dir.filePath(kParametros));
@@ -64,11 +66,34 @@ void DeadZone::abrearquivo()
             failedFile = kHomicidios;
     }
 
+    showListSources();
+
     if (!failedFile.isEmpty()) {
         for (PictureButton *button : botao)
             button->setBorderStyle(0);
         Erro_no_Arquivo_ocorrencias(failedFile);
     }
+}
+
+void DeadZone::showListSources()
+{
+    for (int row = 0; row < List1->count() && row < m_List3.count(); ++row) {
+        if (const auto source = m_sources.find(m_List3.items.at(row)))
+            List1->item(row)->setToolTip(sourceDetails(*source));
+    }
+    for (int row = 0; row < Homicidios->count() && row < m_List3b.count(); ++row) {
+        if (const auto source = m_sources.find(m_List3b.items.at(row)))
+            Homicidios->setItemData(row, sourceDetails(*source), Qt::ToolTipRole);
+    }
+}
+
+void DeadZone::showChoice()
+{
+    Label9->setText(m_choice.caption());
+    const auto source =
+        m_choice.isEntry() ? m_sources.find(m_choice.name()) : std::optional<EntrySource>();
+    FonteEntrada->setText(source ? sourceLine(*source) : QString());
+    FonteEntrada->setToolTip(source ? sourceDetails(*source) : QString());
 }
 
 void DeadZone::Erro_no_Arquivo_ocorrencias(const QString &failedFile)
@@ -128,7 +153,7 @@ void DeadZone::chooseIncidence(int index, bool homicides)
     m_choice.chooseEntry(homicides ? CurrentChoice::List::States : CurrentChoice::List::Crimes,
                          names.currentText(),
                          homicides ? Homicidios->itemText(index) : List1->item(index)->text());
-    Label9->setText(m_choice.caption());
+    showChoice();
     Inicializa();
     distributionModel();
     PreparaGrafico();

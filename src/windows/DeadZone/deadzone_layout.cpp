@@ -4,15 +4,11 @@
 #include "display/odometerview.h"
 #include "display/picturebox.h"
 #include "display/picturebutton.h"
+#include "display/spectrumchart.h"
 #include "display/twipsscale.h"
 #include "display/victimscene.h"
 
-#include <QBarCategoryAxis>
-#include <QBarSeries>
-#include <QBarSet>
 #include <QButtonGroup>
-#include <QChart>
-#include <QChartView>
 #include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
@@ -24,7 +20,6 @@
 #include <QSlider>
 #include <QStatusBar>
 #include <QTimer>
-#include <QValueAxis>
 
 namespace {
 
@@ -108,7 +103,8 @@ void DeadZone::buildControls()
     st1->setSizeGripEnabled(false);
     StatusBar1->setSizeGripEnabled(false);
     place(StatusBar1, 0, 5475, kClientWidth, 375);
-    place(st1, 0, 5850, kClientWidth, 375);
+    // The angel waits at the bottom from 8400 twips on: the count's bar ends before it.
+    place(st1, 0, 5850, 8340, 375);
 
     m_scene = new VictimScene(this);
 
@@ -142,16 +138,17 @@ void DeadZone::buildToolbar()
                    QStringLiteral("Frame1"));
     Frame1->setMouseTracking(true);
     Frame1->installEventFilter(this);
-    place(Frame1, 2450, 0, 3700, 930);
+    place(Frame1, 2450, 0, 3850, 930);
     Label11 = caption(m_twips, Frame1, QStringLiteral("Label11"),
                       QStringLiteral("Clique no folder para exibir os indicadores do arquivo "
                                      "QuorvelParametros.txt"),
                       0.8);
-    place(Label11, 700, 180, 2950, 380);
+    // The header's texts start right of where the car parks (it ends at 3260 twips).
+    place(Label11, 870, 180, 2930, 380);
     Label9 = caption(m_twips, Frame1, QStringLiteral("Label9"), QString(), 1.0, true);
     Label9->setMouseTracking(true);
     Label9->installEventFilter(this);
-    place(Label9, 700, 570, 2950, 330);
+    place(Label9, 870, 570, 2930, 330);
 
     // Tooltip (empty: none) and the name a screen reader says; a button without a tooltip
     // gets a name of its own.
@@ -200,45 +197,53 @@ void DeadZone::buildToolbar()
     place(Label14, 6250, 660, 1550, 260);
 }
 
+// The parked car (1755..3260 twips across, 840..1710 down) and the police car waiting at
+// 8760, 3480 cover what lies under them, so nothing that reads is placed there. The fields
+// are wide enough for a monthly figure of eight digits and the figures derived from it.
 void DeadZone::buildCounterArea()
 {
+    // Right of it: the source of the chosen entry, under the header that names it.
+    FonteEntrada = caption(m_twips, this, QStringLiteral("FonteEntrada"), QString(), 0.75);
+    FonteEntrada->setAccessibleName(QStringLiteral("Fonte do índice escolhido"));
+    place(FonteEntrada, 3320, 980, 2500, 370);
     Label17 = caption(m_twips, this, QStringLiteral("Label17"),
                       QStringLiteral("Selecione um arquivo no folder ou digite uma quantidade "
                                      "no mês"),
-                      0.9);
-    place(Label17, 120, 1000, 5700, 260);
+                      0.85);
+    place(Label17, 3320, 1360, 2500, 390);
 
     ParametroMes = named(new QLineEdit(this), QStringLiteral("ParametroMes"));
     ParametroMes->setAccessibleName(QStringLiteral("Ocorrências por mês"));
     m_twips.setFontScale(ParametroMes, 1.3, true);
-    place(ParametroMes, 120, 1300, 1300, 400);
+    place(ParametroMes, 120, 1790, 1400, 400);
     Label1 = caption(m_twips, this, QStringLiteral("Label1"), QStringLiteral("/ mês"));
-    place(Label1, 1470, 1370, 500, 260);
+    place(Label1, 1560, 1860, 500, 260);
 
     ParametroDia = named(new QLineEdit(this), QStringLiteral("ParametroDia"));
     ParametroDia->setReadOnly(true);
     ParametroDia->setAccessibleName(QStringLiteral("Ocorrências por dia"));
     m_twips.setFontScale(ParametroDia, 1.3, true);
-    place(ParametroDia, 2050, 1300, 1200, 400);
+    place(ParametroDia, 2100, 1790, 1500, 400);
     Label2 = caption(m_twips, this, QStringLiteral("Label2"), QStringLiteral("/ dia"));
-    place(Label2, 3300, 1370, 450, 260);
+    place(Label2, 3640, 1860, 450, 260);
 
     Label8 = caption(m_twips, this, QStringLiteral("Label8"), QString(), 1.3, true);
     Label8->setFrameShape(QFrame::Panel);
     Label8->setFrameShadow(QFrame::Sunken);
-    place(Label8, 3850, 1300, 1400, 400);
+    Label8->setWordWrap(false);
+    place(Label8, 120, 2230, 1750, 400);
     Label7 = caption(m_twips, this, QStringLiteral("Label7"), QStringLiteral("/ ano"));
-    place(Label7, 5300, 1370, 500, 260);
+    place(Label7, 1920, 2300, 500, 260);
 
     auto *modes = named(new QGroupBox(this), QStringLiteral("Option1Frame"));
-    place(modes, 120, 1800, 2800, 1050);
+    place(modes, 120, 2690, 2800, 900);
     Option1Group = named(new QButtonGroup(this), QStringLiteral("Option1Group"));
     const QString modeTexts[3] = {QStringLiteral("Ocorrências no Dia"),
                                   QStringLiteral("Ocorrências no mês"),
                                   QStringLiteral("Ocorrências no ano")};
     for (int i = 0; i < 3; ++i) {
         Option1[i] = option(modes, QStringLiteral("Option1(%1)").arg(i), modeTexts[i]);
-        place(Option1[i], 120, 90 + i * 310, 2600, 300);
+        place(Option1[i], 120, 60 + i * 270, 2600, 270);
         Option1Group->addButton(Option1[i], i);
     }
     Option1[0]->setChecked(true);
@@ -246,58 +251,65 @@ void DeadZone::buildCounterArea()
                       QStringLiteral("Selecione uma das opções acima para definir a "
                                      "acumulação"),
                       0.8);
-    place(Label13, 120, 2870, 2800, 400);
+    place(Label13, 120, 3610, 2800, 400);
 
     Label15 = caption(m_twips, this, QStringLiteral("Label15"),
                       QStringLiteral("Média de Ocorrências / hora, no momento"), 0.8);
-    place(Label15, 3100, 1800, 2700, 260);
+    place(Label15, 3100, 2260, 2720, 400);
     Parametrohora = caption(m_twips, this, QStringLiteral("Parametrohora"), QString(), 1.3, true);
     Parametrohora->setFrameShape(QFrame::Panel);
     Parametrohora->setFrameShadow(QFrame::Sunken);
-    place(Parametrohora, 3100, 2080, 1300, 400);
+    Parametrohora->setWordWrap(false);
+    place(Parametrohora, 3100, 2690, 1500, 400);
     PercentualDinamico = caption(m_twips, this, QStringLiteral("PercentualDinamico"),
                                  QStringLiteral("%"), 1.1, true);
-    place(PercentualDinamico, 4500, 2120, 1300, 330);
+    place(PercentualDinamico, 4650, 2730, 1170, 330);
+    IntervaloVitimas = caption(m_twips, this, QStringLiteral("IntervaloVitimas"), QString(), 0.85);
+    IntervaloVitimas->setAccessibleName(QStringLiteral("Intervalo entre vítimas"));
+    place(IntervaloVitimas, 3100, 3110, 2720, 250);
     Label4 = caption(m_twips, this, QStringLiteral("Label4"), QString(), 0.9);
     Label4->setToolTip(QStringLiteral("Ocorrências por dia"));
-    place(Label4, 3100, 2530, 1300, 260);
+    place(Label4, 3100, 3360, 1500, 250);
 
     Led = named(new QLabel(this), QStringLiteral("Led"));
     Led->setAutoFillBackground(true);
     Led->setFrameShape(QFrame::Panel);
     Led->setFrameShadow(QFrame::Sunken);
     Led->setAccessibleName(QStringLiteral("Indicador de distribuição"));
-    place(Led, 3100, 2900, 240, 240);
+    place(Led, 3100, 3700, 240, 240);
     Label16 = caption(m_twips, this, QStringLiteral("Label16"),
                       QStringLiteral("LED estará ativo quando um padrão de horário for "
                                      "localizado ou ativado."),
                       0.75);
-    place(Label16, 3420, 2830, 2400, 400);
+    place(Label16, 3420, 3630, 2400, 400);
 
+    // Left of the parked car: the count of today (made after the rate fields, which come
+    // first to the keyboard).
     Label3 = caption(m_twips, this, QStringLiteral("Label3"), QStringLiteral("hoje"), 1.0, true);
-    place(Label3, 120, 3430, 500, 300);
+    place(Label3, 120, 1000, 500, 280);
+    Label6 = caption(m_twips, this, QStringLiteral("Label6"), QString(), 0.9);
+    place(Label6, 650, 1010, 1050, 260);
     ParametroHoje = named(new QLineEdit(this), QStringLiteral("ParametroHoje"));
     ParametroHoje->setReadOnly(true);
     ParametroHoje->setAccessibleName(QStringLiteral("Contagem acumulada"));
     m_twips.setFontScale(ParametroHoje, 1.2, true);
-    place(ParametroHoje, 650, 3360, 1700, 400);
-    Label6 = caption(m_twips, this, QStringLiteral("Label6"), QString(), 0.9);
-    place(Label6, 650, 3820, 1700, 260);
+    place(ParametroHoje, 120, 1300, 1580, 400);
 
+    // Under the spectrum's options, left of where the police car waits.
     PgCaption = caption(m_twips, this, QStringLiteral("PgCaption"),
                         QStringLiteral("Contagem para próxima vítima"), 0.85);
-    place(PgCaption, 3100, 3330, 2700, 260);
+    place(PgCaption, 6000, 3650, 2700, 260);
     Pg1 = named(new QProgressBar(this), QStringLiteral("Pg1"));
     Pg1->setTextVisible(false);
     Pg1->setRange(0, 1000);
     Pg1->setValue(0);
-    place(Pg1, 3100, 3620, 1900, 260);
+    place(Pg1, 6000, 3940, 1850, 260);
     Percent = caption(m_twips, this, QStringLiteral("Percent"), QString(), 1.0, true);
     Percent->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    place(Percent, 5000, 3580, 560, 320);
+    place(Percent, 7870, 3900, 560, 320);
     PercentSign =
         caption(m_twips, this, QStringLiteral("PercentSign"), QStringLiteral("%"), 1.0, true);
-    place(PercentSign, 5580, 3580, 250, 320);
+    place(PercentSign, 8440, 3900, 260, 320);
 }
 
 void DeadZone::buildChartArea()
@@ -307,45 +319,31 @@ void DeadZone::buildChartArea()
                 QStringLiteral("Espectro da distribuição percentual ao longo do dia"), 0.85, true);
     place(Label20, 6000, 1000, 4400, 260);
 
-    MSChart3Bars = new QBarSet(QStringLiteral("%"));
-    for (int i = 0; i < 12; ++i)
-        *MSChart3Bars << 0.0;
-    MSChart3Bars->setColor(QColor(200, 30, 30));
-    auto *series = new QBarSeries;
-    series->append(MSChart3Bars);
-    series->setBarWidth(0.9);
-    auto *chart = new QChart;
-    chart->addSeries(series);
-    chart->legend()->hide();
-    chart->setMargins(QMargins(0, 0, 0, 0));
-    chart->setBackgroundRoundness(0);
-    auto *axisY = new QValueAxis;
-    axisY->setLabelFormat(QStringLiteral("%.0f"));
-    axisY->setRange(0, 10);
-    axisY->setTickCount(3);
-    QFont axisFont = axisY->labelsFont();
-    axisFont.setPixelSize(9);
-    axisY->setLabelsFont(axisFont);
-    chart->addAxis(axisY, Qt::AlignLeft);
-    series->attachAxis(axisY);
-    MSChart3 = named(new QChartView(chart, this), QStringLiteral("MSChart3"));
-    MSChart3->setRenderHint(QPainter::Antialiasing);
+    // The chart draws its own hour marks under the bars and keeps the risk slider's hours
+    // under them too; it takes the space the hour text took below it.
+    MSChart3 = named(new SpectrumChart(this), QStringLiteral("MSChart3"));
+    MSChart3->setBarColor(QColor(200, 30, 30));
+    MSChart3->setBarWidth(0.9);
+    MSChart3->setScaleDivisions(2);
+    MSChart3->setValueSuffix(QString());
     MSChart3->setAccessibleName(QStringLiteral("Espectro de risco ao longo do dia"));
-    place(MSChart3, 6000, 1260, 4400, 1520);
+    place(MSChart3, 6000, 1260, 4400, 1300);
 
+    // The hour axis is the chart's own now; the name stays for whoever looks for it.
     Label19 = caption(m_twips, this, QStringLiteral("Label19"),
-                      QStringLiteral("0     2     4    6    8    10  12 14  16  18  20   22"), 0.8);
+                      QStringLiteral("Horas do dia, sob as barras do espectro"), 0.8);
     Label19->setWordWrap(false);
-    place(Label19, 6300, 2780, 4100, 240);
+    Label19->hide();
     sl2 = named(new QSlider(Qt::Horizontal, this), QStringLiteral("sl2"));
     sl2->setRange(0, 24);
     sl2->setEnabled(false);
     sl2->setTickPosition(QSlider::TicksBelow);
     sl2->setTickInterval(2);
-    place(sl2, 6250, 3020, 4150, 300);
+    place(sl2, 6250, 2560, 4150, 300);
+    MSChart3->setHourSlider(sl2);
     Label21 = caption(m_twips, this, QStringLiteral("Label21"),
                       QStringLiteral("Faixa de Risco agora"), 0.85);
-    place(Label21, 6000, 3330, 2200, 260);
+    place(Label21, 6000, 2870, 2200, 250);
 
     opcaoDistribuicaoGroup =
         named(new QButtonGroup(this), QStringLiteral("opcaoDistribuicaoGroup"));
@@ -353,8 +351,10 @@ void DeadZone::buildChartArea()
                                   QStringLiteral("Usar a distribuição ativada"));
     opcaoDistribuicao[1] = option(this, QStringLiteral("opcaoDistribuicao(1)"),
                                   QStringLiteral("Não usar a distribuição ativada"));
-    place(opcaoDistribuicao[0], 6000, 3620, 4400, 280);
-    place(opcaoDistribuicao[1], 6000, 3900, 4400, 280);
+    for (QRadioButton *choice : opcaoDistribuicao)
+        m_twips.setFontScale(choice, 0.9);
+    place(opcaoDistribuicao[0], 6000, 3120, 2700, 260);
+    place(opcaoDistribuicao[1], 6000, 3380, 2700, 260);
     opcaoDistribuicaoGroup->addButton(opcaoDistribuicao[0], 0);
     opcaoDistribuicaoGroup->addButton(opcaoDistribuicao[1], 1);
     opcaoDistribuicao[1]->setChecked(true);

@@ -16,15 +16,18 @@ void DeadZone::ParametroMes_Change()
     // A figure that changes is typed until a choice from a list says otherwise (the choice
     // records itself after setting the field); a typed figure names no entry.
     m_choice.forget();
-    Label9->setText(m_choice.caption());
+    showChoice();
     const std::optional<double> monthly = readNumber(ParametroMes->text());
-    if (!monthly)
+    if (!monthly) {
+        showInterval();
         return;
+    }
     const RateFigures figures = deriveRates(*monthly);
     ParametroDia->setText(figures.ParametroDia);
     if (const auto hourly = hourlyAverageText(ParametroDia->text()))
         Parametrohora->setText(*hourly);
     Label8->setText(figures.Label8);
+    showInterval();
     Paraliza();
     Inicializa();
 }
@@ -71,4 +74,5 @@ void DeadZone::Option1_Click(int)
     sl2->setMaximum(24);
     sl2->setValue(m_clock.now().time().hour());
     buscaDistribuicaoDaEscolha();
+    showInterval();
 }

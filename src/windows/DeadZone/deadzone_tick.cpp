@@ -3,6 +3,7 @@
 #include "windows/DeadZone/deadzone.h"
 
 #include "core/clock.h"
+#include "core/intervaltext.h"
 #include "core/numbermask.h"
 #include "core/recount.h"
 #include "core/timers.h"
@@ -29,6 +30,22 @@ void DeadZone::Timer3_Timer()
     recountNow();
 }
 
+void DeadZone::showInterval()
+{
+    const std::optional<double> daily = readNumber(ParametroDia->text());
+    if (!daily || Parametrohora->text().isEmpty()) {
+        IntervaloVitimas->clear();
+        return;
+    }
+    RecountInput in;
+    in.dailyRate = *daily;
+    in.mode = accumulationMode();
+    in.useDistribution = opcaoDistribuicao[0]->isChecked();
+    in.hourly = m_state.hourly;
+    in.now = m_clock.now();
+    IntervaloVitimas->setText(intervalSentence(dailyPaceNow(in)));
+}
+
 void DeadZone::recountNow()
 {
     m_state.contaTiques = 0;
@@ -36,8 +53,10 @@ void DeadZone::recountNow()
     // Without a number in the daily field there is nothing to count from, and nothing for
     // the odometer to show.
     const std::optional<double> daily = readNumber(ParametroDia->text());
-    if (!daily)
+    if (!daily) {
+        showInterval();
         return;
+    }
     enable(Timer1);
 
     RecountInput in;
@@ -50,6 +69,7 @@ void DeadZone::recountNow()
 
     Parametrohora->setText(out.Parametrohora);
     PercentualDinamico->setText(out.PercentualDinamico);
+    showInterval();
     if (out.clearChart)
         LimpaGrafico();
     st1Panel[1]->setText(out.statusText);

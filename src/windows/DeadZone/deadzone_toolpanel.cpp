@@ -44,7 +44,8 @@ void DeadZone::botao_Click(int index)
         Picture22->show();
         PainelList1->hide();
         Inicializa();
-        for (QLabel *label : {Label4, Label8, Percent, Label9, Parametrohora})
+        for (QLabel *label :
+             {Label4, Label8, Percent, Label9, Parametrohora, FonteEntrada, IntervaloVitimas})
             label->clear();
         break;
     case 4:
