@@ -335,7 +335,6 @@ void TestPresentation::reducedMotion()
 
     f.play();
     f.recount();
-    const QString before = f.window.odometerText();
     // The fastest wheel's picture: never a spinning frame between recounts.
     auto *fastest = f.odometer().findChild<PictureBox *>("Picture0");
     const qint64 shown = fastest->picture().cacheKey();
@@ -354,7 +353,6 @@ void TestPresentation::reducedMotion()
     f.fire(f.timer("RelogMarcaVitima"));
     QCOMPARE(f.child<QLabel>("PgCaption")->palette().color(QPalette::WindowText),
              f.child<QLabel>("Label6")->palette().color(QPalette::WindowText));
-    Q_UNUSED(before);
 
     // In the view: the sentence changes colour, its scene stays still, the count goes on.
     f.window.enterPresentation();
