@@ -27,6 +27,7 @@
 #include "display/picturebox.h"
 #include "display/picturebutton.h"
 #include "display/svgpicture.h"
+#include "windows/Apresentacao/apresentacao.h"
 #include "windows/Configurador/configurador.h"
 #include "windows/DeadZone/deadzone.h"
 
@@ -270,11 +271,16 @@ int runShot(const QString &path, const QString &countText, int width)
 
 // ---- Pictures of the user guide -----------------------------------------------------------
 
-// A clock stopped at one evening, so the pictures come out the same at every run.
+// A clock stopped at one evening, so the pictures come out the same at every run; moved on
+// by hand where a picture shows time passing.
 class StoppedClock final : public Clock
 {
 public:
-    QDateTime now() const override { return QDateTime(QDate(2026, 3, 10), QTime(19, 42, 30)); }
+    QDateTime now() const override { return m_at; }
+    void advanceSeconds(int seconds) { m_at = m_at.addSecs(seconds); }
+
+private:
+    QDateTime m_at{QDate(2026, 3, 10), QTime(19, 42, 30)};
 };
 
 bool save(QWidget &widget, const QDir &folder, const QString &name)
@@ -289,21 +295,15 @@ bool save(QWidget &widget, const QDir &folder, const QString &name)
 // One recount and the odometer pass that draws it, by hand instead of waiting for timers.
 void recountAndDraw(DeadZone &window)
 {
-    auto *count = window.findChild<QTimer *>(QStringLiteral("Timer3"));
-    auto *display = window.findChild<QTimer *>(QStringLiteral("Timer1"));
     for (int i = 0; i < 10; ++i)
-        QMetaObject::invokeMethod(count, "timeout");
+        QMetaObject::invokeMethod(named<QTimer>(window, "Timer3"), "timeout");
     for (int i = 0; i < 12; ++i)
-        QMetaObject::invokeMethod(display, "timeout");
-}
-
-PictureButton *botao(const DeadZone &window, int index)
-{
-    return window.findChild<PictureButton *>(QStringLiteral("botao(%1)").arg(index));
+        QMetaObject::invokeMethod(named<QTimer>(window, "Timer1"), "timeout");
 }
 
 // The main window as it starts, with the list open, counting a crime with its hourly
-// pattern, with the tool panel open, and the pattern in the editor.
+// pattern, with the tool panel open, the presentation view at 1280 x 720 ten minutes after
+// it opened, and the pattern in the editor.
 int runGuidePictures(const QString &folderPath)
 {
     const QDir folder(folderPath);
@@ -321,7 +321,7 @@ int runGuidePictures(const QString &folderPath)
     window.show();
     bool ok = save(window, folder, QStringLiteral("inicio.png"));
 
-    botao(window, 0)->click(); // the folder: the lists of crimes and of states
+    named<PictureButton>(window, "botao(0)")->click(); // the lists of crimes and of states
     ok = save(window, folder, QStringLiteral("lista.png")) && ok;
 
     auto *list = named<QListWidget>(window, "List1");
@@ -342,11 +342,27 @@ int runGuidePictures(const QString &folderPath)
     std::printf("odometer reads %s\n", qPrintable(window.odometerText()));
     ok = save(window, folder, QStringLiteral("contando.png")) && ok;
 
-    botao(window, 6)->click(); // the tool panel
+    named<PictureButton>(window, "botao(6)")->click(); // the tool panel
     ok = save(window, folder, QStringLiteral("ferramentas.png")) && ok;
-    botao(window, 7)->click();
+    named<PictureButton>(window, "botao(7)")->click();
 
-    botao(window, 8)->click(); // the pattern editor, holding the crime's pattern
+    // The presentation, counting again, ten minutes after it opened.
+    named<PictureButton>(window, "Image2")->click();
+    recountAndDraw(window);
+    window.enterPresentation();
+    Apresentacao &view = *window.presentation();
+    view.setWindowState(Qt::WindowNoState);
+    view.resize(1280, 720);
+    clock.advanceSeconds(600);
+    recountAndDraw(window);
+    named<QTimer>(window, "Timer3")->stop();
+    named<QTimer>(window, "Timer1")->stop();
+    view.arrange();
+    ok = save(view, folder, QStringLiteral("apresentacao.png")) && ok;
+    window.leavePresentation();
+    named<PictureButton>(window, "Image3")->click();
+
+    named<PictureButton>(window, "botao(8)")->click(); // the editor, holding the pattern
     Configurador &editor = window.configurador();
     ok = save(editor, folder, QStringLiteral("editor.png")) && ok;
     return ok ? 0 : 1;

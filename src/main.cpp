@@ -1,4 +1,5 @@
 #include "core/clock.h"
+#include "core/commandline.h"
 #include "core/datadirectory.h"
 #include "core/processsignals.h"
 #include "core/soundcues.h"
@@ -6,11 +7,14 @@
 #include "display/qtsoundoutput.h"
 #include "windows/DeadZone/deadzone.h"
 #include "windows/frmSplash/frmsplash.h"
+#include "windows/startoptions.h"
 
 #include <QApplication>
 #include <QFileInfo>
 #include <QLoggingCategory>
 #include <QStandardPaths>
+
+#include <cstdio>
 
 #include <memory>
 
@@ -30,8 +34,7 @@ bool isAudioDeviceWarning(QtMsgType type, const QMessageLogContext &context, con
             text == QLatin1String("No audio device detected"));
 }
 
-void dropAudioDeviceWarnings(QtMsgType type, const QMessageLogContext &context,
-                             const QString &text)
+void dropAudioDeviceWarnings(QtMsgType type, const QMessageLogContext &context, const QString &text)
 {
     if (!isAudioDeviceWarning(type, context, text))
         g_nextHandler(type, context, text);
@@ -46,11 +49,35 @@ void quietAudioWarnings()
 }
 // -------------------------------------------------------------------------------------------
 
+// Text for a terminal, in its own encoding.
+void write(FILE *stream, const QString &text)
+{
+    std::fputs(text.toLocal8Bit().constData(), stream);
+    std::fflush(stream);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     ignoreFileSizeSignal(); // a save over a file-size limit fails with a message instead
+
+    // The command line first, before any window or file: --help and --version print and a
+    // refused line ends with status 2, with no display needed and nothing touched.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    const CommandLineResult command = parseCommandLine(arguments, QStringLiteral(QUORVEL_VERSION));
+    if (command.action == CommandLineResult::Action::Print) {
+        write(stdout, command.text);
+        return 0;
+    }
+    if (command.action == CommandLineResult::Action::Fail) {
+        write(stderr, command.text);
+        return command.exitStatus;
+    }
+    const StartOptions &options = command.options;
+
     quietAudioWarnings();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorvel Counter"));
@@ -60,21 +87,42 @@ int main(int argc, char *argv[])
     // The sound cues lie beside the program, and so do the data files unless the user may
     // not write there: then the patterns are saved in the user's own copy.
     const QString directory = QCoreApplication::applicationDirPath();
-    const QString dataDirectory =
-        chooseDataDirectory(directory, QFileInfo(directory).isWritable(),
-                            QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    const bool writable = QFileInfo(directory).isWritable();
+    const QString userDirectory = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+
+    // An entry named on the command line is looked up before the data folder is set up.
+    const QString entryError =
+        checkStartEntry(options,
+                        dataFileBeforeStart(QStringLiteral("QuorvelParametros.txt"), directory,
+                                            writable, userDirectory),
+                        dataFileBeforeStart(QStringLiteral("Quorvelhomicidios.txt"), directory,
+                                            writable, userDirectory));
+    if (!entryError.isEmpty()) {
+        write(stderr, entryError);
+        return kCommandLineErrorStatus;
+    }
+
+    const QString dataDirectory = chooseDataDirectory(directory, writable, userDirectory);
     SystemClock clock;
-    QtSoundOutput output;
+    QtSoundOutput speakers;
+    SilentSoundOutput silence;
+    SoundOutput &output = options.noSound ? static_cast<SoundOutput &>(silence) : speakers;
     SoundCues sound(output, directory);
     QtDesktopServices desktop;
 
     std::unique_ptr<DeadZone> mainWindow;
-    auto *splash = new frmSplash([&] {
-        if (!mainWindow)
-            mainWindow = std::make_unique<DeadZone>(clock, sound, desktop, dataDirectory);
-        mainWindow->show();
-    });
-    splash->show();
+    if (options.anyGiven) {
+        // Any option: straight to the main window or the presentation, no splash.
+        mainWindow = std::make_unique<DeadZone>(clock, sound, desktop, dataDirectory);
+        applyStartOptions(*mainWindow, options);
+    } else {
+        auto *splash = new frmSplash([&] {
+            if (!mainWindow)
+                mainWindow = std::make_unique<DeadZone>(clock, sound, desktop, dataDirectory);
+            mainWindow->show();
+        });
+        splash->show();
+    }
     const int result = app.exec();
     mainWindow.reset();
     return result;

@@ -21,7 +21,15 @@ OdometerFrame::Step OdometerFrame::tick(CounterState &s, int victimKind, const Q
 
     // The two fastest wheels: three frames of digits at rest, four of spin, the rest held.
     const int frame = m_QuadroRolagem;
-    if (frame >= 1 && frame <= 4) {
+    if (m_reducedMotion) {
+        // The digits the two fastest wheels stand for, every frame: no spin, no flicker.
+        step.faces[Picture1] = Face::digit(int(s.DigitoDecimal3));
+        step.faces[Picture0] = Face::digit(int(s.DigitoDecimal4));
+        if (frame >= 1 && frame <= 4)
+            step.rolling = Rolling::Stop;
+        else if (frame >= 5 && frame <= 8)
+            step.rolling = Rolling::Start;
+    } else if (frame >= 1 && frame <= 4) {
         step.faces[Picture1] = Face::digit(int(s.DigitoDecimal3));
         if (s.DigitoDecimal4 == 0)
             step.faces[Picture0] = Face::digit(0);
@@ -39,7 +47,7 @@ OdometerFrame::Step OdometerFrame::tick(CounterState &s, int victimKind, const Q
 
     step.faces[Picture2] = Face::digit(int(s.DigitoDecimal2));
     step.faces[Picture3] = Face::digit(int(s.DigitoDecimal1));
-    step.wheelJolts = true;
+    step.wheelJolts = !m_reducedMotion;
 
     if (s.ExibidoUnidade != qint16(s.DigitoUnidade)) {
         step.newVictim = true;

@@ -64,6 +64,11 @@ public:
 
     int QuadroRolagem() const { return m_QuadroRolagem; }
 
+    // Reduced motion: the wheels show their digits at rest on every tick instead of the
+    // spinning frames, and the jolts that shake them are not started. The count is the same.
+    void setReducedMotion(bool on) { m_reducedMotion = on; }
+    bool reducedMotion() const { return m_reducedMotion; }
+
     // The strips show 1, 2, ..., 9, 0: digit d is cell d - 1, and 0 the last cell.
     static int cellForDigit(int d) { return d >= 1 && d <= 9 ? d - 1 : 9; }
     static int digitForCell(int cell) { return cell >= 0 && cell <= 8 ? cell + 1 : 0; }
@@ -83,6 +88,7 @@ public:
 
 private:
     int m_QuadroRolagem = 0;
+    bool m_reducedMotion = false;
     // The bar's caption is written again only when the decimals or the locale change.
     int m_percentOf = -1;
     QLocale m_percentLocale;

@@ -65,6 +65,8 @@ private slots:
     void faceOfDigit();
     void rollCycle_data();
     void rollCycle();
+    void reducedMotionNeverSpins_data();
+    void reducedMotionNeverSpins();
     void firstTickShowsCount_data();
     void firstTickShowsCount();
     void progressAndPercent_data();
@@ -136,6 +138,48 @@ void TestOdometerFrame::rollCycle()
         }
         QCOMPARE(seen, fastWheels);
     }
+}
+
+// Reduced motion: the fast wheels rest on their digits through the whole cycle, the jolts
+// stay off, and the count, the bar and the new victim come out as with motion.
+void TestOdometerFrame::reducedMotionNeverSpins_data()
+{
+    QTest::addColumn<QString>("count");
+    QTest::addColumn<QString>("fastWheels"); // Picture1 then Picture0, frames 1..9, -1, 0
+    QTest::newRow("fourth decimal not 0") << "00105.0372"
+                                          << "7272727272727272727272";
+    QTest::newRow("fourth decimal 0") << "00105.0370"
+                                      << "7070707070707070707070";
+}
+
+void TestOdometerFrame::reducedMotionNeverSpins()
+{
+    QFETCH(QString, count);
+    QFETCH(QString, fastWheels);
+    CounterState s = counted(count);
+    CounterState moving = counted(count);
+    OdometerFrame frame;
+    OdometerFrame withMotion;
+    frame.setReducedMotion(true);
+    QVERIFY(frame.reducedMotion());
+    QString seen;
+    for (int i = 0; i < 11; ++i) {
+        const OdometerFrame::Step step = frame.tick(s, 2);
+        const OdometerFrame::Step reference = withMotion.tick(moving, 2);
+        seen += faces(step, Wheel::Picture1, Wheel::Picture0);
+        for (const Face &face : step.faces)
+            QVERIFY(face.kind != Face::Spin);
+        QVERIFY(!step.wheelJolts);
+        QCOMPARE(step.frame, reference.frame);
+        QCOMPARE(step.progress, reference.progress);
+        QCOMPARE(step.percent, reference.percent);
+        QCOMPARE(step.newVictim, reference.newVictim);
+        QCOMPARE(step.animation, reference.animation);
+        QCOMPARE(step.rolling, reference.rolling);
+        QCOMPARE(faces(step, Wheel::Picture29, Wheel::Picture2),
+                 faces(reference, Wheel::Picture29, Wheel::Picture2));
+    }
+    QCOMPARE(seen, fastWheels);
 }
 
 void TestOdometerFrame::firstTickShowsCount_data()

@@ -279,6 +279,7 @@ public:
         try {
             exitThroughTheToolbar();
             closeTheMainWindow();
+            presentationFromTheCommandLine();
             say(QStringLiteral("PASS"));
             return 0;
         } catch (const Failure &failure) {
@@ -411,17 +412,85 @@ private:
         expectEnded(QStringLiteral("closing the main window"), dataBefore);
     }
 
+    // A screen at an event: the program started by its command line straight into a running
+    // count in the presentation view; Space pauses it, Esc goes back to the main window with
+    // the same count, and the exit button ends it.
+    void presentationFromTheCommandLine()
+    {
+        const QByteArray dataBefore = fingerprint(dataDirectory());
+        startProgram({QStringLiteral("--mensal"), QStringLiteral("90000"),
+                      QStringLiteral("--apresentacao"), QStringLiteral("--sem-som")});
+        const Node view = waitForWindow(QStringLiteral("Quorvel Counter - Apresentação"), true);
+        const Node sentence = m_atspi->find(view, [&](const Node &n) {
+            return m_atspi->name(n).startsWith(
+                QStringLiteral("Número digitado: 90000 por mês — hoje, "));
+        });
+        if (sentence.isNull())
+            fail(QStringLiteral("the presentation names no typed figure"));
+        say(QStringLiteral("presentation says \"%1\"").arg(m_atspi->name(sentence)));
+        const Node interval = m_atspi->findNamed(view, "uma vítima a cada 29 s");
+        if (interval.isNull())
+            fail(QStringLiteral("the presentation does not say \"uma vítima a cada 29 s\""));
+
+        // The count runs at once: the odometer, now in the view, shows it.
+        const QRegularExpression countPattern(QStringLiteral("^Contagem: (\\d+[.,]\\d{4})$"));
+        const Node odometer = waitFor<Node>(
+            QStringLiteral("the odometer in the presentation"), [&]() -> std::optional<Node> {
+                const Node n = m_atspi->find(view, [&](const Node &node) {
+                    return countPattern.match(m_atspi->name(node)).hasMatch();
+                });
+                return n.isNull() ? std::nullopt : std::optional<Node>(n);
+            });
+        say(QStringLiteral("presentation odometer: ") + m_atspi->name(odometer));
+        const Node state = m_atspi->find(view, [&](const Node &n) {
+            return m_atspi->name(n).startsWith(QStringLiteral("Contando"));
+        });
+        if (state.isNull())
+            fail(QStringLiteral("the presentation does not say that the count runs"));
+
+        // Space: the count pauses.
+        pointAt(m_atspi->extents(sentence));
+        xdotool({"key", "space"});
+        waitFor<bool>(QStringLiteral("Space to pause the count"), [&]() -> std::optional<bool> {
+            if (m_atspi->name(state).startsWith(QStringLiteral("Em pausa")))
+                return true;
+            return std::nullopt;
+        });
+        const QString paused = m_atspi->name(odometer);
+        say(QStringLiteral("paused at ") + paused);
+
+        // Esc: back to the main window, with the same count on its odometer.
+        xdotool({"key", "Escape"});
+        waitForWindow(QStringLiteral("Quorvel Counter - Apresentação"), false);
+        const Node main = waitFor<Node>(
+            QStringLiteral("the main window after Esc"), [&]() -> std::optional<Node> {
+                for (const Node &window : m_atspi->children(m_app)) {
+                    if (m_atspi->showing(window) &&
+                        !m_atspi->findNamed(window, "Abre arquivo de ocorrências").isNull())
+                        return window;
+                }
+                return std::nullopt;
+            });
+        const Node back = m_atspi->findNamed(main, paused);
+        if (back.isNull() || !m_atspi->showing(back))
+            fail(QStringLiteral("the main window does not show the paused count ") + paused);
+        say(QStringLiteral("back in the main window at ") + m_atspi->name(back));
+
+        g_program = nullptr;
+        click(extentsOf(main, "Sair"));
+        expectEnded(QStringLiteral("the exit button after the presentation"), dataBefore);
+    }
+
     QString dataDirectory() const { return QFileInfo(m_program).absolutePath(); }
 
-    // Starts the program and waits for its main window, the splash having given way.
-    Node launch()
+    // Starts the program with these arguments and waits for it on the accessibility bus.
+    void startProgram(const QStringList &arguments)
     {
         m_process.setProgram(m_program);
+        m_process.setArguments(arguments);
         m_process.setWorkingDirectory(m_work);
         m_process.setStandardOutputFile(m_work + QStringLiteral("/program.log"));
         m_process.setProcessChannelMode(QProcess::MergedChannels);
-        QElapsedTimer sinceLaunch;
-        sinceLaunch.start();
         m_process.start();
         if (!m_process.waitForStarted(30'000))
             fail(QStringLiteral("the program did not start: ") + m_process.errorString());
@@ -434,6 +503,14 @@ private:
             QStringLiteral("the program on the accessibility bus"), [&] { return programOnBus(); },
             kStartLimitMs);
         say(QStringLiteral("found the program on the accessibility bus"));
+    }
+
+    // Starts the program and waits for its main window, the splash having given way.
+    Node launch()
+    {
+        QElapsedTimer sinceLaunch;
+        sinceLaunch.start();
+        startProgram({});
 
         // The splash first, then the main window alone.
         bool splashSeen = false;

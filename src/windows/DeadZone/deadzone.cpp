@@ -34,11 +34,13 @@ DeadZone::DeadZone(Clock &clock, SoundCues &sound, DesktopServices &desktop, QSt
 {
     buildControls();
     connectControls();
+    buildPresentationControls();
     Form_Load();
 }
 
 DeadZone::~DeadZone()
 {
+    dropPresentation();
     // The editor is a window of its own, not a child: it goes before the model it shows.
     closeSecondaryWindows();
 }
@@ -171,6 +173,7 @@ void DeadZone::Inicializa()
     LimpaGrafico();
     sl2->setMaximum(24);
     sl2->setValue(0);
+    emit counterReset();
 }
 
 void DeadZone::Form_Unload()

@@ -12,8 +12,10 @@
 #include <QWidget>
 
 #include <array>
+#include <optional>
 
 class AboutSom;
+class Apresentacao;
 class Clock;
 class Configurador;
 class DesktopServices;
@@ -22,6 +24,7 @@ class OdometerView;
 class PictureBox;
 class PictureButton;
 class QButtonGroup;
+class QCheckBox;
 class QComboBox;
 class QFrame;
 class QGroupBox;
@@ -29,12 +32,14 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QProgressBar;
+class QPushButton;
 class QRadioButton;
 class QSlider;
 class QStatusBar;
 class QTimer;
 class SoundCues;
 class SpectrumChart;
+class VictimAnnouncer;
 class VictimScene;
 
 // The main counter window. It owns the counter state and the named controls that show it;
@@ -110,8 +115,58 @@ public:
     const TwipsScale &twips() const { return m_twips; }
     int px(double twips) const { return m_twips.px(twips); }
 
+    // ---- The presentation view, the command-line start and reduced motion
+    // (deadzone_presentation.cpp).
+    // Opens the full-screen presentation (F11 or the tool panel's button): the odometer goes
+    // over to it and this window hides until it is left (Esc or F11).
+    void enterPresentation();
+    void leavePresentation();
+    bool inPresentation() const;
+    Apresentacao *presentation() const { return m_presentation; }
+    // The run control for one key (Space): pause while counting, otherwise play.
+    void startOrPause();
+
+    // What the presentation names and measures.
+    // The chosen entry's name, empty for a typed figure.
+    QString chosenEntryName() const;
+    // The monthly figure as typed in ParametroMes (empty when there is none).
+    QString monthlyText() const;
+    AccumulationMode mode() const { return accumulationMode(); }
+    // The count the last recount wrote (none after a reset).
+    std::optional<double> shownCount() const;
+    // The pace of the count now, in occurrences a day (the current hour's with a pattern in
+    // use); none without a rate.
+    std::optional<double> paceNow() const;
+
+    // The command line: as the user would do it with the mouse.
+    void selectMode(AccumulationMode mode);
+    void typeMonthlyFigure(int figure);
+    // Reads the lists and chooses the entry of this exact name as a double click does (its
+    // pattern too); false when neither list has it.
+    bool chooseEntryNamed(const QString &name);
+    void pressPlay();
+
+    // Reduced motion: no scene animations (a calm colour change instead), wheels without
+    // spinning frames, the pattern LED lit steadily. The count is unchanged.
+    void setReducedMotion(bool on);
+    bool reducedMotion() const { return m_reducedMotion; }
+
+    // The presentation borrows the odometer and gives it back.
+    OdometerView *lendOdometer();
+    void takeOdometerBack();
+
 signals:
     void chartChanged();
+    // After each recount that showed a count.
+    void recounted(double count);
+    // After each display tick of the odometer.
+    void displayTicked(const OdometerFrame::Step &step);
+    // A new victim, announced with the count the odometer reads ("105,0012").
+    void victimAnnounced(const QString &count);
+    // Inicializa ran: a new rate or mode, or the reset; the count starts again.
+    void counterReset();
+    void runStateChanged();
+    void reducedMotionChanged(bool on);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -194,6 +249,12 @@ private:
     void showEditor();
     void showAbout();
     void closeSecondaryWindows();
+
+    // The presentation view, the tool panel's switch and button (deadzone_presentation.cpp).
+    void buildPresentationControls();
+    void markVictimCalmly();
+    void announceVictim();
+    void dropPresentation();
 
     // Named controls (objectName = the name shown).
     QLineEdit *ParametroMes = nullptr;
@@ -302,4 +363,14 @@ private:
     AboutSom *m_about = nullptr;
 
     TwipsScale m_twips;
+
+    // The presentation view and reduced motion (deadzone_presentation.cpp).
+    Apresentacao *m_presentation = nullptr;
+    QCheckBox *MovimentoReduzido = nullptr;
+    QPushButton *BotaoApresentacao = nullptr;
+    VictimAnnouncer *m_announcer = nullptr;
+    QTimer *RelogMarcaVitima = nullptr;
+    bool m_reducedMotion = false;
+    // Where the odometer stood among its siblings, to put it back in the same place.
+    QWidget *m_odometerAbove = nullptr;
 };

@@ -27,6 +27,8 @@ void DeadZone::Timer1_Timer()
     sl2->setMaximum(24);
     sl2->setValue(m_clock.now().time().hour());
 
+    // The first tick after a reset shows the count; no victim has come.
+    const bool firstShow = m_state.ExibidoUnidade == 99;
     const OdometerFrame::Step step = m_odometer.tick(m_state, Option4Group->checkedId());
     Pg1->setMaximum(1000);
     Pg1->setValue(step.progress);
@@ -37,7 +39,13 @@ void DeadZone::Timer1_Timer()
         Timer2->stop();
     else if (step.rolling == OdometerFrame::Rolling::Start)
         enable(Timer2);
-    m_scene->start(step.animation);
+    if (!m_reducedMotion)
+        m_scene->start(step.animation);
+    else if (step.newVictim)
+        markVictimCalmly();
+    if (step.newVictim && !firstShow)
+        announceVictim();
+    emit displayTicked(step);
 }
 
 void DeadZone::Timer2_Timer()

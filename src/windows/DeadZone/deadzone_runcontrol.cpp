@@ -32,6 +32,7 @@ void DeadZone::showRunFaces(bool playOn, bool waitOn)
     Image3->setAccessibleDescription(waitOn ? QStringLiteral("ligado")
                                             : QStringLiteral("desligado"));
     m_runState = playOn ? RunState::Running : waitOn ? RunState::Waiting : RunState::Off;
+    emit runStateChanged();
 }
 
 void DeadZone::Playativa()

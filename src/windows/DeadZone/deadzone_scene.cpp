@@ -13,6 +13,12 @@ void DeadZone::RelogMensagem_Timer()
 
 void DeadZone::Timer4_Timer()
 {
+    if (m_reducedMotion) {
+        // Lit and steady: a 120 ms blink is about four flashes a second.
+        setLed(QColor(0, 255, 0));
+        m_EstadoLed = 1;
+        return;
+    }
     if (m_EstadoLed == 0) {
         setLed(QColor(0, 255, 0));
         m_EstadoLed = 1;

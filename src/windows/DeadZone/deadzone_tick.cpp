@@ -22,7 +22,7 @@ void DeadZone::Timer3_Timer()
     m_state.contaTiques = float(m_state.contaTiques + 1);
     if (m_state.giroDecimal == 10)
         m_state.giroDecimal = 0;
-    else
+    else if (!m_reducedMotion)
         m_odometerView->setFace(OdometerFrame::Picture0,
                                 {OdometerFrame::Face::Spin, m_state.giroDecimal});
     if (m_state.contaTiques != 10.0f)
@@ -97,4 +97,5 @@ void DeadZone::recountNow()
     m_state.DigitoDecimal3 = out.digits[7];
     m_state.DigitoDecimal4 = out.digits[8];
     ParametroHoje->setText(out.hojeShown);
+    emit recounted(out.count);
 }

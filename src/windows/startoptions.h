@@ -1,0 +1,25 @@
+#pragma once
+
+#include "core/commandline.h"
+
+#include <QString>
+
+class DeadZone;
+
+// The file an incidence list is read from before the main window exists, as the data folder
+// will be chosen (chooseDataDirectory), but without creating or copying anything: a command
+// line that is refused must leave every file as it was.
+QString dataFileBeforeStart(const QString &fileName, const QString &programDirectory,
+                            bool programDirectoryWritable, const QString &userDirectory);
+
+// An entry named on the command line must be in one of the two lists, with a figure the
+// program can count from. Empty when it is (or none is named); otherwise the whole text for
+// standard error, "quorvel-counter: Entrada desconhecida: NOME" and the hint to --help.
+QString checkStartEntry(const StartOptions &options, const QString &parametrosFile,
+                        const QString &homicidiosFile);
+
+// What the command line asks, done on the main window as the user would do it: reduced
+// motion, the mode, the entry (a double click, its pattern too) or the typed figure, play,
+// and then the presentation view or the main window shown. Sound is the caller's: without
+// sound it gives the window a silent output.
+void applyStartOptions(DeadZone &window, const StartOptions &options);

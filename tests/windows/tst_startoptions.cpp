@@ -1,0 +1,271 @@
+// The command line: argument lists to the state of the windows, and the lines refused with
+// status 2 and a message, in process and through the real program, which must then leave
+// every file as it was.
+#include "core/commandline.h"
+#include "deadzonefixture.h"
+#include "windows/Apresentacao/apresentacao.h"
+#include "windows/startoptions.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QProcess>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+const QDateTime kNoon(QDate(2026, 3, 10), QTime(12, 0));
+
+QStringList withProgram(const QStringList &arguments)
+{
+    return QStringList{QStringLiteral("quorvel-counter")} + arguments;
+}
+
+void touch(const QString &path, const QByteArray &bytes = "\"Meu crime\",\"100\"\r\n")
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+} // namespace
+
+class TestStartOptions : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void argumentsToWindows_data();
+    void argumentsToWindows();
+    void refusedInProcess_data();
+    void refusedInProcess();
+    void dataFileBeforeStart_data();
+    void dataFileBeforeStart();
+    void realProgramExitStatus_data();
+    void realProgramExitStatus();
+};
+
+void TestStartOptions::initTestCase()
+{
+    QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
+}
+
+void TestStartOptions::argumentsToWindows_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("monthly"); // ParametroMes afterwards
+    QTest::addColumn<QString>("entry");   // the chosen entry's name
+    QTest::addColumn<int>("mode");        // Option1(mode) selected
+    QTest::addColumn<bool>("counting");   // Timer3 running
+    QTest::addColumn<bool>("presentation");
+    QTest::addColumn<bool>("pattern"); // "Usar a distribuição ativada" selected
+    QTest::addColumn<bool>("reduced");
+
+    QTest::newRow("--mensal 90000") << QStringList{"--mensal", "90000"} << "90000"
+                                    << "" << 0 << true << false << false << false;
+    QTest::newRow("a screen at an event: figure, presentation, no sound")
+        << QStringList{"--mensal", "90000", "--apresentacao", "--sem-som"} << "90000"
+        << "" << 0 << true << true << false << false;
+    QTest::newRow("an entry with its pattern")
+        << QStringList{"--entrada", "Homicidios em São Paulo"} << "937"
+        << "Homicidios em São Paulo" << 0 << true << false << true << false;
+    QTest::newRow("a state, by the year, short options")
+        << QStringList{"-e", "Alagoas", "--modo", "ano", "-a"} << "99"
+        << "Alagoas" << 2 << true << true << false << false;
+    QTest::newRow("the month, reduced motion")
+        << QStringList{"--modo", "mes", "-m", "5", "--movimento-reduzido"} << "5"
+        << "" << 1 << true << false << false << true;
+    QTest::newRow("presentation alone: nothing counts yet")
+        << QStringList{"--apresentacao"} << ""
+        << "" << 0 << false << true << false << false;
+    QTest::newRow("reduced motion alone") << QStringList{"-r"} << ""
+                                          << "" << 0 << false << false << false << true;
+}
+
+void TestStartOptions::argumentsToWindows()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, monthly);
+    QFETCH(QString, entry);
+    QFETCH(int, mode);
+    QFETCH(bool, counting);
+    QFETCH(bool, presentation);
+    QFETCH(bool, pattern);
+    QFETCH(bool, reduced);
+
+    const CommandLineResult parsed = parseCommandLine(withProgram(arguments), QStringLiteral("1"));
+    QCOMPARE(parsed.action, CommandLineResult::Action::Run);
+    QVERIFY(parsed.options.anyGiven);
+
+    DeadZoneFixture f(kNoon, DeadZoneFixture::shippedData());
+    const QDir dir(f.window.dataDirectory());
+    QCOMPARE(checkStartEntry(parsed.options, dir.filePath(QStringLiteral("QuorvelParametros.txt")),
+                             dir.filePath(QStringLiteral("Quorvelhomicidios.txt"))),
+             QString());
+    applyStartOptions(f.window, parsed.options);
+
+    QCOMPARE(f.child<QLineEdit>("ParametroMes")->text(), monthly);
+    QCOMPARE(f.window.chosenEntryName(), entry);
+    QVERIFY(f.child<QRadioButton>("Option1", mode)->isChecked());
+    QCOMPARE(f.window.counting(), counting);
+    QCOMPARE(f.window.inPresentation(), presentation);
+    QCOMPARE(f.window.isVisible(), !presentation);
+    if (presentation)
+        QVERIFY(f.window.presentation()->isVisible());
+    QCOMPARE(f.child<QRadioButton>("opcaoDistribuicao", 0)->isChecked(), pattern);
+    QCOMPARE(f.window.reducedMotion(), reduced);
+    QCOMPARE(f.child<QCheckBox>("MovimentoReduzido")->isChecked(), reduced);
+    // The lists, read to find the entry, are closed again as after a double click.
+    QVERIFY(f.child<QFrame>("PainelList1")->isHidden());
+}
+
+void TestStartOptions::refusedInProcess_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("message"); // the first line on standard error
+
+    QTest::newRow("unknown option")
+        << QStringList{"--tela-cheia"} << "quorvel-counter: Opção desconhecida: --tela-cheia";
+    QTest::newRow("figure not whole")
+        << QStringList{"--mensal", "12,5"}
+        << "quorvel-counter: O número mensal deve ser um número inteiro, sem sinal nem "
+           "separadores: \"12,5\"";
+    QTest::newRow("unknown mode") << QStringList{"--modo", "semana"}
+                                  << "quorvel-counter: Modo desconhecido: \"semana\" (use dia, "
+                                     "mes ou ano)";
+    QTest::newRow("unknown entry")
+        << QStringList{"--entrada", "Marte"} << "quorvel-counter: Entrada desconhecida: Marte";
+    // Names are exact: case counts.
+    QTest::newRow("entry in other case")
+        << QStringList{"--entrada", "bahia"} << "quorvel-counter: Entrada desconhecida: bahia";
+}
+
+void TestStartOptions::refusedInProcess()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, message);
+    const CommandLineResult parsed = parseCommandLine(withProgram(arguments), QStringLiteral("1"));
+    QString text = parsed.text;
+    int status = parsed.exitStatus;
+    if (parsed.action == CommandLineResult::Action::Run) {
+        DeadZoneFixture f(kNoon, DeadZoneFixture::shippedData());
+        const QDir dir(f.window.dataDirectory());
+        text =
+            checkStartEntry(parsed.options, dir.filePath(QStringLiteral("QuorvelParametros.txt")),
+                            dir.filePath(QStringLiteral("Quorvelhomicidios.txt")));
+        status = text.isEmpty() ? 0 : kCommandLineErrorStatus;
+    }
+    QCOMPARE(status, 2);
+    QCOMPARE(text.section(u'\n', 0, 0), message);
+    QVERIFY(text.endsWith(QStringLiteral("--help\" para ver as opções.\n")));
+}
+
+void TestStartOptions::dataFileBeforeStart_data()
+{
+    QTest::addColumn<bool>("writable");       // the program's folder
+    QTest::addColumn<QStringList>("userHas"); // files already in the user's folder
+    QTest::addColumn<bool>("fromUser");       // QuorvelParametros.txt read there
+
+    QTest::newRow("writable, user folder empty") << true << QStringList{} << false;
+    QTest::newRow("writable, user folder chosen before")
+        << true << QStringList{"QuorvelParametros.txt"} << true;
+    QTest::newRow("chosen before, this file not there yet")
+        << true << QStringList{"QuorvelDistribuicao.txt"} << false;
+    QTest::newRow("read-only install, first run") << false << QStringList{} << false;
+    QTest::newRow("read-only install, later run")
+        << false << QStringList{"QuorvelParametros.txt"} << true;
+}
+
+void TestStartOptions::dataFileBeforeStart()
+{
+    QFETCH(bool, writable);
+    QFETCH(QStringList, userHas);
+    QFETCH(bool, fromUser);
+    QTemporaryDir program;
+    QTemporaryDir userRoot;
+    const QString user = userRoot.filePath(QStringLiteral("Quorvel Counter"));
+    if (!userHas.isEmpty())
+        QVERIFY(QDir().mkpath(user));
+    for (const QString &name : userHas)
+        touch(QDir(user).filePath(name));
+    const QString name = QStringLiteral("QuorvelParametros.txt");
+    QCOMPARE(::dataFileBeforeStart(name, program.path(), writable, user),
+             QDir(fromUser ? user : program.path()).filePath(name));
+    // Nothing made or copied.
+    QCOMPARE(QDir(user).exists(), !userHas.isEmpty());
+    if (QDir(user).exists())
+        QCOMPARE(QDir(user).entryList(QDir::Files).size(), userHas.size());
+}
+
+void TestStartOptions::realProgramExitStatus_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("out"); // the start of standard output
+    QTest::addColumn<QString>("err"); // the first line of standard error
+
+    QTest::newRow("--help") << QStringList{"--help"} << 0 << "Uso: quorvel-counter [opções]"
+                            << "";
+    QTest::newRow("--version") << QStringList{"--version"} << 0 << "Quorvel Counter "
+                               << "";
+    QTest::newRow("unknown option") << QStringList{"--som"} << 2 << ""
+                                    << "quorvel-counter: Opção desconhecida: --som";
+    QTest::newRow("figure with a sign") << QStringList{"--mensal", "-5"} << 2 << ""
+                                        << "quorvel-counter: O número mensal deve ser um número "
+                                           "inteiro, sem sinal nem separadores: \"-5\"";
+    QTest::newRow("figure and entry") << QStringList{"-m", "5", "-e", "Bahia"} << 2 << ""
+                                      << "quorvel-counter: Use --mensal ou --entrada, não as "
+                                         "duas";
+    QTest::newRow("unknown entry, read from the user's folder")
+        << QStringList{"--entrada", "Homicidios em São Paulo", "--apresentacao"} << 2 << ""
+        << "quorvel-counter: Entrada desconhecida: Homicidios em São Paulo";
+}
+
+// The user's folder holds one file of its own (chosen before), so a run that went on would
+// copy the other data files into it: a refused run must not. Its crime list has only
+// "Meu crime", so the example line of the shipped list is unknown there.
+void TestStartOptions::realProgramExitStatus()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+    const QString program = QStringLiteral(QUORVEL_PROGRAM);
+    QVERIFY2(QFile::exists(program), "build the program (target quorvel-counter) first");
+
+    QTemporaryDir home;
+    const QString user = home.filePath(QStringLiteral("Quorvel Counter"));
+    QVERIFY(QDir().mkpath(user));
+    touch(QDir(user).filePath(QStringLiteral("QuorvelParametros.txt")));
+
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), home.path());
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    process.setProcessEnvironment(environment);
+    process.start(program, arguments);
+    if (!process.waitForFinished(60'000)) {
+        process.kill();
+        process.waitForFinished();
+        QFAIL("the program did not end");
+    }
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), status);
+    const QString stdOut = QString::fromLocal8Bit(process.readAllStandardOutput());
+    const QStringList errLines = QString::fromLocal8Bit(process.readAllStandardError())
+                                     .split(u'\n')
+                                     .filter(QStringLiteral("quorvel-counter"));
+    QVERIFY2(out.isEmpty() ? stdOut.isEmpty() : stdOut.startsWith(out), qPrintable(stdOut));
+    if (err.isEmpty())
+        QVERIFY(errLines.isEmpty());
+    else
+        QCOMPARE(errLines.value(0), err);
+    QCOMPARE(QDir(user).entryList(QDir::Files), QStringList{"QuorvelParametros.txt"});
+}
+
+QTEST_MAIN(TestStartOptions)
+#include "tst_startoptions.moc"
