@@ -150,6 +150,7 @@ private:
     // The count tick (deadzone_tick.cpp).
     void Timer3_Timer();
     void recountNow();
+    void showNoCount();
 
     // Run control (deadzone_runcontrol.cpp).
     void Image2_Click();
@@ -171,6 +172,7 @@ private:
     void List1_DblClick();
     void Homicidios_Click(int index);
     void chooseIncidence(int index, bool homicides);
+    void reportOpenFailure(const QString &notice);
 
     // Distribution at run time (deadzone_distribution.cpp).
     void opcaoDistribuicao_Click();

@@ -86,9 +86,13 @@ void DeadZone::Paraliza()
 {
     Timer3->stop();
     Timer1->stop();
-    using Face = OdometerFrame::Face;
-    m_odometerView->setFace(OdometerFrame::Picture1, Face::digit(int(m_state.DigitoDecimal3)));
-    m_odometerView->setFace(OdometerFrame::Picture0, Face::digit(int(m_state.DigitoDecimal4)));
+    // The fast wheels rest on the last count's digits; a blank odometer has shown no count
+    // since its reset, and stays blank.
+    if (m_odometerView->showsCount()) {
+        using Face = OdometerFrame::Face;
+        m_odometerView->setFace(OdometerFrame::Picture1, Face::digit(int(m_state.DigitoDecimal3)));
+        m_odometerView->setFace(OdometerFrame::Picture0, Face::digit(int(m_state.DigitoDecimal4)));
+    }
     m_sound.SomDesligado = 1;
     Option3->setChecked(true);
     WaitAtiva();
