@@ -4,7 +4,9 @@
 #include "deadzonefixture.h"
 #include "display/picturebutton.h"
 #include "distribution/distributionmodel.h"
+#include "windows/Configurador/configurador.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QFile>
 #include <QFrame>
@@ -264,6 +266,55 @@ private slots:
         f.recorder.clear();
         f.window.abretexto();
         QVERIFY(f.recorder.contains(Cue::Abaixo));
+    }
+
+    // The desktop's opener answers after the command has returned: a failure it reports then
+    // still reaches the status bar of the window that asked, with the error cue; a success
+    // says nothing.
+    void openerFailureReportedWhenItEnds_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<bool>("opens");
+        for (bool opens : {false, true}) {
+            const char *outcome = opens ? "opened" : "failed";
+            QTest::addRow("Edita arquivo Ocorrências %s", outcome)
+                << "botao(5)"
+                << "QuorvelParametros.txt" << opens;
+            QTest::addRow("Edita arquivo Homicidios %s", outcome)
+                << "botao(9)"
+                << "Quorvelhomicidios.txt" << opens;
+            QTest::addRow("Edita Padrão %s", outcome) << "openf"
+                                                      << "QuorvelDistribuicao.txt" << opens;
+        }
+    }
+    void openerFailureReportedWhenItEnds()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, file);
+        QFETCH(bool, opens);
+        Fixture f;
+        f.desktop.answerLater = true;
+        f.desktop.openResult = opens;
+        QLabel *panel = f.child<QLabel>("st1Panel(1)");
+        if (command == QLatin1String("openf")) {
+            f.window.configurador().findChild<QAction *>(command)->trigger();
+            panel = f.window.configurador().findChild<QLabel *>(QStringLiteral("Panel1"));
+        } else {
+            f.child<PictureButton>(command)->click();
+        }
+        QCOMPARE(f.opened, QStringList{f.dir.filePath(file)});
+        QVERIFY(panel->text().isEmpty());
+        QVERIFY(!f.recorder.contains(Cue::Abaixo));
+
+        f.desktop.answerOpenings();
+        QCOMPARE(f.recorder.contains(Cue::Abaixo), !opens);
+        if (opens) {
+            QVERIFY(panel->text().isEmpty());
+        } else {
+            QVERIFY2(panel->text().contains(file), qPrintable(panel->text()));
+            QVERIFY2(panel->text().contains("no application"), qPrintable(panel->text()));
+        }
     }
 };
 

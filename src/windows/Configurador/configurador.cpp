@@ -1,13 +1,14 @@
 #include "windows/Configurador/configurador.h"
 
+#include "display/desktopservices.h"
 #include "display/picturebutton.h"
+#include "display/qtdesktopservices.h"
 #include "display/spectrumchart.h"
 #include "display/svgpicture.h"
 #include "distribution/distributionmodel.h"
 #include "windows/Configurador/editorpictures.h"
 #include "windows/mensagem/mensagem.h"
 
-#include <QDesktopServices>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -20,7 +21,6 @@
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QStatusBar>
-#include <QUrl>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -65,9 +65,8 @@ Configurador::Configurador(DistributionModel &model, SoundCues &cues, QWidget *p
 {
     setObjectName(QStringLiteral("Configurador"));
     setWindowTitle(QStringLiteral("Configurador de Padrões"));
-    openInApp = [](const QString &path) {
-        return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
-    };
+    m_ownDesktop = std::make_unique<QtDesktopServices>();
+    m_desktop = m_ownDesktop.get();
     buildControls();
     buildMenus();
     // Tab follows the order of work: name, intervals, cells, buttons, then the list.
@@ -405,10 +404,14 @@ void Configurador::abretexto()
             QStringLiteral("Erro: O arquivo QuorvelDistribuicao.txt não foi encontrado"));
         return;
     }
-    if (!openInApp || !openInApp(path)) {
-        m_model.reportError(
-            QStringLiteral("Erro: Não foi possível abrir o arquivo QuorvelDistribuicao.txt"));
-    }
+    // The desktop's opener answers when it has ended; the editor goes on meanwhile.
+    m_desktop->openInApplication(path, this, [this](const DesktopServices::OpenResult &result) {
+        if (!result.opened)
+            m_model.reportError(
+                QStringLiteral(
+                    "Erro: Não foi possível abrir o arquivo QuorvelDistribuicao.txt (%1)")
+                    .arg(result.reason));
+    });
 }
 
 void Configurador::clearButtonBorders()
