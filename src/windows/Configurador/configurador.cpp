@@ -105,6 +105,7 @@ void Configurador::buildControls()
     top->addWidget(namedLabel(QStringLiteral("Label1"), QStringLiteral("Tipo do delito"), base));
     m_tipo = new QLineEdit(picture2);
     m_tipo->setObjectName(QStringLiteral("Tipo"));
+    m_tipo->setAccessibleName(QStringLiteral("Tipo do delito"));
     m_tipo->setText(m_model.Tipo());
     m_tipo->installEventFilter(this);
     top->addWidget(m_tipo);
@@ -117,6 +118,7 @@ void Configurador::buildControls()
 
     m_list1 = new QListWidget(base);
     m_list1->setObjectName(QStringLiteral("List1"));
+    m_list1->setAccessibleName(QStringLiteral("Padrões gravados"));
     m_list1->setMouseTracking(true);
     m_list1->viewport()->setMouseTracking(true);
     m_list1->viewport()->installEventFilter(this);

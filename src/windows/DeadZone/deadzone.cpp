@@ -212,6 +212,15 @@ bool DeadZone::eventFilter(QObject *watched, QEvent *event)
             int(static_cast<QKeyEvent *>(event)->modifiers() & Qt::KeypadModifier));
         return false;
     }
+    if (watched == List1 && event->type() == QEvent::KeyPress) {
+        // Enter and Space choose the entry, as a double click does.
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) &&
+            List1->currentItem()) {
+            List1_DblClick();
+            return true;
+        }
+    }
     if (event->type() == QEvent::MouseMove &&
         (watched == static_cast<QObject *>(Frame1) || watched == Label9 || watched == List1 ||
          watched == List1->viewport() || watched == PainelFerramentas || watched == Picture42 ||
