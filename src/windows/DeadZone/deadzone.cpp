@@ -127,6 +127,7 @@ void DeadZone::Form_Load()
     // The jolt timers stored enabled give one jolt when the window comes up.
     m_odometerView->startJolts();
     enable(Timer2);
+    checkSoundOutput();
 }
 
 // Renders the window's pictures at its present scale; the faces keep showing what they showed.

@@ -159,6 +159,7 @@ private:
     void Option3_Click();
     void Option6_Click(int index);
     void showRunFaces(bool playOn, bool waitOn);
+    void checkSoundOutput();
 
     // Odometer (deadzone_odometer.cpp).
     void Timer1_Timer();

@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QTimer>
 
 namespace {
@@ -97,6 +98,19 @@ void DeadZone::Paraliza()
     Option3->setChecked(true);
     WaitAtiva();
     m_scene->pause();
+}
+
+// Said once, when the window comes up: a machine without an audio device plays no cue, and the
+// sound switch stays OFF instead of offering what cannot be heard.
+void DeadZone::checkSoundOutput()
+{
+    if (m_sound.outputAvailable())
+        return;
+    const QString notice = QStringLiteral("Som indisponível: nenhum dispositivo de áudio");
+    st1Panel[0]->setText(notice);
+    Option3->setChecked(true);
+    Option2->setEnabled(false);
+    Option2->setToolTip(notice);
 }
 
 void DeadZone::Option2_Click()
