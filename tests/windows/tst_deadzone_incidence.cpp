@@ -316,6 +316,33 @@ private slots:
             QVERIFY2(panel->text().contains("no application"), qPrintable(panel->text()));
         }
     }
+
+    // A name of megabytes is shown shortened in the lists, so that drawing them stays cheap;
+    // the entry chosen is still the whole name with its quantity.
+    void longNameShownShortenedChosenWhole()
+    {
+        Fixture f;
+        const QString longName = QString(5'000'000, u'A') + QStringLiteral("Z");
+        const QString state = QString(300, u'S');
+        f.writeDataFile("QuorvelParametros.txt",
+                        "\"Roubos\",\"240\"\r\n\"" + longName.toLatin1() + "\",\"480\"\r\n");
+        f.writeDataFile("Quorvelhomicidios.txt", "\"" + state.toLatin1() + "\",\"555\"\r\n");
+        f.window.abrearquivo();
+        QVERIFY(f.messages.isEmpty());
+        auto *list = f.child<QListWidget>("List1");
+        QCOMPARE(list->item(0)->text(), QStringLiteral("Roubos   240"));
+        const QString shown = list->item(1)->text();
+        QVERIFY2(shown.size() <= 210, qPrintable(QString::number(shown.size())));
+        QVERIFY(shown.startsWith(QStringLiteral("AAAA")));
+        QVERIFY(shown.contains(QChar(0x2026)));
+        QVERIFY(shown.endsWith(QStringLiteral("   480")));
+        QVERIFY(f.child<QComboBox>("Homicidios")->itemText(0).size() <= 210);
+
+        f.chooseCrime(1);
+        QCOMPARE(f.window.List3().currentText(), longName);
+        QCOMPARE(f.child<QLineEdit>("ParametroMes")->text(), QStringLiteral("480"));
+        QVERIFY(f.child<QLabel>("Label9")->text().size() <= 210);
+    }
 };
 
 QTEST_MAIN(TestDeadZoneIncidence)
