@@ -54,7 +54,7 @@ namespace {
 class SilentDesktop final : public DesktopServices
 {
 public:
-    bool openInApplication(const QString &) override { return true; }
+    void openInApplication(const QString &, QObject *, OpenFinished) override {}
     void showModalMessage(QWidget *, const QString &, const QString &, MessageIcon) override {}
     QString findExecutable(const QString &) override { return {}; }
     bool startDetached(const QString &, const QStringList &) override { return false; }

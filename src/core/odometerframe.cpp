@@ -120,6 +120,10 @@ QString OdometerFrame::text(const std::array<int, WheelCount> &shown, const QLoc
     }
     if (decimals.isEmpty())
         return integer;
+    // A count reads with its four decimals or not at all: wheels still blank from a reset
+    // show no count yet.
+    if (decimals.size() != 4)
+        return {};
     // Before the first count the integer wheels are all blank: the count is below one.
     return (integer.isEmpty() ? QStringLiteral("0") : integer) + locale.decimalPoint() + decimals;
 }

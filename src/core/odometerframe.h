@@ -81,8 +81,8 @@ public:
     static std::array<bool, 4> leadingZeros(const CounterState &state);
 
     // What nine wheels read, given the digit each one shows (-1: blank): "105,3720".
-    // Blank wheels are left out (all-blank integer wheels read "0"); no digit at all gives
-    // an empty text.
+    // Blank wheels are left out (all-blank integer wheels read "0"); no digit at all, or
+    // fewer than four decimals, gives an empty text.
     static QString text(const std::array<int, WheelCount> &shown,
                         const QLocale &locale = QLocale());
 

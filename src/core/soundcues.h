@@ -20,6 +20,8 @@ class SoundOutput
 public:
     virtual ~SoundOutput() = default;
     virtual void play(const QString &path) = 0;
+    // False when the machine has no way to sound at all (no audio device).
+    virtual bool available() const { return true; }
 };
 
 // The cue procedures shared by every window, with the public sound flags.
@@ -43,6 +45,9 @@ public:
     void TocaHappy() { play(Cue::Happy); }
     void TocaAbretrena() { play(Cue::Abretrena); }
     void TocaGaveta() { play(Cue::Gaveta); }
+
+    // Whether the cues can be heard on this machine at all.
+    bool outputAvailable() const { return m_output.available(); }
 
     static QString fileName(Cue cue);
     static bool isSwitchable(Cue cue);

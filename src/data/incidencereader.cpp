@@ -53,12 +53,20 @@ QString incidenceListText(const QString &name, const QString &quantity)
     return name + QLatin1String("   ") + quantity;
 }
 
+QString shortenedForList(const QString &text)
+{
+    if (text.size() <= kListFieldLimit)
+        return text;
+    return text.left(kListFieldLimit - 1) + QChar(0x2026);
+}
+
 QStringList IncidenceReading::listTexts() const
 {
     QStringList texts;
     texts.reserve(names.size());
     for (qsizetype i = 0; i < names.size(); ++i)
-        texts.append(incidenceListText(names[i], quantities[i]));
+        texts.append(
+            incidenceListText(shortenedForList(names[i]), shortenedForList(quantities[i])));
     return texts;
 }
 

@@ -29,7 +29,8 @@ struct IncidenceReading
     bool failed() const { return failure != IncidenceFailure::None; }
     qsizetype size() const { return names.size(); }
 
-    // The texts of the visible list: name, three spaces, quantity.
+    // The texts of the visible list: name, three spaces, quantity, each field shortened for
+    // the list (the names and quantities themselves stay whole).
     QStringList listTexts() const;
 };
 
@@ -51,6 +52,12 @@ IncidenceReading readIncidenceFile(const QString &path);
 
 // The text an entry shows in the visible lists: name, three spaces, quantity.
 QString incidenceListText(const QString &name, const QString &quantity);
+
+// The longest field a list shows whole: measuring and drawing megabytes of text on every
+// pointer pass would block the window.
+inline constexpr qsizetype kListFieldLimit = 200;
+// The text cut to kListFieldLimit characters, the last of them an ellipsis.
+QString shortenedForList(const QString &text);
 
 // The report shown when an incidence file cannot be read: twelve lines, each ended by a
 // line break, the first naming the file that failed.

@@ -3,6 +3,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
+class QObject;
 class QWidget;
 
 // What the windows ask of the desktop: opening a file in the application for it, a modal
@@ -13,10 +16,21 @@ class DesktopServices
 public:
     enum class MessageIcon { None, Information };
 
+    // How an opening ended: whether the desktop opened the file, and if not, why.
+    struct OpenResult
+    {
+        bool opened = false;
+        QString reason;
+    };
+    using OpenFinished = std::function<void(const OpenResult &)>;
+
     virtual ~DesktopServices() = default;
 
-    // Opens a file in the desktop's application for its type; false when none opened it.
-    virtual bool openInApplication(const QString &path) = 0;
+    // Opens a file in the desktop's application for its type without waiting for it:
+    // `finished` runs once the desktop's opener has ended or could not start (possibly before
+    // this returns), and not at all once `receiver` is gone.
+    virtual void openInApplication(const QString &path, QObject *receiver,
+                                   OpenFinished finished) = 0;
     // Shows a modal message over a window and returns when it is closed.
     virtual void showModalMessage(QWidget *parent, const QString &title, const QString &text,
                                   MessageIcon icon) = 0;

@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace {
 
 // Where the housings and the comma stand inside the odometer's area, in twips.
@@ -219,7 +221,12 @@ void OdometerView::startJolts()
 
 void OdometerView::setFace(int wheel, const Face &face)
 {
+    if (face.kind == Face::Crisp && wheel == OdometerFrame::Picture1)
+        m_spinningDigit1 = OdometerFrame::digitForCell(face.cell);
+    else if (face.kind == Face::Crisp && wheel == OdometerFrame::Picture0)
+        m_spinningDigit0 = OdometerFrame::digitForCell(face.cell);
     showFace(wheel, face, false);
+    refreshAccessible();
 }
 
 void OdometerView::showFace(int wheel, const Face &face, bool force)
@@ -266,8 +273,9 @@ void OdometerView::apply(const OdometerFrame::Step &step, const CounterState &di
 {
     m_spinningDigit1 = int(digits.DigitoDecimal3);
     m_spinningDigit0 = int(digits.DigitoDecimal4);
+    // The spin shows passing digits on the fourth-decimal wheel: they are not what it reads.
     for (int w = 0; w < OdometerFrame::WheelCount; ++w)
-        setFace(w, step.faces[w]);
+        showFace(w, step.faces[w], false);
     if (step.tiltStopped)
         enable(m_Relogcentena);
     if (step.wheelJolts) {
@@ -320,19 +328,26 @@ void OdometerView::joltTick(QTimer *timer, PictureBox *wheel, int drop, bool gat
 std::array<int, OdometerFrame::WheelCount> OdometerView::shownDigits() const
 {
     std::array<int, OdometerFrame::WheelCount> shown{};
+    bool anyDigit = false;
     for (int w = 0; w < OdometerFrame::WheelCount; ++w) {
         const Face &face = m_faces[w];
-        // The two fast wheels show motion toward their digits between rests: read the digits.
-        if (face.kind == Face::Blank)
-            shown[w] = -1;
-        else if (w == OdometerFrame::Picture1)
-            shown[w] = m_spinningDigit1;
-        else if (w == OdometerFrame::Picture0)
-            shown[w] = m_spinningDigit0;
-        else
-            shown[w] = face.kind == Face::Crisp ? OdometerFrame::digitForCell(face.cell) : -1;
+        shown[w] = face.kind == Face::Crisp ? OdometerFrame::digitForCell(face.cell) : -1;
+        if (w != OdometerFrame::Picture1 && w != OdometerFrame::Picture0)
+            anyDigit = anyDigit || shown[w] >= 0;
     }
+    // The two fast wheels show motion toward their digits between rests: read the digits,
+    // also while one still shows the blank face of a reset under a count already shown.
+    if (m_faces[OdometerFrame::Picture1].kind != Face::Blank || anyDigit)
+        shown[OdometerFrame::Picture1] = m_spinningDigit1;
+    if (m_faces[OdometerFrame::Picture0].kind != Face::Blank || anyDigit)
+        shown[OdometerFrame::Picture0] = m_spinningDigit0;
     return shown;
+}
+
+bool OdometerView::showsCount() const
+{
+    return std::any_of(m_faces.cbegin(), m_faces.cend(),
+                       [](const Face &face) { return face.kind != Face::Blank; });
 }
 
 QString OdometerView::text() const

@@ -47,7 +47,8 @@ public:
     void showStartFaces();
     // The one jolt that the units and hundredths wheels give when the window comes up.
     void startJolts();
-    // Gives a wheel a face; a face it already shows is not set again.
+    // Gives a wheel a face; a face it already shows is not set again. A digit given to one of
+    // the two fastest wheels is the digit it reads from now on.
     void setFace(int wheel, const Face &face);
     // The four decimal wheels drawn from the digits, and their jolts started.
     void showDecimals(const CounterState &digits);
@@ -62,7 +63,11 @@ public:
     bool tiltOn() const { return m_tiltOn; }
 
     // What the wheels read, e.g. "105,3720" (leading zeros blank; empty when all are).
+    // A count always reads with its four decimals.
     QString text() const;
+    // Whether any wheel shows more than the blank face: false after blank() until the next
+    // display tick gives the wheels a count.
+    bool showsCount() const;
 
 protected:
     void resizeEvent(QResizeEvent *event) override;

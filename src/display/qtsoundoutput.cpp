@@ -1,10 +1,15 @@
 #include "display/qtsoundoutput.h"
 
+#include <QAudioDevice>
 #include <QFileInfo>
+#include <QMediaDevices>
 #include <QSoundEffect>
 #include <QUrl>
 
-QtSoundOutput::QtSoundOutput() = default;
+QtSoundOutput::QtSoundOutput(Device device)
+    : m_available(device == Device::Assume || !QMediaDevices::audioOutputs().isEmpty())
+{
+}
 
 QtSoundOutput::~QtSoundOutput()
 {
@@ -18,6 +23,8 @@ void QtSoundOutput::play(const QString &path)
     for (const auto &effect : m_effects)
         effect->stop();
 
+    if (!m_available)
+        return;
     QSoundEffect *effect = m_byPath.value(path);
     if (!effect) {
         // Checked each time, so a file put back later is picked up on its next play.

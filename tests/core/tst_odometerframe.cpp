@@ -363,6 +363,7 @@ void TestOdometerFrame::textOfShownWheels_data()
     QTest::newRow("integer wheels blank at start-up")
         << QList<int>{-1, -1, -1, -1, -1, 0, 0, 0, 0} << "0,0000";
     QTest::newRow("all blank") << QList<int>{-1, -1, -1, -1, -1, -1, -1, -1, -1} << "";
+    QTest::newRow("a decimal wheel still blank") << QList<int>{-1, -1, -1, 1, 5, 6, 1, 4, -1} << "";
 }
 
 void TestOdometerFrame::textOfShownWheels()

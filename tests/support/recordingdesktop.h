@@ -2,17 +2,34 @@
 
 #include "display/desktopservices.h"
 
+#include <QList>
+#include <QObject>
+#include <QPointer>
 #include <QStringList>
 
+#include <utility>
+
 // Records what the windows ask of the desktop instead of doing it. Programs named in
-// `installed` are found in /opt/bin.
+// `installed` are found in /opt/bin. An opening is answered at once with `openResult`, or,
+// with `answerLater`, when the test calls answerOpenings().
 class RecordingDesktop : public DesktopServices
 {
 public:
-    bool openInApplication(const QString &path) override
+    void openInApplication(const QString &path, QObject *receiver, OpenFinished finished) override
     {
         opened << path;
-        return openResult;
+        m_pending.append({receiver, std::move(finished)});
+        if (!answerLater)
+            answerOpenings();
+    }
+    // Ends every opening asked for so far, as openResult and openFailure say.
+    void answerOpenings()
+    {
+        const auto pending = std::exchange(m_pending, {});
+        for (const auto &[receiver, finished] : pending) {
+            if (receiver && finished)
+                finished({openResult, openResult ? QString() : openFailure});
+        }
     }
     void showModalMessage(QWidget *, const QString &, const QString &text, MessageIcon) override
     {
@@ -30,10 +47,15 @@ public:
     }
 
     QStringList opened;     // paths given to openInApplication
-    bool openResult = true; // what openInApplication answers
-    QStringList messages;   // texts of the modal messages
-    QStringList installed;  // programs findExecutable finds
-    QStringList lookedUp;   // names findExecutable was asked for
-    QStringList started;    // program and arguments, joined by blanks
+    bool openResult = true; // whether an opening succeeds
+    QString openFailure = QStringLiteral("no application");
+    bool answerLater = false;
+    QStringList messages;  // texts of the modal messages
+    QStringList installed; // programs findExecutable finds
+    QStringList lookedUp;  // names findExecutable was asked for
+    QStringList started;   // program and arguments, joined by blanks
     bool startResult = true;
+
+private:
+    QList<std::pair<QPointer<QObject>, OpenFinished>> m_pending;
 };

@@ -4,6 +4,7 @@
 #include "display/picturebutton.h"
 #include "display/spectrumchart.h"
 #include "distribution/distributionmodel.h"
+#include "recordingdesktop.h"
 #include "soundrecorder.h"
 #include "testfiles.h"
 #include "windows/mensagem/mensagem.h"
@@ -36,10 +37,7 @@ struct Window
         model = std::make_unique<DistributionModel>(path(), cues);
         model->setProgramDirectory(dir.path());
         window = std::make_unique<Configurador>(*model, cues);
-        window->openInApp = [this](const QString &file) {
-            opened << file;
-            return openSucceeds;
-        };
+        window->setDesktop(desktop);
     }
     QString path() const { return dir.filePath(QStringLiteral("QuorvelDistribuicao.txt")); }
     template <typename T> T *find(const QString &name) const
@@ -73,8 +71,9 @@ struct Window
     SoundCues cues{sound, dir.path()};
     std::unique_ptr<DistributionModel> model;
     std::unique_ptr<Configurador> window;
-    QStringList opened;
-    bool openSucceeds = true;
+    RecordingDesktop desktop;
+    QStringList &opened = desktop.opened;
+    bool &openSucceeds = desktop.openResult;
 };
 
 bool isRed(QLineEdit *edit)
@@ -466,7 +465,7 @@ void tst_Configurador::editaPadraoOpensFile()
     w.openSucceeds = false;
     w.action("openf")->trigger();
     QCOMPARE(w.panel(), QStringLiteral("Erro: Não foi possível abrir o arquivo "
-                                       "QuorvelDistribuicao.txt"));
+                                       "QuorvelDistribuicao.txt (no application)"));
     QVERIFY(w.sound.contains(Cue::Abaixo));
 
     QFile::remove(w.path());

@@ -4,7 +4,9 @@
 #include "deadzonefixture.h"
 #include "display/picturebutton.h"
 #include "distribution/distributionmodel.h"
+#include "windows/Configurador/configurador.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QFile>
 #include <QFrame>
@@ -264,6 +266,82 @@ private slots:
         f.recorder.clear();
         f.window.abretexto();
         QVERIFY(f.recorder.contains(Cue::Abaixo));
+    }
+
+    // The desktop's opener answers after the command has returned: a failure it reports then
+    // still reaches the status bar of the window that asked, with the error cue; a success
+    // says nothing.
+    void openerFailureReportedWhenItEnds_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<bool>("opens");
+        for (bool opens : {false, true}) {
+            const char *outcome = opens ? "opened" : "failed";
+            QTest::addRow("Edita arquivo Ocorrências %s", outcome)
+                << "botao(5)"
+                << "QuorvelParametros.txt" << opens;
+            QTest::addRow("Edita arquivo Homicidios %s", outcome)
+                << "botao(9)"
+                << "Quorvelhomicidios.txt" << opens;
+            QTest::addRow("Edita Padrão %s", outcome) << "openf"
+                                                      << "QuorvelDistribuicao.txt" << opens;
+        }
+    }
+    void openerFailureReportedWhenItEnds()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, file);
+        QFETCH(bool, opens);
+        Fixture f;
+        f.desktop.answerLater = true;
+        f.desktop.openResult = opens;
+        QLabel *panel = f.child<QLabel>("st1Panel(1)");
+        if (command == QLatin1String("openf")) {
+            f.window.configurador().findChild<QAction *>(command)->trigger();
+            panel = f.window.configurador().findChild<QLabel *>(QStringLiteral("Panel1"));
+        } else {
+            f.child<PictureButton>(command)->click();
+        }
+        QCOMPARE(f.opened, QStringList{f.dir.filePath(file)});
+        QVERIFY(panel->text().isEmpty());
+        QVERIFY(!f.recorder.contains(Cue::Abaixo));
+
+        f.desktop.answerOpenings();
+        QCOMPARE(f.recorder.contains(Cue::Abaixo), !opens);
+        if (opens) {
+            QVERIFY(panel->text().isEmpty());
+        } else {
+            QVERIFY2(panel->text().contains(file), qPrintable(panel->text()));
+            QVERIFY2(panel->text().contains("no application"), qPrintable(panel->text()));
+        }
+    }
+
+    // A name of megabytes is shown shortened in the lists, so that drawing them stays cheap;
+    // the entry chosen is still the whole name with its quantity.
+    void longNameShownShortenedChosenWhole()
+    {
+        Fixture f;
+        const QString longName = QString(5'000'000, u'A') + QStringLiteral("Z");
+        const QString state = QString(300, u'S');
+        f.writeDataFile("QuorvelParametros.txt",
+                        "\"Roubos\",\"240\"\r\n\"" + longName.toLatin1() + "\",\"480\"\r\n");
+        f.writeDataFile("Quorvelhomicidios.txt", "\"" + state.toLatin1() + "\",\"555\"\r\n");
+        f.window.abrearquivo();
+        QVERIFY(f.messages.isEmpty());
+        auto *list = f.child<QListWidget>("List1");
+        QCOMPARE(list->item(0)->text(), QStringLiteral("Roubos   240"));
+        const QString shown = list->item(1)->text();
+        QVERIFY2(shown.size() <= 210, qPrintable(QString::number(shown.size())));
+        QVERIFY(shown.startsWith(QStringLiteral("AAAA")));
+        QVERIFY(shown.contains(QChar(0x2026)));
+        QVERIFY(shown.endsWith(QStringLiteral("   480")));
+        QVERIFY(f.child<QComboBox>("Homicidios")->itemText(0).size() <= 210);
+
+        f.chooseCrime(1);
+        QCOMPARE(f.window.List3().currentText(), longName);
+        QCOMPARE(f.child<QLineEdit>("ParametroMes")->text(), QStringLiteral("480"));
+        QVERIFY(f.child<QLabel>("Label9")->text().size() <= 210);
     }
 };
 

@@ -104,6 +104,7 @@ private slots:
     void fastWheelsByFrame();
     void integerWheelRedrawnOnlyWhenItsDigitChanges();
     void pauseRestsFastWheelsOnDigits();
+    void countReadsWithFourDecimalsFromTheFirstFrame();
     void tiltOff();
     void reenablingKeepsCountdown();
     void jolt_data();
@@ -308,6 +309,19 @@ void TestOdometer::pauseRestsFastWheelsOnDigits()
     QCOMPARE(f.decimalWheels(), QStringLiteral("0372"));
     QCOMPARE(f.integerWheels(), QStringLiteral("__105"));
     QVERIFY(!f.timer("Timer1")->isActive());
+}
+
+// After a reset the fourth-decimal wheel keeps its blank face until its spin reaches it; the
+// count read to assistive technology carries all four decimals all the same.
+void TestOdometer::countReadsWithFourDecimalsFromTheFirstFrame()
+{
+    Fixture f;
+    f.count(QStringLiteral("00015.6142"));
+    for (int i = 0; i < 11; ++i) {
+        f.ticks(1);
+        QCOMPARE(f.child<QWidget>("Picture11")->accessibleName(),
+                 QStringLiteral("Contagem: 15,6142"));
+    }
 }
 
 void TestOdometer::tiltOff()

@@ -12,9 +12,11 @@
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QFrame>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -93,6 +95,8 @@ private slots:
     void keyboard_data();
     void keyboard();
     void assistiveTechnology();
+    void soundDeviceMissing_data();
+    void soundDeviceMissing();
 };
 
 void TestRunControl::startsOff()
@@ -404,6 +408,39 @@ void TestRunControl::assistiveTechnology()
         QAccessible::queryAccessibleInterface(f.child<QWidget>("Picture11"));
     QVERIFY(odometer);
     QVERIFY(odometer->text(QAccessible::Name).startsWith(QStringLiteral("Contagem: ")));
+}
+
+void TestRunControl::soundDeviceMissing_data()
+{
+    QTest::addColumn<bool>("device");
+    QTest::newRow("audio device") << true;
+    QTest::newRow("no audio device") << false;
+}
+
+// Without an audio device the window says so once, and the sound switch cannot be set ON.
+void TestRunControl::soundDeviceMissing()
+{
+    QFETCH(bool, device);
+    QTemporaryDir dir;
+    FakeClock clock;
+    SoundRecorder recorder;
+    recorder.deviceAvailable = device;
+    SoundCues cues(recorder, dir.path());
+    RecordingDesktop desktop;
+    DeadZone window(clock, cues, desktop, dir.path());
+    auto *panel = window.findChild<QLabel *>(QStringLiteral("st1Panel(1)"));
+    auto *on = window.findChild<QRadioButton *>(QStringLiteral("Option2"));
+    const QString notice = QStringLiteral("Som indisponível: nenhum dispositivo de áudio");
+    QCOMPARE(panel->text(), device ? QString() : notice);
+    QCOMPARE(on->isEnabled(), device);
+    QCOMPARE(on->toolTip().isEmpty(), device);
+
+    // Counting, the switch still stays OFF without a device.
+    window.findChild<QLineEdit *>(QStringLiteral("ParametroMes"))->setText(QStringLiteral("937"));
+    window.findChild<PictureButton *>(QStringLiteral("Image2"))->click();
+    on->click();
+    QCOMPARE(cues.SomDesligado, qint16(device ? 0 : 1));
+    QVERIFY(window.findChild<QRadioButton *>(QStringLiteral("Option3"))->isChecked() != device);
 }
 
 QTEST_MAIN(TestRunControl)

@@ -4,6 +4,7 @@
 #include "core/soundcues.h"
 #include "deadzonefixture.h"
 #include "display/picturebutton.h"
+#include "display/victimscene.h"
 #include "distribution/distributionmodel.h"
 
 #include <QComboBox>
@@ -12,6 +13,9 @@
 #include <QListWidget>
 #include <QProgressBar>
 #include <QRadioButton>
+#include <QScreen>
+#include <QStyle>
+#include <QStyleOptionProgressBar>
 #include <QTest>
 #include <QTimer>
 
@@ -265,6 +269,122 @@ private slots:
         if (change == QLatin1String("clear")) {
             for (const char *name : {"ParametroMes", "ParametroDia", "Label4", "Label8"})
                 QVERIFY2(f.text(name).isEmpty(), name);
+        }
+    }
+
+    // Over capacity the count cannot be shown: after the message the count fields, the
+    // status bar's count and the odometer agree on the reset look, and the odometer reads to
+    // assistive technology as it looks.
+    void overCapacityShowsOneLook_data()
+    {
+        QTest::addColumn<QString>("monthly");
+        QTest::addColumn<bool>("countedInYearFirst");
+        // 1500 a day: the 68 past days of the year and today are over 99999 at once.
+        QTest::newRow("first count of the year mode") << "45000" << false;
+        // 1452 a day: 99643.5 at 15:00, over at 23:00.
+        QTest::newRow("a shown count grows over") << "43560" << true;
+    }
+    void overCapacityShowsOneLook()
+    {
+        QFETCH(QString, monthly);
+        QFETCH(bool, countedInYearFirst);
+        Fixture f;
+        f.typeMonthly(monthly);
+        if (!countedInYearFirst) {
+            // A day's count shown first leaves its digits behind.
+            f.play();
+            f.recount();
+            for (int i = 0; i < 11; ++i)
+                Fixture::fire(f.timer("Timer1"));
+            QVERIFY(!f.window.odometerText().isEmpty());
+        }
+        f.option("Option1(2)")->setChecked(true);
+        f.play();
+        f.recount();
+        if (countedInYearFirst) {
+            for (int i = 0; i < 11; ++i)
+                Fixture::fire(f.timer("Timer1"));
+            QCOMPARE(f.text("ParametroHoje"), QStringLiteral("99643.5000"));
+            f.clock.set(QDate(2026, 3, 10), QTime(23, 0));
+            f.recount();
+        }
+
+        QCOMPARE(f.messages.size(), 1);
+        QCOMPARE(f.window.runState(), DeadZone::RunState::Waiting);
+        for (const char *name : {"ParametroHoje", "Label6", "st1Panel(2)"})
+            QVERIFY2(f.text(name).isEmpty(), name);
+        QCOMPARE(f.window.odometerText(), QString());
+        QCOMPARE(f.control<QWidget>("Picture11")->accessibleName(),
+                 QStringLiteral("Contagem: em branco"));
+        QCOMPARE(f.control<QProgressBar>("Pg1")->value(), 0);
+    }
+
+    // A pause before the first odometer pass of a count finds nothing counted yet: the fast
+    // wheels stay blank with the rest, and the odometer still reads as blank.
+    void pauseBeforeTheFirstPassKeepsTheBlankLook()
+    {
+        Fixture f;
+        f.typeMonthly(QStringLiteral("937"));
+        f.play();
+        f.recount();
+        for (int i = 0; i < 11; ++i)
+            Fixture::fire(f.timer("Timer1"));
+        f.typeOver(QStringLiteral("60")); // reset look, digits of 937 kept in the state
+        f.play();
+        f.click("Image3");
+        QCOMPARE(f.window.odometerText(), QString());
+        QCOMPARE(f.control<QWidget>("Picture11")->accessibleName(),
+                 QStringLiteral("Contagem: em branco"));
+    }
+
+    // The next-victim bar's fill, as it stands on the screen, matches the percentage beside
+    // it after every recount, also when the count moves by less than a chunk of the bar.
+    void barFillFollowsThePercentage()
+    {
+        Fixture f;
+        f.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f.window));
+        auto *bar = f.control<QProgressBar>("Pg1");
+        f.typeMonthly(QStringLiteral("2592")); // 86.40 a day: a thousandth a second
+        f.play();
+        for (int seconds = 20; seconds <= 200; seconds += 30) {
+            f.clock.set(QDate(2026, 3, 10), QTime(15, 0).addSecs(seconds));
+            f.recount();
+            for (int i = 0; i < 11; ++i)
+                Fixture::fire(f.timer("Timer1"));
+            f.scene().pause(); // no car crosses the bar while it is read
+            QCoreApplication::processEvents();
+            const double percent = QLocale().toDouble(f.text("Percent"));
+            QCOMPARE(qRound(percent * 10), bar->value());
+            const QImage screen = f.window.screen()->grabWindow(f.window.winId()).toImage();
+            QVERIFY(!screen.isNull());
+            QStyleOptionProgressBar option;
+            option.initFrom(bar);
+            option.minimum = 0;
+            option.maximum = 1000;
+            const QRect contents =
+                bar->style()->subElementRect(QStyle::SE_ProgressBarContents, &option, bar);
+            const qreal dpr = screen.devicePixelRatio();
+            const int y = qRound((bar->y() + contents.center().y()) * dpr);
+            const int left = qRound((bar->x() + contents.left()) * dpr);
+            const int width = qRound(contents.width() * dpr);
+            // The empty part of the groove has the colour of its right end.
+            const QColor empty = screen.pixelColor(left + width - 2, y);
+            int filled = 0;
+            for (int x = left + 1; x < left + width - 2; ++x) {
+                const QColor c = screen.pixelColor(x, y);
+                if (qAbs(c.red() - empty.red()) + qAbs(c.green() - empty.green()) +
+                        qAbs(c.blue() - empty.blue()) >
+                    60)
+                    ++filled;
+            }
+            const double expected = width * percent / 100.0;
+            QVERIFY2(qAbs(filled - expected) <= 3 * dpr,
+                     qPrintable(QStringLiteral("%1 %: %2 of %3 pixels filled, %4 expected")
+                                    .arg(percent)
+                                    .arg(filled)
+                                    .arg(width)
+                                    .arg(expected)));
         }
     }
 };

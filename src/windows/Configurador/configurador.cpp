@@ -1,13 +1,14 @@
 #include "windows/Configurador/configurador.h"
 
+#include "display/desktopservices.h"
 #include "display/picturebutton.h"
+#include "display/qtdesktopservices.h"
 #include "display/spectrumchart.h"
 #include "display/svgpicture.h"
 #include "distribution/distributionmodel.h"
 #include "windows/Configurador/editorpictures.h"
 #include "windows/mensagem/mensagem.h"
 
-#include <QDesktopServices>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -20,7 +21,6 @@
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QStatusBar>
-#include <QUrl>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -65,9 +65,8 @@ Configurador::Configurador(DistributionModel &model, SoundCues &cues, QWidget *p
 {
     setObjectName(QStringLiteral("Configurador"));
     setWindowTitle(QStringLiteral("Configurador de Padrões"));
-    openInApp = [](const QString &path) {
-        return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
-    };
+    m_ownDesktop = std::make_unique<QtDesktopServices>();
+    m_desktop = m_ownDesktop.get();
     buildControls();
     buildMenus();
     // Tab follows the order of work: name, intervals, cells, buttons, then the list.
@@ -106,6 +105,7 @@ void Configurador::buildControls()
     top->addWidget(namedLabel(QStringLiteral("Label1"), QStringLiteral("Tipo do delito"), base));
     m_tipo = new QLineEdit(picture2);
     m_tipo->setObjectName(QStringLiteral("Tipo"));
+    m_tipo->setAccessibleName(QStringLiteral("Tipo do delito"));
     m_tipo->setText(m_model.Tipo());
     m_tipo->installEventFilter(this);
     top->addWidget(m_tipo);
@@ -118,6 +118,7 @@ void Configurador::buildControls()
 
     m_list1 = new QListWidget(base);
     m_list1->setObjectName(QStringLiteral("List1"));
+    m_list1->setAccessibleName(QStringLiteral("Padrões gravados"));
     m_list1->setMouseTracking(true);
     m_list1->viewport()->setMouseTracking(true);
     m_list1->viewport()->installEventFilter(this);
@@ -405,10 +406,14 @@ void Configurador::abretexto()
             QStringLiteral("Erro: O arquivo QuorvelDistribuicao.txt não foi encontrado"));
         return;
     }
-    if (!openInApp || !openInApp(path)) {
-        m_model.reportError(
-            QStringLiteral("Erro: Não foi possível abrir o arquivo QuorvelDistribuicao.txt"));
-    }
+    // The desktop's opener answers when it has ended; the editor goes on meanwhile.
+    m_desktop->openInApplication(path, this, [this](const DesktopServices::OpenResult &result) {
+        if (!result.opened)
+            m_model.reportError(
+                QStringLiteral(
+                    "Erro: Não foi possível abrir o arquivo QuorvelDistribuicao.txt (%1)")
+                    .arg(result.reason));
+    });
 }
 
 void Configurador::clearButtonBorders()

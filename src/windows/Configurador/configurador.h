@@ -3,8 +3,9 @@
 #include <QMainWindow>
 
 #include <array>
-#include <functional>
+#include <memory>
 
+class DesktopServices;
 class DistributionModel;
 class PictureButton;
 class QAction;
@@ -31,8 +32,8 @@ public:
 
     DistributionModel &model() { return m_model; }
 
-    // Opens a file in the desktop's application for it; replaced by tests.
-    std::function<bool(const QString &)> openInApp;
+    // Opens files in the desktop's application through this from now on.
+    void setDesktop(DesktopServices &desktop) { m_desktop = &desktop; }
 
     void botao_Click(int index);
     void abretexto();
@@ -59,6 +60,9 @@ private:
 
     DistributionModel &m_model;
     SoundCues &m_cues;
+    // The desktop's services: the window's own until another is given.
+    std::unique_ptr<DesktopServices> m_ownDesktop;
+    DesktopServices *m_desktop = nullptr;
 
     QLineEdit *m_tipo = nullptr;
     QSlider *m_sl1 = nullptr;

@@ -129,6 +129,7 @@ void DeadZone::Form_Load()
     // The jolt timers stored enabled give one jolt when the window comes up.
     m_odometerView->startJolts();
     enable(Timer2);
+    checkSoundOutput();
 }
 
 // Renders the window's pictures at its present scale; the faces keep showing what they showed.
@@ -214,6 +215,15 @@ bool DeadZone::eventFilter(QObject *watched, QEvent *event)
             static_cast<QKeyEvent *>(event)->key() |
             int(static_cast<QKeyEvent *>(event)->modifiers() & Qt::KeypadModifier));
         return false;
+    }
+    if (watched == List1 && event->type() == QEvent::KeyPress) {
+        // Enter and Space choose the entry, as a double click does.
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) &&
+            List1->currentItem()) {
+            List1_DblClick();
+            return true;
+        }
     }
     if (event->type() == QEvent::MouseMove &&
         (watched == static_cast<QObject *>(Frame1) || watched == Label9 || watched == List1 ||

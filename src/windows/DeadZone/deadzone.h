@@ -205,6 +205,7 @@ private:
     // The count tick (deadzone_tick.cpp).
     void Timer3_Timer();
     void recountNow();
+    void showNoCount();
 
     // Run control (deadzone_runcontrol.cpp).
     void Image2_Click();
@@ -213,6 +214,7 @@ private:
     void Option3_Click();
     void Option6_Click(int index);
     void showRunFaces(bool playOn, bool waitOn);
+    void checkSoundOutput();
 
     // Odometer (deadzone_odometer.cpp).
     void Timer1_Timer();
@@ -232,6 +234,7 @@ private:
     void showListSources();
     // "uma vítima a cada …" at the pace of the present hour; empty without a rate.
     void showInterval();
+    void reportOpenFailure(const QString &notice);
 
     // Distribution at run time (deadzone_distribution.cpp).
     void opcaoDistribuicao_Click();

@@ -46,6 +46,12 @@ void DeadZone::setLed(const QColor &color)
     QPalette p = Led->palette();
     p.setColor(QPalette::Window, color);
     Led->setPalette(p);
+    // Dark: no pattern in use; lit, blinking red and green: the found pattern is counted with.
+    const QString name = color == QColor(128, 0, 0)
+                             ? QStringLiteral("Indicador de distribuição: sem padrão ativo")
+                             : QStringLiteral("Indicador de distribuição: padrão em uso");
+    if (Led->accessibleName() != name)
+        Led->setAccessibleName(name);
 }
 
 QColor DeadZone::ledColor() const

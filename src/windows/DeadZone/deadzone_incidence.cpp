@@ -117,16 +117,26 @@ void DeadZone::abrehomicidios()
 
 void DeadZone::AbreQualquertipoDeArquivo()
 {
-    const bool missing = !QFileInfo::exists(ArquivoParaAbrir);
-    if (missing || !m_desktop.openInApplication(ArquivoParaAbrir)) {
-        m_sound.TocaAbaixo();
-        st1Panel[0]->setText(missing ? QStringLiteral("Arquivo não encontrado: %1")
-                                           .arg(QFileInfo(ArquivoParaAbrir).fileName())
-                                     : QStringLiteral("Não há aplicativo para abrir o arquivo %1")
-                                           .arg(QFileInfo(ArquivoParaAbrir).fileName()));
-        // A notice like the others: cleared after three seconds.
-        enable(RelogMensagem);
+    const QString name = QFileInfo(ArquivoParaAbrir).fileName();
+    if (!QFileInfo::exists(ArquivoParaAbrir)) {
+        reportOpenFailure(QStringLiteral("Arquivo não encontrado: %1").arg(name));
+        return;
     }
+    // The desktop's opener answers when it has ended; the window goes on meanwhile.
+    m_desktop.openInApplication(
+        ArquivoParaAbrir, this, [this, name](const DesktopServices::OpenResult &result) {
+            if (!result.opened)
+                reportOpenFailure(QStringLiteral("Não foi possível abrir o arquivo %1 (%2)")
+                                      .arg(name, result.reason));
+        });
+}
+
+void DeadZone::reportOpenFailure(const QString &notice)
+{
+    m_sound.TocaAbaixo();
+    st1Panel[0]->setText(notice);
+    // A notice like the others: cleared after three seconds.
+    enable(RelogMensagem);
 }
 
 void DeadZone::List1_DblClick()

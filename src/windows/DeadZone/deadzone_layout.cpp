@@ -301,6 +301,7 @@ void DeadZone::buildCounterArea()
     place(PgCaption, 6000, 3650, 2700, 260);
     Pg1 = named(new QProgressBar(this), QStringLiteral("Pg1"));
     Pg1->setTextVisible(false);
+    Pg1->setAccessibleName(QStringLiteral("Contagem para próxima vítima"));
     Pg1->setRange(0, 1000);
     Pg1->setValue(0);
     place(Pg1, 6000, 3940, 1850, 260);
@@ -337,6 +338,7 @@ void DeadZone::buildChartArea()
     sl2 = named(new QSlider(Qt::Horizontal, this), QStringLiteral("sl2"));
     sl2->setRange(0, 24);
     sl2->setEnabled(false);
+    sl2->setAccessibleName(QStringLiteral("Faixa de Risco agora: hora do dia"));
     sl2->setTickPosition(QSlider::TicksBelow);
     sl2->setTickInterval(2);
     place(sl2, 6250, 2560, 4150, 300);

@@ -31,7 +31,12 @@ void DeadZone::Timer1_Timer()
     const bool firstShow = m_state.ExibidoUnidade == 99;
     const OdometerFrame::Step step = m_odometer.tick(m_state, Option4Group->checkedId());
     Pg1->setMaximum(1000);
-    Pg1->setValue(step.progress);
+    if (Pg1->value() != step.progress) {
+        Pg1->setValue(step.progress);
+        // The bar repaints itself only for a change of a whole chunk, and a picture that
+        // crossed it may have left it drawn at an older value: draw it whole at every change.
+        Pg1->update();
+    }
     Percent->setText(step.percent);
     m_odometerView->apply(step, m_state);
 

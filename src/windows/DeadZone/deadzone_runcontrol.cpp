@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QTimer>
 
 namespace {
@@ -87,13 +88,30 @@ void DeadZone::Paraliza()
 {
     Timer3->stop();
     Timer1->stop();
-    using Face = OdometerFrame::Face;
-    m_odometerView->setFace(OdometerFrame::Picture1, Face::digit(int(m_state.DigitoDecimal3)));
-    m_odometerView->setFace(OdometerFrame::Picture0, Face::digit(int(m_state.DigitoDecimal4)));
+    // The fast wheels rest on the last count's digits; a blank odometer has shown no count
+    // since its reset, and stays blank.
+    if (m_odometerView->showsCount()) {
+        using Face = OdometerFrame::Face;
+        m_odometerView->setFace(OdometerFrame::Picture1, Face::digit(int(m_state.DigitoDecimal3)));
+        m_odometerView->setFace(OdometerFrame::Picture0, Face::digit(int(m_state.DigitoDecimal4)));
+    }
     m_sound.SomDesligado = 1;
     Option3->setChecked(true);
     WaitAtiva();
     m_scene->pause();
+}
+
+// Said once, when the window comes up: a machine without an audio device plays no cue, and the
+// sound switch stays OFF instead of offering what cannot be heard.
+void DeadZone::checkSoundOutput()
+{
+    if (m_sound.outputAvailable())
+        return;
+    const QString notice = QStringLiteral("Som indisponível: nenhum dispositivo de áudio");
+    st1Panel[0]->setText(notice);
+    Option3->setChecked(true);
+    Option2->setEnabled(false);
+    Option2->setToolTip(notice);
 }
 
 void DeadZone::Option2_Click()

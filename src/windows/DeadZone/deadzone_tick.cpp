@@ -12,6 +12,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QTimer>
@@ -72,7 +73,6 @@ void DeadZone::recountNow()
     showInterval();
     if (out.clearChart)
         LimpaGrafico();
-    st1Panel[1]->setText(out.statusText);
 
     if (out.overCapacity) {
         // Pause first: one overflow gives one message and leaves no count running.
@@ -80,12 +80,16 @@ void DeadZone::recountNow()
             return;
         m_handlingOverflow = true;
         Image3_Click();
+        // No count can be shown: the fields, the status bar and the odometer agree on the
+        // reset look instead of each keeping a figure of its own.
+        showNoCount();
         m_desktop.showModalMessage(this, QStringLiteral("Quorvel Counter"), kCapacityMessage,
                                    DesktopServices::MessageIcon::Information);
         m_handlingOverflow = false;
         return;
     }
 
+    st1Panel[1]->setText(out.statusText);
     ParametroHoje->setText(out.hojeMasked);
     m_state.DigitoDezenaMilhar = out.digits[0];
     m_state.DigitoMilhar = out.digits[1];
@@ -98,4 +102,15 @@ void DeadZone::recountNow()
     m_state.DigitoDecimal4 = out.digits[8];
     ParametroHoje->setText(out.hojeShown);
     emit recounted(out.count);
+}
+
+void DeadZone::showNoCount()
+{
+    ParametroHoje->clear();
+    st1Panel[1]->clear();
+    Percent->setText(QStringLiteral("0"));
+    Pg1->setValue(0);
+    m_odometerView->blank();
+    // Every integer wheel is drawn again by the next pass that has a count to show.
+    m_state.forgetShownDigits();
 }

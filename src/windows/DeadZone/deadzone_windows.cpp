@@ -10,9 +10,7 @@ Configurador &DeadZone::configurador()
     if (!m_configurador) {
         // A window of its own, not a child: its controls share names with ours.
         m_configurador = new Configurador(distributionModel(), m_sound);
-        m_configurador->openInApp = [this](const QString &path) {
-            return m_desktop.openInApplication(path);
-        };
+        m_configurador->setDesktop(m_desktop);
     }
     return *m_configurador;
 }
