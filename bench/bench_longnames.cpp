@@ -109,8 +109,8 @@ int main(int argc, char *argv[])
     }
 
     std::printf("name of %d MB among 40 entries\n", megabytes);
-    std::printf("  file read alone (%lld entries):       %8.1f ms\n",
-                qlonglong(reading.size()), reading_ms);
+    std::printf("  file read alone (%lld entries):       %8.1f ms\n", qlonglong(reading.size()),
+                reading_ms);
     std::printf("  list opened (read, filled, painted): %8.1f ms\n", opening);
     std::printf("  pointer pass over the rows:          %8.1f ms, slowest row %.1f ms\n", pass,
                 slowest);

@@ -68,9 +68,12 @@ const double kRates[] = {31.23, 250.0}; // 250 a day: the year mode ends near ca
 const char *modeName(AccumulationMode mode)
 {
     switch (mode) {
-    case AccumulationMode::Dia: return "dia";
-    case AccumulationMode::Mes: return "mes";
-    case AccumulationMode::Ano: return "ano";
+    case AccumulationMode::Dia:
+        return "dia";
+    case AccumulationMode::Mes:
+        return "mes";
+    case AccumulationMode::Ano:
+        return "ano";
     }
     return "?";
 }
@@ -95,8 +98,8 @@ long double hourShare(const Pattern &p, long double rate, int hour)
     long double total = 0;
     for (long double share : p.shares)
         total += share;
-    return rate * p.shares[std::size_t(hour / hoursPerInterval)] / total
-           / static_cast<long double>(hoursPerInterval);
+    return rate * p.shares[std::size_t(hour / hoursPerInterval)] / total /
+           static_cast<long double>(hoursPerInterval);
 }
 
 long double closedForm(const Pattern &p, AccumulationMode mode, long double rate,
@@ -114,8 +117,10 @@ long double closedForm(const Pattern &p, AccumulationMode mode, long double rate
         today += hourShare(p, rate, hour) * (seconds - 3600.0L * hour) / 3600.0L;
     }
     switch (mode) {
-    case AccumulationMode::Dia: return today;
-    case AccumulationMode::Mes: return today + rate * (date.day() - 1);
+    case AccumulationMode::Dia:
+        return today;
+    case AccumulationMode::Mes:
+        return today + rate * (date.day() - 1);
     case AccumulationMode::Ano:
         return today + rate * (dayOfYear(date.year(), date.month(), date.day()) - 1);
     }
@@ -163,7 +168,7 @@ RunResult soak(const Pattern &p, AccumulationMode mode, double rate, QDate start
     };
 
     SteppingClock clock(QDateTime(start, QTime(0, 0), Qt::UTC));
-    float lastOfDay = 0;      // the count at 23:59:59.999 of the previous day
+    float lastOfDay = 0; // the count at 23:59:59.999 of the previous day
     bool haveLastOfDay = false;
     for (int day = 0; day < days; ++day) {
         const QDate date = clock.now().date();
@@ -192,16 +197,16 @@ RunResult soak(const Pattern &p, AccumulationMode mode, double rate, QDate start
                 report(r, "falls within the day", in.now, count, previous);
 
             if (s == 0) {
-                const bool restarts = mode == AccumulationMode::Dia
-                                      || (mode == AccumulationMode::Mes && date.day() == 1)
-                                      || (mode == AccumulationMode::Ano && date.day() == 1
-                                          && date.month() == 1);
+                const bool restarts =
+                    mode == AccumulationMode::Dia ||
+                    (mode == AccumulationMode::Mes && date.day() == 1) ||
+                    (mode == AccumulationMode::Ano && date.day() == 1 && date.month() == 1);
                 if (restarts && count != 0.0f)
                     report(r, "restart at 0", in.now, count, 0);
                 if (!restarts && haveLastOfDay) {
                     // What the last millisecond of the day adds, and the float's step.
-                    const long double lastMs = p.n == 0 ? rate / 86400000.0L
-                                                        : hourShare(p, rate, 23) / 3600000.0L;
+                    const long double lastMs =
+                        p.n == 0 ? rate / 86400000.0L : hourShare(p, rate, 23) / 3600000.0L;
                     const long double jump = static_cast<long double>(count) - lastOfDay;
                     // The hourly shares are single precision: a day of them may total a
                     // float step more than R, which the next midnight's R x D takes back.
@@ -261,8 +266,7 @@ int main(int argc, char **argv)
                 RunResult r = soak(p, mode, rate, start, days, step);
                 std::printf("  R=%-6g %-17s %s: %lld steps, max |diff| %.3Le (count %.4f at "
                             "%s), max rel %.3Le, midnight fall %.2Le, broken %lld\n",
-                            rate, p.name, modeName(mode), r.steps, r.maxAbs,
-                            double(r.maxAbsCount),
+                            rate, p.name, modeName(mode), r.steps, r.maxAbs, double(r.maxAbsCount),
                             qPrintable(r.maxAbsAt.toString(Qt::ISODate)), r.maxRel,
                             r.maxMidnightFall, r.broken);
                 steps += r.steps;

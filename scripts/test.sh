@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs the whole test suite, in three steps:
+# Installs what is missing, checks the code's formatting, builds, and runs the whole test
+# suite, in three steps:
 #   1. the suite built with the address and undefined-behaviour sanitizers (build-asan/);
 #   2. the fuzz harnesses of the file readers, a short fixed run on their seed corpus
 #      (build-fuzz/, clang with libFuzzer);
@@ -17,7 +18,9 @@ fuzz_runs="${QUORVEL_FUZZ_RUNS:-20000}"
 
 # The packaging tests validate the installed desktop entry and metainfo, and build and check
 # the Debian package (dpkg-shlibdeps from dpkg-dev, lintian), with these.
-"$root/scripts/deps.sh" appstream desktop-file-utils dpkg-dev lintian
+"$root/scripts/deps.sh" appstream desktop-file-utils dpkg-dev lintian clang-format
+# Code that drifts from .clang-format fails the run before anything is built.
+"$root/scripts/check-format.sh"
 "$root/scripts/build.sh" "$root/build"
 
 if [ "$quick" -eq 0 ]; then

@@ -51,7 +51,6 @@ struct CounterState
 
     void forgetShownDigits()
     {
-        ExibidoUnidade = ExibidoDezena = ExibidoCentena = ExibidoMilhar = ExibidoDezenaMilhar
-            = 99;
+        ExibidoUnidade = ExibidoDezena = ExibidoCentena = ExibidoMilhar = ExibidoDezenaMilhar = 99;
     }
 };

@@ -90,8 +90,8 @@ QString formatMask(double value, QStringView mask, const QLocale &locale)
     decimalDigits(std::fabs(value), integerDigits, fractionDigits);
 
     // Round half away from zero at the mask's last place.
-    const bool roundUp = fractionDigits.size() > shape.maxDecimals
-                         && fractionDigits[shape.maxDecimals] >= u'5';
+    const bool roundUp =
+        fractionDigits.size() > shape.maxDecimals && fractionDigits[shape.maxDecimals] >= u'5';
     fractionDigits.truncate(shape.maxDecimals);
     if (fractionDigits.size() < shape.maxDecimals)
         fractionDigits += QString(shape.maxDecimals - fractionDigits.size(), u'0');

@@ -10,14 +10,22 @@ SoundCues::SoundCues(SoundOutput &output, QString directory)
 QString SoundCues::fileName(Cue cue)
 {
     switch (cue) {
-    case Cue::Clicar: return QStringLiteral("Clicar.wav");
-    case Cue::Zapt: return QStringLiteral("zapt.wav");
-    case Cue::Rot2: return QStringLiteral("rot2.wav");
-    case Cue::Stop: return QStringLiteral("stop.wav");
-    case Cue::Abaixo: return QStringLiteral("abaixo.wav");
-    case Cue::Happy: return QStringLiteral("happy.wav");
-    case Cue::Abretrena: return QStringLiteral("abretrena.wav");
-    case Cue::Gaveta: return QStringLiteral("gaveta.wav");
+    case Cue::Clicar:
+        return QStringLiteral("Clicar.wav");
+    case Cue::Zapt:
+        return QStringLiteral("zapt.wav");
+    case Cue::Rot2:
+        return QStringLiteral("rot2.wav");
+    case Cue::Stop:
+        return QStringLiteral("stop.wav");
+    case Cue::Abaixo:
+        return QStringLiteral("abaixo.wav");
+    case Cue::Happy:
+        return QStringLiteral("happy.wav");
+    case Cue::Abretrena:
+        return QStringLiteral("abretrena.wav");
+    case Cue::Gaveta:
+        return QStringLiteral("gaveta.wav");
     }
     return {};
 }

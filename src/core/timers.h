@@ -11,4 +11,7 @@ inline void enable(QTimer *timer)
         timer->start();
 }
 
-inline void enable(QTimer &timer) { enable(&timer); }
+inline void enable(QTimer &timer)
+{
+    enable(&timer);
+}

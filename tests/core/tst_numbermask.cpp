@@ -122,12 +122,12 @@ void TestNumberMask::formatMask_data()
     };
     for (const Case &c : cases) {
         const QString point = QString::fromUtf8(c.pointText);
-        QTest::addRow("point %s", c.name) << c.value << QString::fromLatin1(c.mask) << kPoint
-                                          << point;
-        QTest::addRow("C %s", c.name) << c.value << QString::fromLatin1(c.mask) << QLocale::c()
-                                      << point;
-        QTest::addRow("comma %s", c.name) << c.value << QString::fromLatin1(c.mask) << kComma
-                                          << withComma(point);
+        QTest::addRow("point %s", c.name)
+            << c.value << QString::fromLatin1(c.mask) << kPoint << point;
+        QTest::addRow("C %s", c.name)
+            << c.value << QString::fromLatin1(c.mask) << QLocale::c() << point;
+        QTest::addRow("comma %s", c.name)
+            << c.value << QString::fromLatin1(c.mask) << kComma << withComma(point);
     }
 }
 

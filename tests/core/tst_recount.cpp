@@ -110,22 +110,24 @@ void TestRecount::dayCountWithoutDistribution_data()
 
     const Digits d15615{0, 0, 0, 1, 5, 6, 1, 5, 0};
     QTest::newRow("31.23 at noon, point")
-        << 31.23 << QTime(12, 0) << kPoint << 15.615 << "00015.6150" << "15.6150" << d15615
-        << "  Ocorrências até o momento :  15.615";
+        << 31.23 << QTime(12, 0) << kPoint << 15.615 << "00015.6150"
+        << "15.6150" << d15615 << "  Ocorrências até o momento :  15.615";
     QTest::newRow("31.23 at noon, comma")
-        << 31.23 << QTime(12, 0) << kComma << 15.615 << "00015,6150" << "15,6150" << d15615
-        << "  Ocorrências até o momento :  15.615";
-    QTest::newRow("midnight")
-        << 31.23 << QTime(0, 0) << kComma << 0.0 << "00000,0000" << "0,0000"
-        << Digits{0, 0, 0, 0, 0, 0, 0, 0, 0} << "  Ocorrências até o momento :  0";
+        << 31.23 << QTime(12, 0) << kComma << 15.615 << "00015,6150"
+        << "15,6150" << d15615 << "  Ocorrências até o momento :  15.615";
+    QTest::newRow("midnight") << 31.23 << QTime(0, 0) << kComma << 0.0 << "00000,0000"
+                              << "0,0000" << Digits{0, 0, 0, 0, 0, 0, 0, 0, 0}
+                              << "  Ocorrências até o momento :  0";
     // 86400 a day is one a second, milliseconds included: 01:02:03.25 is 3723.25.
     QTest::newRow("milliseconds count")
-        << 86400.0 << QTime(1, 2, 3, 250) << kComma << 3723.25 << "03723,2500" << "3723,2500"
-        << Digits{0, 3, 7, 2, 3, 2, 5, 0, 0} << "  Ocorrências até o momento :  3723.25";
+        << 86400.0 << QTime(1, 2, 3, 250) << kComma << 3723.25 << "03723,2500"
+        << "3723,2500" << Digits{0, 3, 7, 2, 3, 2, 5, 0, 0}
+        << "  Ocorrências até o momento :  3723.25";
     // 86400 a day is one a second: 23:59:59 is 86399.
     QTest::newRow("one a second, end of day")
-        << 86400.0 << QTime(23, 59, 59) << kPoint << 86399.0 << "86399.0000" << "86399.0000"
-        << Digits{8, 6, 3, 9, 9, 0, 0, 0, 0} << "  Ocorrências até o momento :  86399";
+        << 86400.0 << QTime(23, 59, 59) << kPoint << 86399.0 << "86399.0000"
+        << "86399.0000" << Digits{8, 6, 3, 9, 9, 0, 0, 0, 0}
+        << "  Ocorrências até o momento :  86399";
 }
 
 void TestRecount::dayCountWithoutDistribution()
@@ -222,8 +224,8 @@ void TestRecount::capacity_data()
     QTest::newRow("one second later")
         << 99999.0 << at(2026, 3, 2, 0, 0, 1) << AccumulationMode::Mes << true << "";
     // 274 * 364 + 274 * 83100 / 86400 = 99999.53: over, though below 100000.
-    QTest::newRow("99999.53")
-        << 274.0 << at(2026, 12, 31, 23, 5, 0) << AccumulationMode::Ano << true << "";
+    QTest::newRow("99999.53") << 274.0 << at(2026, 12, 31, 23, 5, 0) << AccumulationMode::Ano
+                              << true << "";
     // 273 * 364 days + 273 * 0.75 = 99576.75 fits on the last day of the year.
     QTest::newRow("273 a day, 31 December 18:00")
         << 273.0 << at(2026, 12, 31, 18, 0, 0) << AccumulationMode::Ano << false << "99576.7500";
@@ -274,8 +276,7 @@ void TestRecount::distributionCount_data()
     QTest::newRow("4 intervals, 13:00") << four << 24.0 << QTime(13, 0) << 2.4 + 4.8 + 1.6;
     QTest::newRow("4 intervals, 13:30") << four << 24.0 << QTime(13, 30) << 2.4 + 4.8 + 2.4;
     QTest::newRow("4 intervals, 03:45") << four << 24.0 << QTime(3, 45) << 1.5;
-    QTest::newRow("4 intervals, 23:00")
-        << four << 24.0 << QTime(23, 0) << 2.4 + 4.8 + 9.6 + 6.0;
+    QTest::newRow("4 intervals, 23:00") << four << 24.0 << QTime(23, 0) << 2.4 + 4.8 + 9.6 + 6.0;
     // All in one of two intervals: nothing counts during the empty half of the day.
     const HourlyTable night = table({0, 100});
     QTest::newRow("empty half, 11:59") << night << 10.0 << QTime(11, 59) << 0.0;
@@ -313,8 +314,7 @@ void TestRecount::distributionDayTotalsRate_data()
     QTest::newRow("4 intervals") << table({10, 20, 40, 30}) << 24.0;
     QTest::newRow("6 intervals") << table({5, 10, 15, 20, 20, 30}) << 1000.0;
     QTest::newRow("12 equal") << equalTable(12) << 24.0;
-    QTest::newRow("12 uneven")
-        << table({1, 2, 3, 4, 5, 10, 15, 20, 15, 10, 10, 5}) << 3.1;
+    QTest::newRow("12 uneven") << table({1, 2, 3, 4, 5, 10, 15, 20, 15, 10, 10, 5}) << 3.1;
     // The editor's percentages are rounded to hundredths: they need not add up to 100 %.
     QTest::newRow("6 rounded up to 100.02 %")
         << table({16.67, 16.67, 16.67, 16.67, 16.67, 16.67}) << 250.0;
@@ -340,15 +340,15 @@ void TestRecount::distributionDayTotalsRate()
     // The largest share of one hour bounds what a step of one millisecond may add.
     double hourMax = 0;
     for (int h = 0; h < 24; ++h)
-        hourMax = std::max(hourMax, rate * hourly.percentualHora[h] / hourly.hoursPerShare()
-                                        / 100.0);
+        hourMax =
+            std::max(hourMax, rate * hourly.percentualHora[h] / hourly.hoursPerShare() / 100.0);
     const double msStep = hourMax / 3600000.0;
 
     for (int h = 1; h < 24; ++h) {
         const double before = count(QTime(h - 1, 59, 59, 999));
         const double after = count(QTime(h, 0));
-        QVERIFY2(near(after, before, msStep), "hour " + QByteArray::number(h) + ": "
-                                                  + describe(after, before));
+        QVERIFY2(near(after, before, msStep),
+                 "hour " + QByteArray::number(h) + ": " + describe(after, before));
     }
     double previous = 0;
     for (int minute = 1; minute < 24 * 60; ++minute) {
@@ -431,23 +431,29 @@ void TestRecount::hourlyFigures_data()
     const HourlyTable four = table({10, 20, 40, 30});
     // Per hour: 24 * 40 / 6 / 100 = 1.60 (not the interval's 9.60).
     QTest::newRow("4 intervals, 13:00, point")
-        << true << four << 24.0 << QTime(13, 0) << kPoint << "1.60" << "40.0%";
+        << true << four << 24.0 << QTime(13, 0) << kPoint << "1.60"
+        << "40.0%";
     QTest::newRow("4 intervals, 13:00, comma")
-        << true << four << 24.0 << QTime(13, 0) << kComma << "1,60" << "40,0%";
-    QTest::newRow("4 intervals, 02:59")
-        << true << four << 24.0 << QTime(2, 59) << kPoint << "0.40" << "10.0%";
-    QTest::newRow("4 intervals, 23:59")
-        << true << four << 24.0 << QTime(23, 59) << kPoint << "1.20" << "30.0%";
-    QTest::newRow("12 equal") << true << equalTable(12) << 24.0 << QTime(10, 0) << kComma
-                              << "1,00" << "8,33%";
-    QTest::newRow("one interval")
-        << true << equalTable(1) << 24.0 << QTime(5, 0) << kPoint << "1.00" << "4.17%";
+        << true << four << 24.0 << QTime(13, 0) << kComma << "1,60"
+        << "40,0%";
+    QTest::newRow("4 intervals, 02:59") << true << four << 24.0 << QTime(2, 59) << kPoint << "0.40"
+                                        << "10.0%";
+    QTest::newRow("4 intervals, 23:59") << true << four << 24.0 << QTime(23, 59) << kPoint << "1.20"
+                                        << "30.0%";
+    QTest::newRow("12 equal") << true << equalTable(12) << 24.0 << QTime(10, 0) << kComma << "1,00"
+                              << "8,33%";
+    QTest::newRow("one interval") << true << equalTable(1) << 24.0 << QTime(5, 0) << kPoint
+                                  << "1.00"
+                                  << "4.17%";
     QTest::newRow("2 intervals, 31.23")
-        << true << table({30, 70}) << 31.23 << QTime(18, 0) << kPoint << "1.822" << "70.0%";
+        << true << table({30, 70}) << 31.23 << QTime(18, 0) << kPoint << "1.822"
+        << "70.0%";
     QTest::newRow("no distribution, point")
-        << false << four << 31.23 << QTime(13, 0) << kPoint << "1.301" << "Indef";
+        << false << four << 31.23 << QTime(13, 0) << kPoint << "1.301"
+        << "Indef";
     QTest::newRow("no distribution, comma")
-        << false << HourlyTable{} << 0.30 << QTime(13, 0) << kComma << "0,013" << "Indef";
+        << false << HourlyTable{} << 0.30 << QTime(13, 0) << kComma << "0,013"
+        << "Indef";
 }
 
 void TestRecount::hourlyFigures()

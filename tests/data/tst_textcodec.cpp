@@ -16,8 +16,7 @@ private slots:
         const QString sp = QStringLiteral("São Paulo €");
         QTest::newRow("windows-1252") << QByteArray("S\xE3o Paulo \x80") << sp << false;
         QTest::newRow("utf-8") << sp.toUtf8() << sp << true;
-        QTest::newRow("utf-8 with mark") << QByteArray("\xEF\xBB\xBF") + sp.toUtf8() << sp
-                                         << true;
+        QTest::newRow("utf-8 with mark") << QByteArray("\xEF\xBB\xBF") + sp.toUtf8() << sp << true;
         QTest::newRow("ascii") << QByteArray("\"Roubos\",\"10\"") << "\"Roubos\",\"10\"" << true;
         QTest::newRow("empty") << QByteArray() << QString() << true;
         QByteArray le("\xFF\xFE");
@@ -45,8 +44,8 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("encoding");
         QTest::addColumn<bool>("holds");
-        QTest::newRow("accents in 1252") << "Homicídios em São Paulo" << int(TextEncoding::Windows1252)
-                                         << true;
+        QTest::newRow("accents in 1252")
+            << "Homicídios em São Paulo" << int(TextEncoding::Windows1252) << true;
         QTest::newRow("euro in 1252") << "€" << int(TextEncoding::Windows1252) << true;
         QTest::newRow("polish in 1252") << "Łódź" << int(TextEncoding::Windows1252) << false;
         QTest::newRow("han in 1252") << "中" << int(TextEncoding::Windows1252) << false;

@@ -67,9 +67,9 @@ void TestSplash::controls()
     QVERIFY(!label("lblPlatform")->text().isEmpty());
     QVERIFY(!label("Label2")->text().isEmpty());
     QVERIFY(!label("lblCompanyProduct")->text().isEmpty());
-    for (const char *name : {"Label1", "lblProductNamea", "lblPlatform", "lblVersion", "Label3",
-                             "Label2", "lblCompanyProduct", "Image1", "Image2", "Image4",
-                             "Image3(1)"}) {
+    for (const char *name :
+         {"Label1", "lblProductNamea", "lblPlatform", "lblVersion", "Label3", "Label2",
+          "lblCompanyProduct", "Image1", "Image2", "Image4", "Image3(1)"}) {
         QVERIFY2(label(name), name);
         QCOMPARE(label(name)->parentWidget(), picture1);
     }
@@ -104,11 +104,16 @@ void TestSplash::versionCaption_data()
     QTest::addColumn<QString>("version");
     QTest::addColumn<QString>("caption");
 
-    QTest::newRow("1.0.0") << "1.0.0" << "Versão 1.0.0";
-    QTest::newRow("two digits") << "2.13.7" << "Versão 2.13.7";
-    QTest::newRow("no revision") << "3.1" << "Versão 3.1.0";
-    QTest::newRow("leading zeros") << "01.02.03" << "Versão 1.2.3";
-    QTest::newRow("none") << "" << "Versão 0.0.0";
+    QTest::newRow("1.0.0") << "1.0.0"
+                           << "Versão 1.0.0";
+    QTest::newRow("two digits") << "2.13.7"
+                                << "Versão 2.13.7";
+    QTest::newRow("no revision") << "3.1"
+                                 << "Versão 3.1.0";
+    QTest::newRow("leading zeros") << "01.02.03"
+                                   << "Versão 1.2.3";
+    QTest::newRow("none") << ""
+                          << "Versão 0.0.0";
 }
 
 void TestSplash::versionCaption()

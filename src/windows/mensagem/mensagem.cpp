@@ -13,8 +13,8 @@
 #include <QVBoxLayout>
 
 mensagem::mensagem(QWidget *parent)
-    : QDialog(parent), m_qn(new QLabel(this)), m_command1(new QPushButton(QStringLiteral("OK"), this)),
-      m_timer1(new QTimer(this))
+    : QDialog(parent), m_qn(new QLabel(this)),
+      m_command1(new QPushButton(QStringLiteral("OK"), this)), m_timer1(new QTimer(this))
 {
     setObjectName(QStringLiteral("mensagem"));
     setWindowTitle(QStringLiteral("Quorvel Counter -   Mensagem"));
@@ -40,12 +40,12 @@ mensagem::mensagem(QWidget *parent)
     picture1->setObjectName(QStringLiteral("Picture1"));
     auto *image1 = new QLabel(picture1);
     image1->setObjectName(QStringLiteral("Image1"));
-    image1->setPixmap(svgPicture(QStringLiteral(":/pictures/icon.svg"), QSize(56, 56),
-                                 devicePixelRatioF()));
+    image1->setPixmap(
+        svgPicture(QStringLiteral(":/pictures/icon.svg"), QSize(56, 56), devicePixelRatioF()));
     auto *image2 = new QLabel(base);
     image2->setObjectName(QStringLiteral("Image2"));
-    image2->setPixmap(svgPicture(QStringLiteral(":/pictures/reel.svg"), QSize(336, 40),
-                                 devicePixelRatioF()));
+    image2->setPixmap(
+        svgPicture(QStringLiteral(":/pictures/reel.svg"), QSize(336, 40), devicePixelRatioF()));
     image2->setAlignment(Qt::AlignCenter);
     for (QLabel *image : {image1, image2})
         image->setAccessibleName(QStringLiteral("Decoração"));
