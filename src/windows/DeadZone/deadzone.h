@@ -24,6 +24,7 @@ class OdometerView;
 class PictureBox;
 class PictureButton;
 class QButtonGroup;
+struct RecountInput;
 class QCheckBox;
 class QComboBox;
 class QFrame;
@@ -234,6 +235,7 @@ private:
     void showListSources();
     // "uma vítima a cada …" at the pace of the present hour; empty without a rate.
     void showInterval();
+    RecountInput recountInput(double dailyRate) const;
     void reportOpenFailure(const QString &notice);
 
     // Distribution at run time (deadzone_distribution.cpp).

@@ -163,13 +163,7 @@ std::optional<double> DeadZone::paceNow() const
     const std::optional<double> daily = readNumber(ParametroDia->text());
     if (!daily)
         return std::nullopt;
-    RecountInput in;
-    in.dailyRate = *daily;
-    in.mode = accumulationMode();
-    in.useDistribution = opcaoDistribuicao[0]->isChecked();
-    in.hourly = m_state.hourly;
-    in.now = m_clock.now();
-    return dailyPaceNow(in);
+    return dailyPaceNow(recountInput(*daily));
 }
 
 // ---- The command-line start -------------------------------------------------------------

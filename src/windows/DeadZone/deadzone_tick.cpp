@@ -31,20 +31,26 @@ void DeadZone::Timer3_Timer()
     recountNow();
 }
 
-void DeadZone::showInterval()
+// What the recount reads of the window: the daily field, the mode, the pattern option.
+RecountInput DeadZone::recountInput(double dailyRate) const
 {
-    const std::optional<double> daily = readNumber(ParametroDia->text());
-    if (!daily || Parametrohora->text().isEmpty()) {
-        IntervaloVitimas->clear();
-        return;
-    }
     RecountInput in;
-    in.dailyRate = *daily;
+    in.dailyRate = dailyRate;
     in.mode = accumulationMode();
     in.useDistribution = opcaoDistribuicao[0]->isChecked();
     in.hourly = m_state.hourly;
     in.now = m_clock.now();
-    IntervaloVitimas->setText(intervalSentence(dailyPaceNow(in)));
+    return in;
+}
+
+void DeadZone::showInterval()
+{
+    const std::optional<double> pace = paceNow();
+    if (!pace || Parametrohora->text().isEmpty()) {
+        IntervaloVitimas->clear();
+        return;
+    }
+    IntervaloVitimas->setText(intervalSentence(*pace));
 }
 
 void DeadZone::recountNow()
@@ -60,12 +66,7 @@ void DeadZone::recountNow()
     }
     enable(Timer1);
 
-    RecountInput in;
-    in.dailyRate = *daily;
-    in.mode = accumulationMode();
-    in.useDistribution = opcaoDistribuicao[0]->isChecked();
-    in.hourly = m_state.hourly;
-    in.now = m_clock.now();
+    const RecountInput in = recountInput(*daily);
     const RecountResult out = recount(in);
 
     Parametrohora->setText(out.Parametrohora);
