@@ -38,8 +38,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (texts.size() != reading.size())
         fail("the shown list and the entries differ in length");
     for (qsizetype i = 0; i < reading.size(); ++i) {
-        if (texts[i] != incidenceListText(reading.names[i], reading.quantities[i]))
+        if (texts[i] != incidenceListText(shortenedForList(reading.names[i]),
+                                          shortenedForList(reading.quantities[i])))
             fail("a shown text differs from its entry");
+        const QString shortName = shortenedForList(reading.names[i]);
+        if (shortName != reading.names[i] &&
+            (shortName.size() > kListFieldLimit || shortName.back() != QChar(0x2026) ||
+             !reading.names[i].startsWith(shortName.chopped(1)) ||
+             (shortName.size() > 1 && shortName.at(shortName.size() - 2).isHighSurrogate())))
+            fail("a name shortened for the list is not a whole-character start of the name");
     }
 
     // Reading is a pure function of the text: the same bytes give the same entries.

@@ -57,7 +57,11 @@ QString shortenedForList(const QString &text)
 {
     if (text.size() <= kListFieldLimit)
         return text;
-    return text.left(kListFieldLimit - 1) + QChar(0x2026);
+    qsizetype kept = kListFieldLimit - 1;
+    // Never half of a character written as a surrogate pair.
+    if (text.at(kept - 1).isHighSurrogate())
+        --kept;
+    return text.left(kept) + QChar(0x2026);
 }
 
 QStringList IncidenceReading::listTexts() const

@@ -34,6 +34,8 @@ private slots:
     void readsShippedFiles();
     void shippedPatternsNameShippedEntries();
     void errorReportNamesTheFailedFile();
+    void shortensLongFieldsForTheList_data();
+    void shortensLongFieldsForTheList();
 };
 
 void TestIncidenceReader::readsItems_data()
@@ -327,6 +329,31 @@ void TestIncidenceReader::errorReportNamesTheFailedFile()
     QCOMPARE(lines, expected);
     QVERIFY(incidenceFileErrorText(QStringLiteral("QuorvelParametros.txt"))
                 .startsWith("Erro no acesso ao arquivo QuorvelParametros.txt\n\n1- "));
+}
+
+void TestIncidenceReader::shortensLongFieldsForTheList_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("shown");
+    const QString limit(kListFieldLimit, QLatin1Char('a'));
+    const QString ellipsis(QChar(0x2026));
+    const QString clef = QStringLiteral("\U0001D11E"); // one character, two UTF-16 units
+    QTest::newRow("short") << QStringLiteral("Roubos") << QStringLiteral("Roubos");
+    QTest::newRow("at the limit") << limit << limit;
+    QTest::newRow("one over") << limit + QLatin1Char('b')
+                              << limit.left(kListFieldLimit - 1) + ellipsis;
+    // A character of two units standing across the cut goes whole.
+    const QString across = QString(kListFieldLimit - 2, QLatin1Char('a')) + clef + limit;
+    QTest::newRow("pair across the cut")
+        << across << QString(kListFieldLimit - 2, QLatin1Char('a')) + ellipsis;
+}
+
+void TestIncidenceReader::shortensLongFieldsForTheList()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, shown);
+    QCOMPARE(shortenedForList(text), shown);
+    QVERIFY(shortenedForList(text).size() <= kListFieldLimit);
 }
 
 QTEST_GUILESS_MAIN(TestIncidenceReader)
