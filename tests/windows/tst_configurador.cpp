@@ -2,7 +2,7 @@
 
 #include "core/soundcues.h"
 #include "display/picturebutton.h"
-#include "display/spectrumchart.h"
+#include "display/riskchart.h"
 #include "distribution/distributionmodel.h"
 #include "recordingdesktop.h"
 #include "soundrecorder.h"

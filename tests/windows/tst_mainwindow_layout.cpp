@@ -4,7 +4,7 @@
 #include "deadzonefixture.h"
 #include "display/odometerview.h"
 #include "display/picturebox.h"
-#include "display/spectrumchart.h"
+#include "display/riskchart.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>

@@ -3,7 +3,7 @@
 #include "display/desktopservices.h"
 #include "display/picturebutton.h"
 #include "display/qtdesktopservices.h"
-#include "display/spectrumchart.h"
+#include "display/riskchart.h"
 #include "display/svgpicture.h"
 #include "distribution/distributionmodel.h"
 #include "windows/Configurador/editorpictures.h"

@@ -7,7 +7,7 @@
 #include "core/recount.h"
 #include "core/soundcues.h"
 #include "core/timers.h"
-#include "display/spectrumchart.h"
+#include "display/riskchart.h"
 #include "distribution/distributionmodel.h"
 #include "distribution/hourlyexpansion.h"
 #include "distribution/patternlookup.h"

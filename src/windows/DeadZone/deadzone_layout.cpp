@@ -4,7 +4,7 @@
 #include "display/odometerview.h"
 #include "display/picturebox.h"
 #include "display/picturebutton.h"
-#include "display/spectrumchart.h"
+#include "display/riskchart.h"
 #include "display/twipsscale.h"
 #include "display/victimscene.h"
 

@@ -1,4 +1,4 @@
-#include "display/spectrumchart.h"
+#include "display/riskchart.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

@@ -1,4 +1,4 @@
-#include "display/spectrumchart.h"
+#include "display/riskchart.h"
 
 #include <QAccessible>
 #include <QImage>
@@ -249,4 +249,4 @@ void TestSpectrumChart::assistiveTechnologyReadsTheValues()
 }
 
 QTEST_MAIN(TestSpectrumChart)
-#include "tst_spectrumchart.moc"
+#include "tst_riskchart.moc"
