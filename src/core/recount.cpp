@@ -106,12 +106,13 @@ RecountResult recount(const RecountInput &in, const QLocale &locale)
         QStringLiteral("  Ocorrências até o momento : ") + formatPanelNumber(out.today);
     // A negative rate cannot come from the program's own inputs; show it as nothing counted.
     out.count = std::max(0.0f, accumulatedCount(in, out.today));
+    out.shown = shortestDecimal(out.count);
     if (out.count > kCapacity) {
         out.overCapacity = true;
         return out;
     }
 
-    const double shown = shortestDecimal(out.count);
+    const double shown = out.shown;
     out.hojeMasked = formatMask(shown, u"00000.0000", locale);
     int next = 0;
     for (QChar c : std::as_const(out.hojeMasked)) {

@@ -50,6 +50,8 @@ struct RecountResult
 {
     float today = 0;
     float count = 0;
+    // The count as the decimal it stands for, the figure every view shows.
+    double shown = 0;
     bool overCapacity = false;
     QString statusText;         // panel 2 of the status bar
     QString Parametrohora;      // hourly figure, "##0.00#"

@@ -1,0 +1,269 @@
+#include "core/counter.h"
+
+#include "core/clock.h"
+#include "core/odometerframe.h"
+#include "core/rates.h"
+#include "core/timers.h"
+
+#include <QTimer>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+QTimer *makeTimer(QObject *parent, const char *name, int ms)
+{
+    auto *timer = new QTimer(parent);
+    timer->setObjectName(QLatin1String(name));
+    timer->setInterval(ms);
+    return timer;
+}
+
+} // namespace
+
+Counter::Counter(Clock &clock, QObject *parent)
+    : QObject(parent), m_clock(clock), m_tickTimer(makeTimer(this, "tickTimer", 200)),
+      m_frameTimer(makeTimer(this, "frameTimer", 25))
+{
+    connect(m_tickTimer, &QTimer::timeout, this, &Counter::tick);
+    connect(m_frameTimer, &QTimer::timeout, this, &Counter::frameDue);
+}
+
+Counter::~Counter() = default;
+
+// ---- What is counted ------------------------------------------------------------------------
+
+void Counter::setTypedFigure(std::optional<double> monthly)
+{
+    if (monthly && (!std::isfinite(*monthly) || *monthly < 0))
+        monthly.reset();
+    m_choice.forget();
+    m_monthly = monthly;
+    m_entryPattern.reset();
+    reset();
+    m_pattern.reset();
+    emit patternChanged();
+    emit figureChanged();
+}
+
+void Counter::chooseEntry(const CurrentChoice &entry, double monthly,
+                          std::optional<HourlyPattern> pattern)
+{
+    m_choice = entry;
+    m_monthly =
+        std::isfinite(monthly) && monthly >= 0 ? std::optional<double>(monthly) : std::nullopt;
+    m_entryPattern = std::move(pattern);
+    reset();
+    m_pattern = m_entryPattern;
+    m_patternInUse = m_pattern.has_value();
+    emit patternChanged();
+    emit figureChanged();
+    if (m_patternInUse)
+        emit patternActivated(m_pattern->name);
+}
+
+// ---- Rates ----------------------------------------------------------------------------------
+
+double Counter::dailyRate() const
+{
+    if (!m_monthly)
+        return 0;
+    // The truncated rate as its field shows it ("###0.00"): the 32-bit value read back at
+    // hundredths, so that 31.23 counts as 31.23 and not as 31.229999.
+    return std::round(double(::dailyRate(*m_monthly)) * 100.0) / 100.0;
+}
+
+double Counter::hourlyAverage() const
+{
+    return dailyRate() / 24.0;
+}
+
+double Counter::hourlyFigureNow() const
+{
+    if (!patternInUse())
+        return hourlyAverage();
+    const int hour = std::clamp(m_clock.now().time().hour(), 0, 23);
+    return hourlyFigure(dailyRate(), m_pattern->table, hour);
+}
+
+std::optional<double> Counter::hourShareNow() const
+{
+    if (!patternInUse())
+        return std::nullopt;
+    const int hour = std::clamp(m_clock.now().time().hour(), 0, 23);
+    return double(m_pattern->table.percentualHora[hour]);
+}
+
+double Counter::yearlyFigure() const
+{
+    return m_monthly ? *m_monthly / 30.0 * 100.0 / 100.0 * 365.0 : 0;
+}
+
+std::optional<double> Counter::paceNow() const
+{
+    if (!m_monthly)
+        return std::nullopt;
+    return dailyPaceNow(recountInput());
+}
+
+// ---- Mode and pattern -----------------------------------------------------------------------
+
+void Counter::setMode(AccumulationMode mode)
+{
+    const bool changed = mode != m_mode;
+    m_mode = mode;
+    reset();
+    // The reset greys the pattern out; the chosen entry's own pattern comes back with the mode,
+    // a pattern handed over for a typed figure does not.
+    m_pattern = m_entryPattern;
+    m_patternInUse = m_pattern.has_value();
+    emit patternChanged();
+    if (changed)
+        emit modeChanged(mode);
+    if (m_patternInUse)
+        emit patternActivated(m_pattern->name);
+}
+
+void Counter::usePattern(const HourlyPattern &pattern)
+{
+    m_pattern = pattern;
+    m_patternInUse = true;
+    emit patternChanged();
+    emit patternActivated(pattern.name);
+}
+
+void Counter::setPatternInUse(bool on)
+{
+    on = on && m_pattern.has_value();
+    if (on == m_patternInUse)
+        return;
+    m_patternInUse = on;
+    emit patternChanged();
+}
+
+// ---- Run state ------------------------------------------------------------------------------
+
+void Counter::setRunState(RunState state)
+{
+    if (state == m_runState)
+        return;
+    m_runState = state;
+    emit runStateChanged(state);
+}
+
+bool Counter::start()
+{
+    if (!m_monthly)
+        return false;
+    // Pressed while counting, the tick keeps its countdown.
+    enable(m_tickTimer);
+    setRunState(RunState::Running);
+    return true;
+}
+
+void Counter::pause()
+{
+    if (m_runState != RunState::Running)
+        return;
+    m_tickTimer->stop();
+    m_frameTimer->stop();
+    setRunState(RunState::Paused);
+}
+
+void Counter::forgetCount()
+{
+    m_count.reset();
+    m_last.reset();
+    const HourlyTable keep = m_digits.hourly;
+    m_digits = CounterState();
+    m_digits.hourly = keep;
+    m_digits.forgetShownDigits();
+    m_tally.rebase();
+}
+
+void Counter::reset()
+{
+    m_tickTimer->stop();
+    m_frameTimer->stop();
+    m_ticks = 0;
+    m_wheelStep = 0;
+    forgetCount();
+    // A reset greys the pattern out: it is counted with again only when found or handed over.
+    const bool wasInUse = patternInUse();
+    m_patternInUse = false;
+    setRunState(RunState::Stopped);
+    if (wasInUse)
+        emit patternChanged();
+    emit counterReset();
+}
+
+// ---- The count ------------------------------------------------------------------------------
+
+int Counter::nextVictimShare() const
+{
+    return OdometerFrame::progress(m_digits);
+}
+
+void Counter::startTally()
+{
+    m_tally.start(m_clock.now(), m_count);
+}
+
+void Counter::tick()
+{
+    ++m_wheelStep;
+    ++m_ticks;
+    if (m_wheelStep == 10)
+        m_wheelStep = 0;
+    emit wheelStepped(m_wheelStep);
+    if (m_ticks < 10)
+        return;
+    recount();
+}
+
+RecountInput Counter::recountInput() const
+{
+    RecountInput in;
+    in.dailyRate = dailyRate();
+    in.mode = m_mode;
+    in.useDistribution = patternInUse();
+    if (m_pattern)
+        in.hourly = m_pattern->table;
+    in.now = m_clock.now();
+    return in;
+}
+
+void Counter::recount()
+{
+    m_ticks = 0;
+    if (!m_monthly)
+        return;
+    const RecountResult out = ::recount(recountInput());
+    if (out.overCapacity && m_stopsAtCapacity) {
+        // One overflow pauses once and leaves nothing to show.
+        m_tickTimer->stop();
+        m_frameTimer->stop();
+        forgetCount();
+        setRunState(RunState::OverCapacity);
+        emit capacityReached();
+        return;
+    }
+    enable(m_frameTimer);
+
+    const std::optional<double> before = m_count;
+    m_last = out;
+    m_count = out.shown;
+    if (!out.overCapacity) {
+        float *digits[] = {
+            &m_digits.DigitoDezenaMilhar, &m_digits.DigitoMilhar,   &m_digits.DigitoCentena,
+            &m_digits.DigitoDezena,       &m_digits.DigitoUnidade,  &m_digits.DigitoDecimal1,
+            &m_digits.DigitoDecimal2,     &m_digits.DigitoDecimal3, &m_digits.DigitoDecimal4};
+        for (int i = 0; i < 9; ++i)
+            *digits[i] = out.digits[size_t(i)];
+    }
+    m_tally.addCount(*m_count);
+    emit recounted(*m_count);
+    if (before && std::floor(*m_count) > std::floor(*before))
+        emit newVictim(*m_count);
+}
