@@ -6,6 +6,7 @@
 #include "display/qtdesktopservices.h"
 #include "display/qtsoundoutput.h"
 #include "windows/DeadZone/deadzone.h"
+#include "windows/commandlinepicture.h"
 #include "windows/frmSplash/frmsplash.h"
 #include "windows/startoptions.h"
 
@@ -78,6 +79,16 @@ int main(int argc, char *argv[])
     }
     const StartOptions &options = command.options;
 
+    // A picture from the command line (a scheduled job, often with no display at all) is
+    // always drawn offscreen at one pixel a pixel; the platform is chosen before the
+    // application object, which would otherwise look for a display.
+    if (options.pictureFile) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+        qunsetenv("QT_SCALE_FACTOR");
+        qunsetenv("QT_SCREEN_SCALE_FACTORS");
+    }
+
     quietAudioWarnings();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorvel Counter"));
@@ -104,6 +115,12 @@ int main(int argc, char *argv[])
 
     const QString dataDirectory = chooseDataDirectory(directory, writable, userDirectory);
     SystemClock clock;
+    if (options.pictureFile) {
+        const PictureRun run = writeStartPicture(options, clock, dataDirectory);
+        if (run.exitStatus != 0)
+            write(stderr, run.message);
+        return run.exitStatus;
+    }
     QtSoundOutput speakers;
     SilentSoundOutput silence;
     SoundOutput &output = options.noSound ? static_cast<SoundOutput &>(silence) : speakers;

@@ -24,17 +24,22 @@ struct Names
     QCommandLineOption noSound{QStringList{QStringLiteral("s"), QStringLiteral("sem-som")}};
     QCommandLineOption reducedMotion{
         QStringList{QStringLiteral("r"), QStringLiteral("movimento-reduzido")}};
+    QCommandLineOption picture{QStringList{QStringLiteral("imagem")}, QString(),
+                               QStringLiteral("ARQUIVO.png")};
+    QCommandLineOption pictureSize{QStringList{QStringLiteral("tamanho")}, QString(),
+                                   QStringLiteral("LARGURAxALTURA")};
     QCommandLineOption help{QStringList{QStringLiteral("h"), QStringLiteral("help")}};
     QCommandLineOption version{QStringList{QStringLiteral("v"), QStringLiteral("version")}};
 
     QList<QCommandLineOption> all() const
     {
-        return {monthly, entry, mode, presentation, noSound, reducedMotion, help, version};
+        return {monthly,       entry,   mode,        presentation, noSound,
+                reducedMotion, picture, pictureSize, help,         version};
     }
     // The options that take a value, by any of their names.
     bool takesValue(const QString &name) const
     {
-        for (const QCommandLineOption &option : {monthly, entry, mode}) {
+        for (const QCommandLineOption &option : {monthly, entry, mode, picture, pictureSize}) {
             if (option.names().contains(name))
                 return true;
         }
@@ -87,6 +92,33 @@ std::optional<AccumulationMode> modeNamed(const QString &text)
     return std::nullopt;
 }
 
+// --imagem and --tamanho; empty when they are sound (or not given).
+QString readPictureOptions(const QCommandLineParser &parser, const Names &names,
+                           StartOptions &options)
+{
+    if (parser.isSet(names.pictureSize)) {
+        const std::optional<QSize> size = parsePictureSize(parser.value(names.pictureSize));
+        if (!size)
+            return QStringLiteral("Tamanho inválido: \"%1\" (use LARGURAxALTURA, cada lado de "
+                                  "%2 a %3, por exemplo 1920x1080)")
+                .arg(parser.value(names.pictureSize))
+                .arg(kMinPictureSide)
+                .arg(kMaxPictureSide);
+        options.pictureSize = *size;
+        if (!parser.isSet(names.picture))
+            return QStringLiteral("A opção --tamanho só vale com --imagem");
+    }
+    if (!parser.isSet(names.picture))
+        return QString();
+    options.pictureFile = parser.value(names.picture);
+    if (options.pictureFile->isEmpty())
+        return QStringLiteral("Falta o nome do arquivo em --imagem");
+    if (!options.startsCount())
+        return QStringLiteral("A opção --imagem precisa de uma escolha: --entrada NOME ou "
+                              "--mensal N");
+    return QString();
+}
+
 } // namespace
 
 QString commandLineHelp()
@@ -112,6 +144,14 @@ QString commandLineHelp()
                "  -r, --movimento-reduzido\n"
                "                          sem animações nem piscadas: as rodas mudam sem\n"
                "                          girar\n"
+               "      --imagem ARQUIVO.png\n"
+               "                          salva a imagem da contagem deste instante (a\n"
+               "                          apresentação, com data e fonte) em ARQUIVO.png e\n"
+               "                          termina, sem abrir janela nem tocar som; exige\n"
+               "                          --entrada ou --mensal\n"
+               "      --tamanho LARGURAxALTURA\n"
+               "                          o tamanho da imagem em pixels, cada lado de %3 a\n"
+               "                          %4 (o normal é %5x%6)\n"
                "  -h, --help              mostra esta ajuda e termina\n"
                "  -v, --version           mostra a versão e termina\n"
                "\n"
@@ -121,9 +161,19 @@ QString commandLineHelp()
                "\n"
                "Diante de uma opção desconhecida, de um número que não é inteiro ou de uma\n"
                "entrada que não existe, o programa escreve o erro na saída de erro e termina\n"
-               "com o código 2, sem abrir janela nem alterar arquivo.\n")
+               "com o código 2, sem abrir janela nem alterar arquivo. Se a imagem de --imagem\n"
+               "não pode ser gravada (pasta que não existe, sem permissão, disco cheio), o\n"
+               "programa diz o motivo e termina com o código 1, sem deixar arquivo pela\n"
+               "metade; um arquivo que já existia é substituído por inteiro.\n"
+               "\n"
+               "Exemplo, para uma tarefa diária (cron):\n"
+               "  %1 --entrada Bahia --modo ano --imagem ~/bahia.png\n")
         .arg(kProgram)
-        .arg(kMaxMonthlyFigure);
+        .arg(kMaxMonthlyFigure)
+        .arg(kMinPictureSide)
+        .arg(kMaxPictureSide)
+        .arg(kDefaultPictureSize.width())
+        .arg(kDefaultPictureSize.height());
 }
 
 QString commandLineVersion(const QString &version)
@@ -147,7 +197,8 @@ CommandLineResult parseCommandLine(const QStringList &arguments, const QString &
     if (!parser.positionalArguments().isEmpty())
         return failure(QStringLiteral("Argumento inesperado: ") +
                        parser.positionalArguments().front());
-    for (const QCommandLineOption *option : {&names.monthly, &names.entry, &names.mode}) {
+    for (const QCommandLineOption *option :
+         {&names.monthly, &names.entry, &names.mode, &names.picture, &names.pictureSize}) {
         if (parser.values(*option).size() > 1)
             return failure(QStringLiteral("A opção ") + dashed(option->names().constLast()) +
                            QStringLiteral(" foi dada mais de uma vez"));
@@ -186,5 +237,7 @@ CommandLineResult parseCommandLine(const QStringList &arguments, const QString &
             return failure(QStringLiteral("Modo desconhecido: \"%1\" (use dia, mes ou ano)")
                                .arg(parser.value(names.mode)));
     }
+    if (const QString refusal = readPictureOptions(parser, names, options); !refusal.isEmpty())
+        return failure(refusal);
     return result;
 }

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "core/counterstate.h"
+#include "core/sharepicturetext.h"
 
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
@@ -17,6 +19,9 @@ struct StartOptions
     bool presentation = false;            // --apresentacao
     bool noSound = false;                 // --sem-som
     bool reducedMotion = false;           // --movimento-reduzido
+    // --imagem ARQUIVO: the picture of the count written there, and the program ends.
+    std::optional<QString> pictureFile;
+    QSize pictureSize = kDefaultPictureSize; // --tamanho LARGURAxALTURA
 
     // Any option at all: the splash is skipped.
     bool anyGiven = false;

@@ -8,6 +8,7 @@
 #include "display/victimannouncer.h"
 #include "display/victimscene.h"
 #include "windows/DeadZone/deadzone.h"
+#include "windows/sharepictureactions.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -57,6 +58,18 @@ Apresentacao::Apresentacao(DeadZone &main, Clock &clock, QWidget *parent)
         if (on)
             m_scene->pause();
     });
+
+    // Ctrl+S and Ctrl+C: the picture of the view as it stands, at its own size.
+    SharePictureActions::Hooks hooks;
+    hooks.picture = [this] { return SharePicture(*this).draw(size(), m_clock.now()); };
+    hooks.now = [this] { return m_clock.now(); };
+    hooks.report = [this](const QString &text) {
+        m_main.showNotice(text);
+        m_notice = text;
+        m_noticeUntil = m_clock.now().addSecs(8);
+        refresh();
+    };
+    SharePictureActions::attach(this, hooks);
 }
 
 Apresentacao::~Apresentacao() = default;
@@ -199,6 +212,8 @@ QString Apresentacao::periodText() const
 
 QString Apresentacao::runStateText() const
 {
+    if (!m_notice.isEmpty() && m_clock.now() < m_noticeUntil)
+        return m_notice;
     switch (m_main.runState()) {
     case DeadZone::RunState::Running:
         return QStringLiteral("Contando  ·  Espaço: pausar  ·  Esc: voltar");
@@ -374,4 +389,42 @@ void Apresentacao::closeEvent(QCloseEvent *event)
     event->accept();
     if (m_open)
         m_main.leavePresentation();
+}
+
+void Apresentacao::preparePicture(const QSize &size, int)
+{
+    // The key hints sit in the bottom strip the caption line takes; the tally counts from
+    // when this screen opened, which means nothing to whoever sees the picture.
+    if (!m_open) {
+        m_odometer = m_main.lendOdometer();
+        m_odometer->setParent(this);
+        m_odometer->show();
+        m_pictureBorrowed = true;
+    }
+    m_main.restWheels();
+    m_ProximaVitima->setValue(OdometerFrame::progress(m_main.state()));
+    readSource();
+    m_sizeBeforePicture = this->size();
+    if (size != this->size())
+        resize(size);
+    arrange();
+    m_Estado.label->hide();
+    m_DesdeInicio.label->hide();
+    // A new victim's animation stops where the picture is taken: the angel parked, the cars
+    // hidden, as on a pause.
+    m_scene->pause();
+}
+
+void Apresentacao::finishPicture()
+{
+    m_Estado.label->show();
+    m_DesdeInicio.label->show();
+    if (m_pictureBorrowed) {
+        m_pictureBorrowed = false;
+        m_odometer = nullptr;
+        m_main.takeOdometerBack();
+    }
+    if (m_sizeBeforePicture.isValid() && m_sizeBeforePicture != size())
+        resize(m_sizeBeforePicture);
+    arrange();
 }

@@ -2,6 +2,7 @@
 
 #include "core/odometerframe.h"
 #include "core/presentationtally.h"
+#include "windows/sharepicture.h"
 
 #include <QList>
 #include <QRect>
@@ -20,7 +21,7 @@ class VictimScene;
 // the back of the room. It shows the main window's own count (it borrows its odometer and
 // follows its signals) and never counts by itself; Space is the play and wait control, Esc or
 // F11 goes back to the main window.
-class Apresentacao : public QWidget
+class Apresentacao : public QWidget, public PictureSource
 {
     Q_OBJECT
 
@@ -46,6 +47,14 @@ public:
 
     // The parts that must fit the screen without overlapping, by objectName.
     QList<QWidget *> shownParts() const;
+
+    // The picture to share (Ctrl+S saves it, Ctrl+C copies it): the view without its key
+    // hints and tally, laid out for the picture's size; when the view is not open it borrows
+    // the odometer for the picture only.
+    QWidget *pictureView() override { return this; }
+    void preparePicture(const QSize &size, int captionHeight) override;
+    void finishPicture() override;
+    QStringList pictureSources() const override { return {m_source}; }
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -92,4 +101,11 @@ private:
     VictimAnnouncer *m_announcer = nullptr;
     QTimer *m_RelogApresentacao = nullptr;
     QTimer *m_RelogMarca = nullptr;
+
+    // The picture to share: what preparePicture changed, put back by finishPicture.
+    bool m_pictureBorrowed = false;
+    QSize m_sizeBeforePicture;
+    // A notice in place of the key hints for a while ("Imagem salva em …").
+    QString m_notice;
+    QDateTime m_noticeUntil;
 };

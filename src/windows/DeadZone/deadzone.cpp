@@ -35,6 +35,7 @@ DeadZone::DeadZone(Clock &clock, SoundCues &sound, DesktopServices &desktop, QSt
     buildControls();
     connectControls();
     buildPresentationControls();
+    buildPictureControls();
     Form_Load();
 }
 

@@ -7,6 +7,7 @@
 #include "data/sourcesreader.h"
 #include "display/twipsscale.h"
 
+#include <QImage>
 #include <QPixmap>
 #include <QSize>
 #include <QWidget>
@@ -38,6 +39,7 @@ class QRadioButton;
 class QSlider;
 class QStatusBar;
 class QTimer;
+class SharePictureActions;
 class SoundCues;
 class SpectrumChart;
 class VictimAnnouncer;
@@ -156,6 +158,17 @@ public:
     OdometerView *lendOdometer();
     void takeOdometerBack();
 
+    // ---- The picture to share (deadzone_picture.cpp).
+    // The count of this instant on the wheels now, without waiting for the count ticks.
+    void showCountNow();
+    // The two fastest wheels on their digits instead of a spinning frame.
+    void restWheels();
+    // A line on the status bar.
+    void showNotice(const QString &text);
+    // The presentation view's picture at the default size; the tool panel's "Salvar imagem…".
+    QImage sharePicture();
+    SharePictureActions *pictureActions() const { return m_pictureActions; }
+
 signals:
     void chartChanged();
     // After each recount that showed a count.
@@ -260,6 +273,7 @@ private:
     void markVictimCalmly();
     void announceVictim();
     void dropPresentation();
+    void buildPictureControls();
 
     // Named controls (objectName = the name shown).
     QLineEdit *ParametroMes = nullptr;
@@ -378,4 +392,6 @@ private:
     bool m_reducedMotion = false;
     // Where the odometer stood among its siblings, to put it back in the same place.
     QWidget *m_odometerAbove = nullptr;
+    QPushButton *BotaoSalvarImagem = nullptr;
+    SharePictureActions *m_pictureActions = nullptr;
 };

@@ -1,0 +1,78 @@
+#include "windows/commandlinepicture.h"
+
+#include "core/clock.h"
+#include "core/soundcues.h"
+#include "core/wholefile.h"
+#include "display/desktopservices.h"
+#include "windows/Apresentacao/apresentacao.h"
+#include "windows/DeadZone/deadzone.h"
+#include "windows/sharepicture.h"
+
+namespace {
+
+// Nothing of the desktop while making a picture: a message a window would show is kept to
+// be written to standard error, nothing is opened or started.
+class QuietDesktop final : public DesktopServices
+{
+public:
+    void openInApplication(const QString &, QObject *, OpenFinished finished) override
+    {
+        if (finished)
+            finished({false, QString()});
+    }
+    void showModalMessage(QWidget *, const QString &, const QString &text, MessageIcon) override
+    {
+        messages.append(text);
+    }
+    QString findExecutable(const QString &) override { return QString(); }
+    bool startDetached(const QString &, const QStringList &) override { return false; }
+
+    QStringList messages;
+};
+
+PictureRun refused(int status, const QString &message)
+{
+    return {status, QStringLiteral("quorvel-counter: %1\n").arg(message), QString()};
+}
+
+} // namespace
+
+PictureRun writeStartPicture(const StartOptions &options, Clock &clock,
+                             const QString &dataDirectory)
+{
+    SilentSoundOutput silence;
+    SoundCues cues(silence, QString());
+    QuietDesktop desktop;
+    DeadZone window(clock, cues, desktop, dataDirectory);
+    window.setReducedMotion(true); // the wheels at rest, no animation started
+    if (options.mode)
+        window.selectMode(*options.mode);
+    if (options.entry) {
+        if (!window.chooseEntryNamed(*options.entry))
+            return refused(kCommandLineErrorStatus,
+                           QStringLiteral("Entrada desconhecida: %1").arg(*options.entry));
+    } else if (options.monthly) {
+        window.typeMonthlyFigure(*options.monthly);
+    }
+    window.pressPlay();
+    window.showCountNow();
+    if (!window.shownCount()) {
+        const QString why = desktop.messages.isEmpty()
+                                ? QStringLiteral("Não há contagem para mostrar na imagem")
+                                : desktop.messages.join(u' ');
+        return refused(kCommandLineErrorStatus, why);
+    }
+
+    Apresentacao view(window, clock);
+    SharePicture picture(view);
+    const QByteArray bytes = pngBytes(picture.draw(options.pictureSize, clock.now()));
+    const QString count = window.odometerText(); // as drawn: the view gave the wheels back
+    const QString path = *options.pictureFile;
+    const QString reason = bytes.isEmpty() ? QStringLiteral("a imagem não pôde ser desenhada")
+                                           : writeWholeFile(path, bytes);
+    if (!reason.isEmpty())
+        return refused(
+            kPictureWriteErrorStatus,
+            QStringLiteral("Não foi possível salvar a imagem em %1: %2").arg(path, reason));
+    return {0, QString(), count};
+}
