@@ -15,3 +15,12 @@ fi
 cmake --build "$build" -j"$(nproc)" --target bench_odometer -- --quiet
 LANG=pt_BR.UTF-8 LC_ALL= LC_CTYPE=C.UTF-8 QT_QPA_PLATFORM=offscreen \
     "$build/bench/bench_odometer" guide "$root/docs/imagens"
+
+# The picture made to share, by the program itself as a scheduled job makes it (no display);
+# its caption carries the date and time it is made.
+cmake --build "$build" -j"$(nproc)" --target quorvel-counter -- --quiet
+user_data="$(mktemp -d)" # an empty data folder: the files beside the program are read
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM LANG=pt_BR.UTF-8 \
+    XDG_DATA_HOME="$user_data" "$build/src/quorvel-counter" --entrada Bahia --modo ano \
+    --tamanho 1080x1080 --imagem "$root/docs/imagens/compartilhar.png"
+rm -rf "$user_data"

@@ -14,12 +14,12 @@ const QColor kCaptionText(235, 235, 235);
 const QColor kCaptionQuiet(170, 176, 186);
 
 QLabel *captionLabel(QWidget *parent, const QString &name, Qt::Alignment alignment,
-                     const QColor &colour)
+                     const QColor &colour, bool wrap)
 {
     auto *label = new QLabel(parent);
     label->setObjectName(name);
     label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
+    label->setWordWrap(wrap);
     label->setAlignment(alignment | Qt::AlignVCenter);
     QPalette p = label->palette();
     p.setColor(QPalette::WindowText, colour);
@@ -31,7 +31,7 @@ QLabel *captionLabel(QWidget *parent, const QString &name, Qt::Alignment alignme
 void fit(QLabel *label, const QRect &box, int largest)
 {
     QFont font = label->font();
-    const int flags = int(label->alignment()) | Qt::TextWordWrap;
+    const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
     for (int size = largest; size >= 6; size = qMin(size - 1, size * 9 / 10)) {
         font.setPixelSize(size);
         const QRect needed =
@@ -52,10 +52,12 @@ PictureCaption::PictureCaption(QWidget *parent) : QWidget(parent)
     colours.setColor(QPalette::Window, kCaptionBackground);
     setPalette(colours);
     setAutoFillBackground(true);
-    m_date = captionLabel(this, QStringLiteral("LegendaData"), Qt::AlignLeft, kCaptionText);
-    m_sources = captionLabel(this, QStringLiteral("LegendaFontes"), Qt::AlignHCenter, kCaptionText);
+    // The date and the name on one line each, the sources on as many as they need.
+    m_date = captionLabel(this, QStringLiteral("LegendaData"), Qt::AlignLeft, kCaptionText, false);
+    m_sources =
+        captionLabel(this, QStringLiteral("LegendaFontes"), Qt::AlignHCenter, kCaptionText, true);
     m_program =
-        captionLabel(this, QStringLiteral("LegendaPrograma"), Qt::AlignRight, kCaptionQuiet);
+        captionLabel(this, QStringLiteral("LegendaPrograma"), Qt::AlignRight, kCaptionQuiet, false);
     m_program->setText(pictureProgramText());
 }
 
@@ -74,8 +76,8 @@ void PictureCaption::arrange(const QSize &size)
     const int gap = qMax(4, qRound(w * 0.015));
     const int inner = w - 2 * margin - 2 * gap;
     // Date and program name take what they need; the sources, the longest, the rest.
-    const int dateWidth = qRound(inner * 0.24);
-    const int programWidth = qRound(inner * 0.14);
+    const int dateWidth = qRound(inner * 0.29);
+    const int programWidth = qRound(inner * 0.13);
     const int sourcesWidth = inner - dateWidth - programWidth;
     const int top = qRound(h * 0.08);
     const int boxHeight = h - 2 * top;

@@ -1,5 +1,6 @@
 // The widget-free pieces of a shared picture: the size typed on the command line, the file
 // name offered, the caption's texts, and a file written whole or not at all.
+#include "core/commandline.h"
 #include "core/sharepicturetext.h"
 #include "core/wholefile.h"
 
@@ -45,6 +46,8 @@ private slots:
     void failedWriteLeavesDiskAsItWas_data();
     void failedWriteLeavesDiskAsItWas();
     void fullDiskLeavesNothing();
+    void commandLine_data();
+    void commandLine();
 };
 
 void TestSharePictureText::pictureSize_data()
@@ -189,6 +192,58 @@ void TestSharePictureText::fullDiskLeavesNothing()
     QCOMPARE(reason, QStringLiteral("o arquivo passaria do tamanho máximo permitido"));
     QCOMPARE(readBytes(path), QByteArray("old"));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"quorvel.png"});
+}
+
+void TestSharePictureText::commandLine_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("file");  // empty: refused
+    QTest::addColumn<QSize>("size");    // as read
+    QTest::addColumn<QString>("error"); // the start of the message when refused
+
+    QTest::newRow("an entry, the default size")
+        << QStringList{"--entrada", "Bahia", "--imagem", "/tmp/x.png"} << "/tmp/x.png"
+        << QSize(1920, 1080) << QString();
+    QTest::newRow("a figure, square, size first")
+        << QStringList{"--tamanho", "1080x1080", "--mensal", "937", "--imagem", "a.png"} << "a.png"
+        << QSize(1080, 1080) << QString();
+    QTest::newRow("no choice") << QStringList{"--imagem", "a.png"} << QString() << QSize()
+                               << "quorvel-counter: A opção --imagem precisa de uma escolha";
+    QTest::newRow("bad size") << QStringList{"-e",    "Bahia",     "--imagem",
+                                             "a.png", "--tamanho", "8000x1080"}
+                              << QString() << QSize()
+                              << "quorvel-counter: Tamanho inválido: \"8000x1080\"";
+    QTest::newRow("size alone") << QStringList{"-e", "Bahia", "--tamanho", "1080x1080"} << QString()
+                                << QSize()
+                                << "quorvel-counter: A opção --tamanho só vale com --imagem";
+    QTest::newRow("two pictures") << QStringList{"-e",    "Bahia",    "--imagem",
+                                                 "a.png", "--imagem", "b.png"}
+                                  << QString() << QSize()
+                                  << "quorvel-counter: A opção --imagem foi dada mais de uma vez";
+    QTest::newRow("no file name") << QStringList{"-e", "Bahia", "--imagem", ""} << QString()
+                                  << QSize() << "quorvel-counter: Falta o nome do arquivo";
+    QTest::newRow("no value") << QStringList{"-e", "Bahia", "--imagem"} << QString() << QSize()
+                              << "quorvel-counter: Falta o valor da opção --imagem";
+}
+
+void TestSharePictureText::commandLine()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, file);
+    QFETCH(QSize, size);
+    QFETCH(QString, error);
+    const CommandLineResult result =
+        parseCommandLine(QStringList{"quorvel-counter"} + arguments, QStringLiteral("1.0.0"));
+    if (file.isEmpty()) {
+        QCOMPARE(result.action, CommandLineResult::Action::Fail);
+        QCOMPARE(result.exitStatus, 2);
+        QVERIFY2(result.text.startsWith(error), qPrintable(result.text));
+        return;
+    }
+    QCOMPARE(result.action, CommandLineResult::Action::Run);
+    QCOMPARE(result.options.pictureFile, std::optional<QString>(file));
+    QCOMPARE(result.options.pictureSize, size);
+    QVERIFY(result.options.startsCount());
 }
 
 QTEST_GUILESS_MAIN(TestSharePictureText)
