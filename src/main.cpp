@@ -50,6 +50,20 @@ void quietAudioWarnings()
 }
 // -------------------------------------------------------------------------------------------
 
+// ---- A quiet scheduled job ------------------------------------------------------------------
+// A job run by cron has no desktop session, and Qt notes at start that the session's runtime
+// folder is not set; cron would mail that note every day, and a picture needs no such folder.
+QtMessageHandler g_beforePictureFilter = nullptr;
+
+void dropSessionWarnings(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    if (type == QtWarningMsg && text.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR")))
+        return;
+    if (g_beforePictureFilter)
+        g_beforePictureFilter(type, context, text);
+}
+// -------------------------------------------------------------------------------------------
+
 // Text for a terminal, in its own encoding.
 void write(FILE *stream, const QString &text)
 {
@@ -90,6 +104,8 @@ int main(int argc, char *argv[])
     }
 
     quietAudioWarnings();
+    if (options.pictureFile)
+        g_beforePictureFilter = qInstallMessageHandler(dropSessionWarnings);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorvel Counter"));
     QApplication::setApplicationVersion(QStringLiteral(QUORVEL_VERSION));
