@@ -92,8 +92,9 @@ void DeadZone::showChoice()
     Label9->setText(m_choice.caption());
     const auto source =
         m_choice.isEntry() ? m_sources.find(m_choice.name()) : std::optional<EntrySource>();
-    FonteEntrada->setText(source ? sourceLine(*source) : QString());
+    FonteEntrada->setText(source ? sourceLineWithRate(*source) : QString());
     FonteEntrada->setToolTip(source ? sourceDetails(*source) : QString());
+    Label17->setVisible(!source); // the hint to choose or type, under the source's lines
 }
 
 void DeadZone::Erro_no_Arquivo_ocorrencias(const QString &failedFile)
