@@ -1,4 +1,5 @@
 // The main window with the shipped data: a state's monthly figure and the source line under it.
+#include "core/datadirectory.h"
 #include "deadzonefixture.h"
 
 #include <QLabel>
@@ -15,6 +16,7 @@ private slots:
     void cleanup() { QLocale::setDefault(QLocale::c()); }
     void chosenStateShowsItsYearAndRate_data();
     void chosenStateShowsItsYearAndRate();
+    void startNoticeInTheStatusBar();
 };
 
 void TestShippedFigures::chosenStateShowsItsYearAndRate_data()
@@ -69,6 +71,22 @@ void TestShippedFigures::chosenStateShowsItsYearAndRate()
     f.typeMonthly(QStringLiteral("10"));
     QCOMPARE(label->text(), QString());
     QVERIFY(f.child<QLabel>("Label17")->isVisible());
+}
+
+// The data folder's notice, said at start in the status bar beside any notice already there.
+void TestShippedFigures::startNoticeInTheStatusBar()
+{
+    DeadZoneFixture f;
+    auto *panel = f.child<QLabel>("st1Panel(1)");
+    const QString before = panel->text();
+    f.window.showNotice(QString());
+    QCOMPARE(panel->text(), before);
+
+    const QString notice = newerShippedNotice({QStringLiteral("Quorvelhomicidios.txt")},
+                                              QStringLiteral("/usr/lib/quorvel-counter"));
+    f.window.showNotice(notice);
+    QCOMPARE(panel->text(), before.isEmpty() ? notice : before + QStringLiteral(" · ") + notice);
+    QVERIFY(panel->text().contains(QStringLiteral("/usr/lib/quorvel-counter")));
 }
 
 QTEST_MAIN(TestShippedFigures)

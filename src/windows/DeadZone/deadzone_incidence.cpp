@@ -140,6 +140,14 @@ void DeadZone::reportOpenFailure(const QString &notice)
     enable(RelogMensagem);
 }
 
+void DeadZone::showNotice(const QString &notice)
+{
+    if (notice.isEmpty())
+        return;
+    const QString before = st1Panel[0]->text();
+    st1Panel[0]->setText(before.isEmpty() ? notice : before + QStringLiteral(" · ") + notice);
+}
+
 void DeadZone::List1_DblClick()
 {
     chooseIncidence(List1->currentRow(), false);
