@@ -8,6 +8,8 @@
 #include <QHash>
 #include <QSaveFile>
 
+#include <optional>
+
 QStringList dataFileNames()
 {
     return {QStringLiteral("QuorvelParametros.txt"), QStringLiteral("Quorvelhomicidios.txt"),
