@@ -1,13 +1,15 @@
 // The incidence reader (QuorvelParametros.txt, Quorvelhomicidios.txt) on any bytes: it never
 // crashes, keeps its lists parallel, and tells a failure only where the text ends after the
 // first item of an entry. The sources reader (QuorvelFontes.txt) shares its item rules and
-// runs on the same bytes: every name it keeps is found, once, and skipped lines are in order.
+// runs on the same bytes: every name it keeps is found, once, skipped lines are in order, and a
+// rate it keeps is a plain number that its text shows.
 
 #include "data/incidencereader.h"
 #include "data/sourcesreader.h"
 
 #include <QByteArray>
 
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -64,6 +66,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         const std::optional<EntrySource> source = sources.find(name);
         if (source->source.isEmpty() && source->note.isEmpty())
             fail("sources: a kept line has neither a source nor a note");
+        if (source->ratePer100k &&
+            (!std::isfinite(*source->ratePer100k) || *source->ratePer100k < 0))
+            fail("sources: a kept rate is not a plain number");
+        if (rateText(*source, QLocale::c()).isEmpty() == source->ratePer100k.has_value())
+            fail("sources: the rate's text and the rate disagree");
     }
     int previous = 0;
     for (int line : sources.skippedLines()) {

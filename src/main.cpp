@@ -129,7 +129,10 @@ int main(int argc, char *argv[])
         return kCommandLineErrorStatus;
     }
 
-    const QString dataDirectory = chooseDataDirectory(directory, writable, userDirectory);
+    const DataDirectoryChoice data = prepareDataDirectory(directory, writable, userDirectory);
+    const QString &dataDirectory = data.directory;
+    // Said once: the next start finds these versions remembered.
+    const QString dataNotice = newerShippedNotice(data.newerShipped, directory);
     SystemClock clock;
     if (options.pictureFile) {
         const PictureRun run = writeStartPicture(options, clock, dataDirectory);
@@ -147,11 +150,14 @@ int main(int argc, char *argv[])
     if (options.anyGiven) {
         // Any option: straight to the main window or the presentation, no splash.
         mainWindow = std::make_unique<DeadZone>(clock, sound, desktop, dataDirectory);
+        mainWindow->showNotice(dataNotice);
         applyStartOptions(*mainWindow, options);
     } else {
         auto *splash = new frmSplash([&] {
-            if (!mainWindow)
+            if (!mainWindow) {
                 mainWindow = std::make_unique<DeadZone>(clock, sound, desktop, dataDirectory);
+                mainWindow->showNotice(dataNotice);
+            }
             mainWindow->show();
         });
         splash->show();

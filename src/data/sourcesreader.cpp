@@ -7,7 +7,9 @@
 
 namespace {
 
-constexpr int kFieldsPerRecord = 5;
+// Name, place, source, year and note; then the rate and what is counted, both optional.
+constexpr int kRequiredItems = 5;
+constexpr int kMostItems = 7;
 
 } // namespace
 
@@ -50,11 +52,15 @@ SourcesTable readSources(QStringView text)
 
         if (fields.size() == 1 && fields.front().isEmpty())
             continue; // a blank line
-        if (fields.size() != kFieldsPerRecord) {
+        if (fields.size() < kRequiredItems || fields.size() > kMostItems) {
             table.skipLine(line);
             continue;
         }
-        const EntrySource source{fields[1], fields[2], fields[3], fields[4]};
+        EntrySource source{fields[1], fields[2], fields[3], fields[4], {}, {}};
+        if (fields.size() > 5)
+            source.ratePer100k = parseRate(fields[5]);
+        if (fields.size() > 6)
+            source.indicator = fields[6].trimmed();
         if (!table.add(fields[0], source))
             table.skipLine(line);
     }
@@ -75,27 +81,4 @@ SourcesTable readSourcesFile(const QString &path)
     if (file.error() != QFileDevice::NoError)
         return SourcesTable(); // no sources rather than a part of them
     return readSources(bytes);
-}
-
-QString sourceLine(const EntrySource &source)
-{
-    if (source.source.isEmpty())
-        return source.note;
-    QString line = QStringLiteral("Fonte: ") + source.source;
-    if (!source.year.isEmpty())
-        line += QStringLiteral(", dados de ") + source.year;
-    return line;
-}
-
-QString sourceDetails(const EntrySource &source)
-{
-    QStringList lines;
-    const QString first = sourceLine(source);
-    if (!first.isEmpty())
-        lines.append(first);
-    if (!source.place.isEmpty())
-        lines.append(QStringLiteral("Local: ") + source.place);
-    if (!source.source.isEmpty() && !source.note.isEmpty())
-        lines.append(source.note);
-    return lines.join(u'\n');
 }

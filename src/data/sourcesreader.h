@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/sourceline.h"
+
 #include <QByteArray>
 #include <QHash>
 #include <QList>
@@ -8,15 +10,6 @@
 #include <QStringView>
 
 #include <optional>
-
-// Where the figure of one incidence entry comes from, as its line in QuorvelFontes.txt says.
-struct EntrySource
-{
-    QString place;  // what the figure covers: "Bahia", "cidade de São Paulo", "Brasil"
-    QString source; // who published it: "Anuário Brasileiro de Segurança Pública 2023 (FBSP)"
-    QString year;   // the year the figure covers, as written: "2022"
-    QString note;   // anything a reader must know to cite it (may be empty)
-};
 
 // The sources file read into a lookup by entry name. The name is compared exactly as the
 // pattern lookup compares names: case, accents and spaces count.
@@ -31,8 +24,8 @@ public:
     qsizetype size() const { return m_names.size(); }
     bool isEmpty() const { return m_names.isEmpty(); }
 
-    // Lines (from 1) that were left out: too few or too many fields, no entry name, neither
-    // a source nor a note, or a name already given on an earlier line. Blank lines are not
+    // Lines (from 1) that were left out: fewer than five or more than seven items, no entry name,
+    // neither a source nor a note, or a name already given on an earlier line. Blank lines are not
     // listed. The reader never fails: what is left is the table.
     const QList<int> &skippedLines() const { return m_skippedLines; }
 
@@ -50,9 +43,12 @@ private:
 // The name of the sources file, beside the incidence files.
 QString sourcesFileName();
 
-// One record a line, five items with the incidence files' item rules (quoted, separated by
-// commas; CR LF, LF or CR line ends): entry name, place, source, year, note. A record does
-// not continue on the next line, so a broken line costs that line only.
+// One record a line, with the incidence files' item rules (quoted, separated by commas; CR LF,
+// LF or CR line ends): entry name, place, source, year, note, and optionally the rate per
+// 100,000 inhabitants ("40,6" or "40.6") and what the line counts ("mortes violentas
+// intencionais"). Five, six or seven items make a record; a rate that is not a number is left
+// out and the rest of the line still counts. A record does not continue on the next line, so
+// a broken line costs that line only.
 SourcesTable readSources(QStringView text);
 
 // The bytes of a file: valid UTF-8 reads as UTF-8, anything else as Windows-1252.
@@ -60,13 +56,3 @@ SourcesTable readSources(const QByteArray &bytes);
 
 // A missing or unreadable file is an empty table: an entry without a source shows none.
 SourcesTable readSourcesFile(const QString &path);
-
-// The source on one line, for a header or a caption:
-// "Fonte: Anuário Brasileiro de Segurança Pública 2023 (FBSP), dados de 2022".
-// Without a year, "Fonte: <source>"; without a source, the note alone (the program's own
-// example line says there that it is no published figure).
-QString sourceLine(const EntrySource &source);
-
-// Everything about the source, one fact a line, for a tooltip: the source line, then
-// "Local: <place>" and the note when they are given and not already on the source line.
-QString sourceDetails(const EntrySource &source);

@@ -12,15 +12,13 @@ QString dataFileBeforeStart(const QString &fileName, const QString &programDirec
                             bool programDirectoryWritable, const QString &userDirectory)
 {
     const QString shipped = QDir(programDirectory).filePath(fileName);
-    if (userDirectory.isEmpty())
+    if (!userDirectoryChosen(programDirectoryWritable, userDirectory))
         return shipped;
+    // The user's copy is read unless it is missing there or will be renewed from the
+    // shipped file when the folder is prepared.
     const QDir user(userDirectory);
-    bool chosenBefore = false;
-    for (const QString &name : dataFileNames())
-        chosenBefore = chosenBefore || user.exists(name);
-    // The user's folder is read when it is or will be the choice and already has the file;
-    // a file missing there is the shipped one that would be copied into it.
-    if ((chosenBefore || !programDirectoryWritable) && user.exists(fileName))
+    if (user.exists(fileName) &&
+        !planUserCopies(programDirectory, userDirectory).refreshed.contains(fileName))
         return user.filePath(fileName);
     return shipped;
 }

@@ -7,8 +7,9 @@
 class DeadZone;
 
 // The file an incidence list is read from before the main window exists, as the data folder
-// will be chosen (chooseDataDirectory), but without creating or copying anything: a command
-// line that is refused must leave every file as it was.
+// will be prepared (prepareDataDirectory: a copy that will be renewed is read from the shipped
+// file), but without creating or copying anything: a command line that is refused must leave
+// every file as it was.
 QString dataFileBeforeStart(const QString &fileName, const QString &programDirectory,
                             bool programDirectoryWritable, const QString &userDirectory);
 

@@ -19,8 +19,12 @@ private slots:
     void readsLineEnds();
     void missingOrUnreadableFileIsEmpty();
     void namesAreComparedExactly();
+    void readsRateAndIndicator_data();
+    void readsRateAndIndicator();
     void formatsTheSourceLine_data();
     void formatsTheSourceLine();
+    void formatsTheRate_data();
+    void formatsTheRate();
     void shippedSourcesNameEveryShippedEntry();
 };
 
@@ -43,9 +47,9 @@ void TestSourcesReader::readsFixtureFiles_data()
                                << QStringList{"cidade de São Paulo", "SSP-SP", "2023", ""};
 
     // Line 2 repeats Bahia (the first wins), 3 and 9 lack a field, 4 is blank, 5 names no
-    // entry, 6 has a field too many, 7 and 10 have broken quotes, 11 gives neither a source
-    // nor a note; an unknown name (8) is kept, as the reader cannot know the lists; the last
-    // line has no line end.
+    // entry, 6 has eight items (one more than the rate and what is counted), 7 and 10 have broken
+    // quotes, 11 gives neither a source nor a note; an unknown name (8) is kept, as the reader
+    // cannot know the lists; the last line has no line end.
     const QStringList kept = {"Bahia", "Cidade Inventada", "Tocantins"};
     const QList<int> skipped = {2, 3, 5, 6, 7, 9, 10, 11};
     const QStringList first = {"Bahia", "FBSP", "2022", "primeira"};
@@ -122,6 +126,68 @@ void TestSourcesReader::namesAreComparedExactly()
     QVERIFY(!table.find(QStringLiteral("São Paulo ")));
 }
 
+// The sixth item (rate per 100,000) and the seventh (what the line counts) are optional.
+void TestSourcesReader::readsRateAndIndicator_data()
+{
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<bool>("kept");
+    QTest::addColumn<double>("rate"); // -1: no rate
+    QTest::addColumn<QString>("indicator");
+
+    const QByteArray five = "\"Bahia\",\"Bahia\",\"FBSP\",\"2024\",\"6036 no ano de 2024\"";
+    QTest::newRow("five items") << five << true << -1.0 << "";
+    QTest::newRow("rate with a comma") << five + ",\"40,6\"" << true << 40.6 << "";
+    QTest::newRow("rate with a point") << five + ",\"40.6\"" << true << 40.6 << "";
+    QTest::newRow("whole rate, unquoted, blanks") << five + ", 8 " << true << 8.0 << "";
+    QTest::newRow("quoted rate with blanks") << five + ",\" 8,25 \"" << true << 8.25 << "";
+    QTest::newRow("rate and indicator") << five + ",\"40,6\",\"mortes violentas intencionais\""
+                                        << true << 40.6 << "mortes violentas intencionais";
+    QTest::newRow("empty rate, indicator") << five + ",\"\",\"roubos de ve\xc3\xad"
+                                                     "culos\""
+                                           << true << -1.0 << "roubos de veículos";
+    QTest::newRow("empty rate and indicator") << five + ",\"\",\"\"" << true << -1.0 << "";
+    QTest::newRow("word for a rate") << five + ",\"n/d\",\"roubos\"" << true << -1.0 << "roubos";
+    QTest::newRow("rate with a unit") << five + ",\"40,6%\"" << true << -1.0 << "";
+    QTest::newRow("two separators") << five + ",\"1.234,5\"" << true << -1.0 << "";
+    QTest::newRow("negative rate") << five + ",\"-3\"" << true << -1.0 << "";
+    QTest::newRow("exponent") << five + ",\"1e3\"" << true << -1.0 << "";
+    QTest::newRow("separator without a decimal") << five + ",\"40,\"" << true << -1.0 << "";
+    QTest::newRow("no whole part") << five + ",\",5\"" << true << -1.0 << "";
+    QTest::newRow("infinity") << five + ",\"inf\"" << true << -1.0 << "";
+    QTest::newRow("400 digits") << five + ",\"" + QByteArray(400, '9') + "\"" << true << -1.0 << "";
+    QTest::newRow("eight items") << five + ",\"40,6\",\"mvi\",\"a mais\"" << false << -1.0 << "";
+    QTest::newRow("four items") << QByteArray("\"Bahia\",\"Bahia\",\"FBSP\",\"2024\"") << false
+                                << -1.0 << "";
+}
+
+void TestSourcesReader::readsRateAndIndicator()
+{
+    QFETCH(QByteArray, line);
+    QFETCH(bool, kept);
+    QFETCH(double, rate);
+    QFETCH(QString, indicator);
+
+    // The line between two ordinary ones: it never takes a neighbour's items.
+    const QByteArray bytes = "\"A\",\"a\",\"F\",\"1\",\"n\"\r\n" + line +
+                             "\r\n\"B\",\"b\",\"G\",\"2\",\"\",\"3,5\",\"furtos\"\r\n";
+    const SourcesTable table = readSources(bytes);
+    QCOMPARE(table.names(), kept ? QStringList({"A", "Bahia", "B"}) : QStringList({"A", "B"}));
+    QCOMPARE(table.skippedLines(), kept ? QList<int>() : QList<int>{2});
+    QCOMPARE(table.find("B")->ratePer100k, std::optional<double>(3.5));
+    QCOMPARE(table.find("B")->indicator, QStringLiteral("furtos"));
+    QVERIFY(!table.find("A")->ratePer100k);
+    QVERIFY(table.find("A")->indicator.isEmpty());
+    if (!kept)
+        return;
+    const EntrySource bahia = *table.find("Bahia");
+    QCOMPARE(bahia.source, QStringLiteral("FBSP"));
+    QCOMPARE(bahia.note, QStringLiteral("6036 no ano de 2024"));
+    QCOMPARE(bahia.ratePer100k.has_value(), rate >= 0);
+    if (rate >= 0)
+        QCOMPARE(*bahia.ratePer100k, rate);
+    QCOMPARE(bahia.indicator, indicator);
+}
+
 void TestSourcesReader::formatsTheSourceLine_data()
 {
     QTest::addColumn<QStringList>("fields"); // place, source, year, note
@@ -148,9 +214,68 @@ void TestSourcesReader::formatsTheSourceLine()
     QFETCH(QString, line);
     QFETCH(QString, details);
 
-    const EntrySource source{fields[0], fields[1], fields[2], fields[3]};
+    const EntrySource source{fields[0], fields[1], fields[2], fields[3], {}, {}};
     QCOMPARE(sourceLine(source), line);
     QCOMPARE(sourceDetails(source), details);
+}
+
+// The rate with the user's decimal separator, beside the source line and in its tooltip.
+void TestSourcesReader::formatsTheRate_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<double>("rate"); // -1: no rate
+    QTest::addColumn<QString>("year");
+    QTest::addColumn<QString>("rateText");
+    QTest::addColumn<QString>("withRate");
+
+    const QString bahia =
+        QStringLiteral("Fonte: Anuário Brasileiro de Segurança Pública 2025 (FBSP), dados de ");
+    QTest::newRow("Brazilian decimal comma")
+        << "pt_BR" << 40.6 << "2024"
+        << "taxa de 40,6 por 100 mil habitantes em 2024"
+        << bahia + "2024; taxa de 40,6 por 100 mil habitantes em 2024";
+    QTest::newRow("English decimal point")
+        << "en_US" << 40.6 << "2024"
+        << "taxa de 40.6 por 100 mil habitantes em 2024"
+        << bahia + "2024; taxa de 40.6 por 100 mil habitantes em 2024";
+    QTest::newRow("a whole rate keeps one decimal")
+        << "pt_BR" << 15.0 << "2024"
+        << "taxa de 15,0 por 100 mil habitantes em 2024"
+        << bahia + "2024; taxa de 15,0 por 100 mil habitantes em 2024";
+    QTest::newRow("two decimals as written")
+        << "pt_BR" << 8.25 << "2024"
+        << "taxa de 8,25 por 100 mil habitantes em 2024"
+        << bahia + "2024; taxa de 8,25 por 100 mil habitantes em 2024";
+    QTest::newRow("no year") << "pt_BR" << 20.8 << ""
+                             << "taxa de 20,8 por 100 mil habitantes"
+                             << "Fonte: Anuário Brasileiro de Segurança Pública 2025 (FBSP); "
+                                "taxa de 20,8 por 100 mil habitantes";
+    QTest::newRow("no rate") << "pt_BR" << -1.0 << "2022"
+                             << "" << bahia + "2022";
+}
+
+void TestSourcesReader::formatsTheRate()
+{
+    QFETCH(QString, locale);
+    QFETCH(double, rate);
+    QFETCH(QString, year);
+    QFETCH(QString, rateText);
+    QFETCH(QString, withRate);
+
+    EntrySource source{"Bahia", "Anuário Brasileiro de Segurança Pública 2025 (FBSP)",
+                       year,    "MVI, todo o estado",
+                       {},      "mortes violentas intencionais"};
+    if (rate >= 0)
+        source.ratePer100k = rate;
+    const QLocale shown(locale);
+    QCOMPARE(::rateText(source, shown), rateText);
+    QCOMPARE(sourceLineWithRate(source, shown), withRate);
+    // The tooltip gives the rate on a line of its own, after the source line.
+    const QStringList details = sourceDetails(source, shown).split(u'\n');
+    QCOMPARE(details.front(), sourceLine(source));
+    if (rate >= 0)
+        QCOMPARE(details.at(1), "T" + rateText.mid(1));
+    QVERIFY(!details.join(u' ').contains(QStringLiteral("axa")) || rate >= 0);
 }
 
 // Every shipped entry carries its source, and the sources file names nothing else.
@@ -173,22 +298,35 @@ void TestSourcesReader::shippedSourcesNameEveryShippedEntry()
     QVERIFY(table.skippedLines().isEmpty());
     QCOMPARE(table.names(), crimes.names + states.names);
 
-    const QString fbsp = QStringLiteral("Anuário Brasileiro de Segurança Pública 2023 (FBSP)");
+    // The states and Brazil from the 2025 edition, with 2024 figures; the four states whose
+    // 2024 count was not at hand keep the 2023 edition's figures, of their own year.
+    const QString older = QStringLiteral("Anuário Brasileiro de Segurança Pública 2023 (FBSP)");
+    const QString newest = QStringLiteral("Anuário Brasileiro de Segurança Pública 2025 (FBSP)");
+    const QHash<QString, QString> keptYears = {
+        {"Ceará", "2022"}, {"Distrito Federal", "2023"}, {"Roraima", "2022"}, {"Sergipe", "2022"}};
     for (const QString &state : states.names) {
         const EntrySource source = *table.find(state);
-        QCOMPARE(source.source, fbsp);
-        QCOMPARE(source.year, state == QStringLiteral("Distrito Federal") ? "2023" : "2022");
+        const bool kept = keptYears.contains(state);
+        QCOMPARE(source.source, kept ? older : newest);
+        QCOMPARE(source.year, kept ? keptYears.value(state) : QStringLiteral("2024"));
         QVERIFY2(source.note.contains(state == QStringLiteral("Brasil") ? "país" : "estado") ||
                      state == QStringLiteral("Distrito Federal"),
                  qPrintable(state));
+        // A rate only where it is of the count's year; every state says what it counts.
+        QCOMPARE(source.ratePer100k.has_value(), !kept);
+        QCOMPARE(source.indicator, QStringLiteral("mortes violentas intencionais"));
     }
     QCOMPARE(sourceLine(*table.find("Bahia")),
+             "Fonte: Anuário Brasileiro de Segurança Pública 2025 (FBSP), dados de 2024");
+    QCOMPARE(sourceLine(*table.find("Ceará")),
              "Fonte: Anuário Brasileiro de Segurança Pública 2023 (FBSP), dados de 2022");
 
     // The program's example line says that it is one; the other crimes say city or state.
     const EntrySource example = *table.find(crimes.names.front());
     QCOMPARE(crimes.names.front(), QStringLiteral("Homicidios em São Paulo"));
     QVERIFY(example.source.isEmpty());
+    QVERIFY(example.indicator.isEmpty());
+    QVERIFY(!example.ratePer100k);
     QVERIFY(sourceLine(example).contains("exemplo"));
     QVERIFY(sourceLine(example).contains("não é um número publicado"));
     for (const QString &crime : crimes.names.mid(1)) {
@@ -199,6 +337,12 @@ void TestSourcesReader::shippedSourcesNameEveryShippedEntry()
         QVERIFY2(city != crime.contains("no estado de São Paulo"), qPrintable(crime));
         QCOMPARE(source.place, city ? "cidade de São Paulo" : "estado de São Paulo");
         QVERIFY2(source.note.contains(city ? "cidade" : "estado"), qPrintable(crime));
+        QVERIFY(!source.ratePer100k);
+        // What is counted, as a sentence says it: the crime's name in small letters.
+        QVERIFY2(!source.indicator.isEmpty() &&
+                     crime.startsWith(source.indicator.left(1).toUpper()) &&
+                     crime.contains(source.indicator.mid(1)),
+                 qPrintable(crime));
     }
 }
 

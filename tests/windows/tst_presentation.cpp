@@ -173,15 +173,17 @@ void TestPresentation::saysWhatIsCounted_data()
     QTest::newRow("typed 0") << "0" << QString() << 0
                              << "Número digitado: 0 por mês — hoje, 10/03/2026"
                              << "nenhuma vítima prevista neste ritmo" << false;
+    // Pernambuco: 288 a month, 9,6 a day, one victim every 2 h 30 min.
     QTest::newRow("state, this month")
-        << QString() << "Alagoas" << 1 << "Alagoas — neste mês, março de 2026"
-        << intervalSentence(99 / 30.0) << true;
-    QTest::newRow("state, this year") << QString() << "Alagoas" << 2 << "Alagoas — neste ano, 2026"
-                                      << intervalSentence(99 / 30.0) << true;
+        << QString() << "Pernambuco" << 1 << "Pernambuco — neste mês, março de 2026"
+        << intervalSentence(288 / 30.0) << true;
+    QTest::newRow("state, this year")
+        << QString() << "Pernambuco" << 2 << "Pernambuco — neste ano, 2026"
+        << intervalSentence(288 / 30.0) << true;
     // Bahia's pattern has four intervals of 6 hours; noon is in the third, 20 of 100.
     QTest::newRow("state with a pattern, at noon")
         << QString() << "Bahia" << 0 << "Bahia — hoje, 10/03/2026"
-        << intervalSentence(555 / 30.0 * 0.20 / 6 * 24) << true;
+        << intervalSentence(503 / 30.0 * 0.20 / 6 * 24) << true;
     // Its pattern is in use: at noon the pace of the 12-16 h interval, 14 of 100 occurrences
     // in 4 hours, that is 937 / 30 * 0.14 / 4 * 24 a day.
     QTest::newRow("crime with a pattern, at noon")

@@ -2,6 +2,7 @@
 // status 2 and a message, in process and through the real program, which must then leave
 // every file as it was.
 #include "core/commandline.h"
+#include "core/datadirectory.h"
 #include "deadzonefixture.h"
 #include "windows/Apresentacao/apresentacao.h"
 #include "windows/startoptions.h"
@@ -45,6 +46,7 @@ private slots:
     void refusedInProcess();
     void dataFileBeforeStart_data();
     void dataFileBeforeStart();
+    void dataFileBeforeStartSeesRenewedCopies();
     void realProgramExitStatus_data();
     void realProgramExitStatus();
 };
@@ -74,7 +76,7 @@ void TestStartOptions::argumentsToWindows_data()
         << QStringList{"--entrada", "Homicidios em São Paulo"} << "937"
         << "Homicidios em São Paulo" << 0 << true << false << true << false;
     QTest::newRow("a state, by the year, short options")
-        << QStringList{"-e", "Alagoas", "--modo", "ano", "-a"} << "99"
+        << QStringList{"-e", "Alagoas", "--modo", "ano", "-a"} << "95"
         << "Alagoas" << 2 << true << true << false << false;
     QTest::newRow("the month, reduced motion")
         << QStringList{"--modo", "mes", "-m", "5", "--movimento-reduzido"} << "5"
@@ -162,6 +164,29 @@ void TestStartOptions::refusedInProcess()
     QCOMPARE(status, 2);
     QCOMPARE(text.section(u'\n', 0, 0), message);
     QVERIFY(text.endsWith(QStringLiteral("--help\" para ver as opções.\n")));
+}
+
+// A copy of the 2022 figures that the start will renew is not the one read for the entry;
+// an edited copy, which the start keeps, is. Nothing in the user's folder changes here.
+void TestStartOptions::dataFileBeforeStartSeesRenewedCopies()
+{
+    QTemporaryDir program;
+    QTemporaryDir user;
+    const QString name = QStringLiteral("Quorvelhomicidios.txt");
+    for (const QString &file : dataFileNames())
+        QVERIFY(QFile::copy(QStringLiteral(QUORVEL_ASSETS "/data/") + file,
+                            QDir(program.path()).filePath(file)));
+    const QString copy = QDir(user.path()).filePath(name);
+    QVERIFY(QFile::copy(QStringLiteral(QUORVEL_TEST_DATA "/enviados_2022/") + name, copy));
+    QCOMPARE(::dataFileBeforeStart(name, program.path(), false, user.path()),
+             QDir(program.path()).filePath(name));
+
+    QFile edited(copy);
+    QVERIFY(edited.open(QIODevice::Append));
+    edited.write("\"Minha cidade\",\"3\"\r\n");
+    edited.close();
+    QCOMPARE(::dataFileBeforeStart(name, program.path(), false, user.path()), copy);
+    QCOMPARE(QDir(user.path()).entryList(QDir::Files | QDir::Hidden), QStringList{name});
 }
 
 void TestStartOptions::dataFileBeforeStart_data()

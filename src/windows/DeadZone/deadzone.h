@@ -148,6 +148,9 @@ public:
     // pattern too); false when neither list has it.
     bool chooseEntryNamed(const QString &name);
     void pressPlay();
+    // A notice of the start in the status bar (the data folder's), beside any already there;
+    // nothing for an empty text. It stays until the next notice.
+    void showNotice(const QString &notice);
 
     // Reduced motion: no scene animations (a calm colour change instead), wheels without
     // spinning frames, the pattern LED lit steadily. The count is unchanged.

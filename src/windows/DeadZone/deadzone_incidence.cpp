@@ -92,8 +92,9 @@ void DeadZone::showChoice()
     Label9->setText(m_choice.caption());
     const auto source =
         m_choice.isEntry() ? m_sources.find(m_choice.name()) : std::optional<EntrySource>();
-    FonteEntrada->setText(source ? sourceLine(*source) : QString());
+    FonteEntrada->setText(source ? sourceLineWithRate(*source) : QString());
     FonteEntrada->setToolTip(source ? sourceDetails(*source) : QString());
+    Label17->setVisible(!source); // the hint to choose or type, under the source's lines
 }
 
 void DeadZone::Erro_no_Arquivo_ocorrencias(const QString &failedFile)
@@ -137,6 +138,14 @@ void DeadZone::reportOpenFailure(const QString &notice)
     st1Panel[0]->setText(notice);
     // A notice like the others: cleared after three seconds.
     enable(RelogMensagem);
+}
+
+void DeadZone::showNotice(const QString &notice)
+{
+    if (notice.isEmpty())
+        return;
+    const QString before = st1Panel[0]->text();
+    st1Panel[0]->setText(before.isEmpty() ? notice : before + QStringLiteral(" · ") + notice);
 }
 
 void DeadZone::List1_DblClick()

@@ -205,7 +205,9 @@ void DeadZone::buildCounterArea()
     // Right of it: the source of the chosen entry, under the header that names it.
     FonteEntrada = caption(m_twips, this, QStringLiteral("FonteEntrada"), QString(), 0.75);
     FonteEntrada->setAccessibleName(QStringLiteral("Fonte do índice escolhido"));
-    place(FonteEntrada, 3320, 980, 2500, 370);
+    // With a rate it takes four lines: it then stands in for the hint below (showChoice).
+    FonteEntrada->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    place(FonteEntrada, 3320, 980, 2500, 770);
     Label17 = caption(m_twips, this, QStringLiteral("Label17"),
                       QStringLiteral("Selecione um arquivo no folder ou digite uma quantidade "
                                      "no mês"),
