@@ -64,7 +64,7 @@ Apresentacao::Apresentacao(DeadZone &main, Clock &clock, QWidget *parent)
     hooks.picture = [this] { return SharePicture(*this).draw(size(), m_clock.now()); };
     hooks.now = [this] { return m_clock.now(); };
     hooks.report = [this](const QString &text) {
-        m_main.showNotice(text);
+        m_main.showPictureReport(text);
         m_notice = text;
         m_noticeUntil = m_clock.now().addSecs(8);
         refresh();

@@ -166,8 +166,8 @@ public:
     void showCountNow();
     // The two fastest wheels on their digits instead of a spinning frame.
     void restWheels();
-    // A line on the status bar.
-    void showNotice(const QString &text);
+    // What became of a picture saved or copied, on the status bar.
+    void showPictureReport(const QString &text);
     // The presentation view's picture at the default size; the tool panel's "Salvar imagem…".
     QImage sharePicture();
     SharePictureActions *pictureActions() const { return m_pictureActions; }

@@ -27,7 +27,7 @@ void DeadZone::buildPictureControls()
     SharePictureActions::Hooks hooks;
     hooks.picture = [this] { return sharePicture(); };
     hooks.now = [this] { return m_clock.now(); };
-    hooks.report = [this](const QString &text) { showNotice(text); };
+    hooks.report = [this](const QString &text) { showPictureReport(text); };
     m_pictureActions = new SharePictureActions(this, hooks);
     connect(BotaoSalvarImagem, &QPushButton::clicked, m_pictureActions,
             [this] { m_pictureActions->saveAs(); });
@@ -58,7 +58,7 @@ void DeadZone::restWheels()
     m_odometerView->setFace(OdometerFrame::Picture0, Face::digit(int(m_state.DigitoDecimal4)));
 }
 
-void DeadZone::showNotice(const QString &text)
+void DeadZone::showPictureReport(const QString &text)
 {
     st1Panel[0]->setText(text);
 }
