@@ -5,6 +5,7 @@
 #include "core/soundcues.h"
 #include "display/qtdesktopservices.h"
 #include "display/qtsoundoutput.h"
+#include "display/svgpicture.h"
 #include "windows/DeadZone/deadzone.h"
 #include "windows/frmSplash/frmsplash.h"
 #include "windows/startoptions.h"
@@ -83,6 +84,8 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Quorvel Counter"));
     QApplication::setApplicationVersion(QStringLiteral(QUORVEL_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("org.quorvel.Counter"));
+    // The pictures are pixmaps: none may outlive the application object.
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &clearSvgPictureCache);
 
     // The sound cues lie beside the program, and so do the data files unless the user may
     // not write there: then the patterns are saved in the user's own copy.

@@ -119,8 +119,6 @@ void DeadZone::buildControls()
 
 void DeadZone::buildTimers()
 {
-    Timer3 = timer(this, QStringLiteral("Timer3"), 200);
-    Timer1 = timer(this, QStringLiteral("Timer1"), 200);
     Timer2 = timer(this, QStringLiteral("Timer2"), 100);
     Timer4 = timer(this, QStringLiteral("Timer4"), 120);
     RelogMensagem = timer(this, QStringLiteral("RelogMensagem"), 3000);
@@ -265,7 +263,9 @@ void DeadZone::buildCounterArea()
                                  QStringLiteral("%"), 1.1, true);
     place(PercentualDinamico, 4650, 2730, 1170, 330);
     IntervaloVitimas = caption(m_twips, this, QStringLiteral("IntervaloVitimas"), QString(), 0.85);
-    IntervaloVitimas->setAccessibleName(QStringLiteral("Intervalo entre vítimas"));
+    // Its text is what a screen reader says ("uma vítima a cada …"); the description says what
+    // it is.
+    IntervaloVitimas->setAccessibleDescription(QStringLiteral("Intervalo entre vítimas"));
     place(IntervaloVitimas, 3100, 3110, 2720, 250);
     Label4 = caption(m_twips, this, QStringLiteral("Label4"), QString(), 0.9);
     Label4->setToolTip(QStringLiteral("Ocorrências por dia"));

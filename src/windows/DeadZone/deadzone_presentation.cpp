@@ -4,9 +4,9 @@
 #include "windows/DeadZone/deadzone.h"
 
 #include "core/clock.h"
-#include "core/numbermask.h"
-#include "core/recount.h"
+#include "core/counter.h"
 #include "core/soundcues.h"
+#include "display/calmmark.h"
 #include "display/odometerview.h"
 #include "display/victimannouncer.h"
 #include "display/victimscene.h"
@@ -20,16 +20,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QShortcut>
 #include <QSignalBlocker>
 #include <QTimer>
-
-namespace {
-
-// The calm mark of a new victim under reduced motion, on the bar's caption.
-const QColor kCalmMark(26, 95, 180);
-
-} // namespace
 
 void DeadZone::buildPresentationControls()
 {
@@ -49,11 +41,6 @@ void DeadZone::buildPresentationControls()
     BotaoApresentacao->setToolTip(QStringLiteral("Contagem em tela cheia (F11; Esc volta)"));
     place(BotaoApresentacao, 90, 1830, 2340, 400);
     m_twips.setFontScale(BotaoApresentacao, 1.0);
-    connect(BotaoApresentacao, &QPushButton::clicked, this, &DeadZone::enterPresentation);
-
-    auto *f11 = new QShortcut(QKeySequence(Qt::Key_F11), this);
-    f11->setObjectName(QStringLiteral("AtalhoApresentacao"));
-    connect(f11, &QShortcut::activated, this, &DeadZone::enterPresentation);
 
     m_announcer = new VictimAnnouncer(this);
     m_announcer->move(0, 0);
@@ -62,13 +49,14 @@ void DeadZone::buildPresentationControls()
     RelogMarcaVitima = new QTimer(this);
     RelogMarcaVitima->setObjectName(QStringLiteral("RelogMarcaVitima"));
     RelogMarcaVitima->setSingleShot(true);
-    RelogMarcaVitima->setInterval(2000);
+    RelogMarcaVitima->setInterval(kCalmVictimMarkMs);
     connect(RelogMarcaVitima, &QTimer::timeout, this,
             [this] { PgCaption->setPalette(QPalette()); });
 }
 
 // ---- The presentation view --------------------------------------------------------------
-
+// PRESENTATION SWITCH: these functions are all the main window does for the presentation
+// view (open it, give the odometer, answer its keys, put the capacity message over it).
 void DeadZone::enterPresentation()
 {
     if (inPresentation())
@@ -134,36 +122,45 @@ void DeadZone::dropPresentation()
 void DeadZone::startOrPause()
 {
     if (counting())
-        Image3_Click();
-    else if (!ParametroMes->text().isEmpty())
-        Image2_Click();
+        pauseCount();
+    else if (m_counter->hasFigure())
+        startCount();
     else
         m_sound.TocaAbaixo(); // nothing to count: the refusal, without opening the lists
+}
+
+// A message of the count shows over the view that is on the screen, so its keys reach it.
+QWidget *DeadZone::messageParent()
+{
+    return inPresentation() ? static_cast<QWidget *>(m_presentation) : this;
 }
 
 // ---- What the presentation shows -------------------------------------------------------
 
 QString DeadZone::chosenEntryName() const
 {
-    return m_choice.name();
+    return m_counter->choice().name();
 }
 
 QString DeadZone::monthlyText() const
 {
-    return ParametroMes->text();
+    const std::optional<double> monthly = m_counter->monthlyFigure();
+    return monthly ? QString::number(*monthly, 'f', 0) : QString();
+}
+
+AccumulationMode DeadZone::mode() const
+{
+    return m_counter->mode();
 }
 
 std::optional<double> DeadZone::shownCount() const
 {
-    return readNumber(ParametroHoje->text());
+    return m_counter->count();
 }
 
 std::optional<double> DeadZone::paceNow() const
 {
-    const std::optional<double> daily = readNumber(ParametroDia->text());
-    if (!daily)
-        return std::nullopt;
-    return dailyPaceNow(recountInput(*daily));
+    return m_counter->paceNow();
 }
 
 // ---- The command-line start -------------------------------------------------------------
@@ -181,7 +178,7 @@ void DeadZone::typeMonthlyFigure(int figure)
 
 bool DeadZone::chooseEntryNamed(const QString &name)
 {
-    abrearquivo();
+    openLists();
     // The crimes first, then the states; the first equal name wins, as the lookup finds it.
     if (const qsizetype row = m_List3.items.indexOf(name); row >= 0) {
         List1->setCurrentRow(int(row));
@@ -200,11 +197,6 @@ bool DeadZone::chooseEntryNamed(const QString &name)
     return false;
 }
 
-void DeadZone::pressPlay()
-{
-    Image2_Click();
-}
-
 // ---- Reduced motion and the announcement -------------------------------------------------
 
 void DeadZone::setReducedMotion(bool on)
@@ -221,22 +213,7 @@ void DeadZone::setReducedMotion(bool on)
         // A run under way stops where it is; the pictures park as on a pause.
         m_scene->pause();
         if (Timer4->isActive())
-            Timer4_Timer();
+            blinkLed();
     }
     emit reducedMotionChanged(on);
-}
-
-void DeadZone::markVictimCalmly()
-{
-    QPalette calm = PgCaption->palette();
-    calm.setColor(QPalette::WindowText, kCalmMark);
-    PgCaption->setPalette(calm);
-    RelogMarcaVitima->start();
-}
-
-void DeadZone::announceVictim()
-{
-    const QString count = m_odometerView->text();
-    m_announcer->announce(count);
-    emit victimAnnounced(count);
 }
