@@ -63,6 +63,7 @@ void DeadZone::showPattern()
     }
     if (inUse) {
         enable(Timer4);
+        setLed(ledColor()); // the colour stays; its name says which pattern is in use
         showPatternChart();
     } else {
         Timer4->stop();
