@@ -10,21 +10,10 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
-
-QTimer *makeTimer(QObject *parent, const char *name, int ms)
-{
-    auto *timer = new QTimer(parent);
-    timer->setObjectName(QLatin1String(name));
-    timer->setInterval(ms);
-    return timer;
-}
-
-} // namespace
-
 Counter::Counter(Clock &clock, QObject *parent)
-    : QObject(parent), m_clock(clock), m_tickTimer(makeTimer(this, "tickTimer", 200)),
-      m_frameTimer(makeTimer(this, "frameTimer", 25))
+    : QObject(parent), m_clock(clock),
+      m_tickTimer(namedTimer(this, QStringLiteral("tickTimer"), 200)),
+      m_frameTimer(namedTimer(this, QStringLiteral("frameTimer"), 25))
 {
     connect(m_tickTimer, &QTimer::timeout, this, &Counter::tick);
     connect(m_frameTimer, &QTimer::timeout, this, &Counter::frameDue);

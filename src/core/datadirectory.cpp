@@ -23,15 +23,21 @@ bool holdsDataFile(const QDir &directory)
 
 } // namespace
 
+bool prefersUserDirectory(bool programDirectoryWritable, const QString &userDirectory)
+{
+    if (userDirectory.isEmpty())
+        return false;
+    const QDir user(userDirectory);
+    const bool chosenBefore = user.exists() && holdsDataFile(user);
+    return chosenBefore || !programDirectoryWritable;
+}
+
 QString chooseDataDirectory(const QString &programDirectory, bool programDirectoryWritable,
                             const QString &userDirectory)
 {
-    if (userDirectory.isEmpty())
+    if (!prefersUserDirectory(programDirectoryWritable, userDirectory))
         return programDirectory;
     const QDir user(userDirectory);
-    const bool chosenBefore = user.exists() && holdsDataFile(user);
-    if (programDirectoryWritable && !chosenBefore)
-        return programDirectory;
     if (!user.mkpath(QStringLiteral(".")))
         return programDirectory;
     const QDir program(programDirectory);

@@ -19,6 +19,11 @@ QStringList dataFileNames();
 QString chooseDataDirectory(const QString &programDirectory, bool programDirectoryWritable,
                             const QString &userDirectory);
 
+// The rule of that choice without touching a file: whether the user's directory is (or, once
+// chosen, will be) the data directory. chooseDataDirectory falls back on the program's
+// directory only when the user's cannot be made.
+bool prefersUserDirectory(bool programDirectoryWritable, const QString &userDirectory);
+
 // Whether the data directory is somewhere else than the program's own directory, where
 // the user would not look for the saved patterns.
 bool isApartFromProgram(const QString &dataDirectory, const QString &programDirectory);

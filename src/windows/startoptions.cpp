@@ -12,16 +12,11 @@ QString dataFileBeforeStart(const QString &fileName, const QString &programDirec
                             bool programDirectoryWritable, const QString &userDirectory)
 {
     const QString shipped = QDir(programDirectory).filePath(fileName);
-    if (userDirectory.isEmpty())
-        return shipped;
-    const QDir user(userDirectory);
-    bool chosenBefore = false;
-    for (const QString &name : dataFileNames())
-        chosenBefore = chosenBefore || user.exists(name);
     // The user's folder is read when it is or will be the choice and already has the file;
     // a file missing there is the shipped one that would be copied into it.
-    if ((chosenBefore || !programDirectoryWritable) && user.exists(fileName))
-        return user.filePath(fileName);
+    if (prefersUserDirectory(programDirectoryWritable, userDirectory) &&
+        QDir(userDirectory).exists(fileName))
+        return QDir(userDirectory).filePath(fileName);
     return shipped;
 }
 

@@ -1,6 +1,7 @@
 // Building the main window's controls and placing them, in twips, at the window's scale.
 #include "windows/DeadZone/deadzone.h"
 
+#include "core/timers.h"
 #include "display/odometerview.h"
 #include "display/picturebox.h"
 #include "display/picturebutton.h"
@@ -53,13 +54,6 @@ QFrame *panel(QWidget *parent, const QString &name)
     frame->setFrameShadow(QFrame::Raised);
     frame->setAutoFillBackground(true);
     return frame;
-}
-
-QTimer *timer(QObject *parent, const QString &name, int interval)
-{
-    auto *t = named(new QTimer(parent), name);
-    t->setInterval(interval);
-    return t;
 }
 
 } // namespace
@@ -119,9 +113,9 @@ void DeadZone::buildControls()
 
 void DeadZone::buildTimers()
 {
-    Timer2 = timer(this, QStringLiteral("Timer2"), 100);
-    Timer4 = timer(this, QStringLiteral("Timer4"), 120);
-    RelogMensagem = timer(this, QStringLiteral("RelogMensagem"), 3000);
+    Timer2 = namedTimer(this, QStringLiteral("Timer2"), 100);
+    Timer4 = namedTimer(this, QStringLiteral("Timer4"), 120);
+    RelogMensagem = namedTimer(this, QStringLiteral("RelogMensagem"), 3000);
 }
 
 void DeadZone::buildToolbar()
