@@ -9,10 +9,13 @@
 #include "windows/Configurador/configurador.h"
 #include "windows/startoptions.h"
 
+#include "display/odometerview.h"
+
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QResizeEvent>
 #include <QTest>
 
 namespace {
@@ -50,6 +53,7 @@ private slots:
     void commandsAreActions();
     void shortcutsAreNoTextFieldKeys();
     void capacityMessageOverThePresentation();
+    void resizeLeavesTheLentOdometerAlone();
     void emptiedFieldIsAReset();
     void fieldLeavesTheFocusToTheCount();
     void exitAsksOnlyAboutUnsavedEdits_data();
@@ -177,6 +181,22 @@ void TestMainWindowModel::capacityMessageOverThePresentation()
     QCOMPARE(f.desktop.messageParents.last().data(),
              static_cast<QWidget *>(f.window.presentation()));
     f.window.leavePresentation();
+}
+
+void TestMainWindowModel::resizeLeavesTheLentOdometerAlone()
+{
+    Fixture f;
+    OdometerView &odometer = f.odometer();
+    f.window.enterPresentation();
+    QVERIFY(odometer.parentWidget() != &f.window);
+    const QRect shown = odometer.geometry();
+    const QSize before = f.window.size();
+    f.window.resize(before * 2); // maximised or resized while the view shows the wheels
+    QResizeEvent resized(f.window.size(), before);
+    QApplication::sendEvent(&f.window, &resized);
+    QCOMPARE(odometer.geometry(), shown);
+    f.window.leavePresentation();
+    QCOMPARE(odometer.parentWidget(), &f.window);
 }
 
 void TestMainWindowModel::emptiedFieldIsAReset()
