@@ -152,29 +152,6 @@ void DeadZone::setUpWindow()
     checkSoundOutput();
 }
 
-// Renders the window's pictures at its present scale; the faces keep showing what they showed.
-void DeadZone::loadPictures()
-{
-    const qreal dpr = devicePixelRatioF();
-    const QSize face(px(640), px(600));
-    m_playon = svgPicture(QStringLiteral(":/pictures/playon.svg"), face, dpr);
-    m_playoff = svgPicture(QStringLiteral(":/pictures/playoff.svg"), face, dpr);
-    m_waitOn = svgPicture(QStringLiteral(":/pictures/waiton.svg"), face, dpr);
-    m_WaitOff = svgPicture(QStringLiteral(":/pictures/waitoff.svg"), face, dpr);
-    showRunState();
-    const auto render = [this, dpr](const QString &name, int width, int height) {
-        return svgPicture(QStringLiteral(":/pictures/%1.svg").arg(name),
-                          QSize(px(width), px(height)), dpr);
-    };
-    Picture22->setPicture(render(QStringLiteral("cover"), 9270, 1030));
-    Image6->setPicture(render(QStringLiteral("tilt"), 1300, 420));
-    Image8->setPicture(render(QStringLiteral("som"), 1300, 420));
-    for (int i = 0; i < 10; ++i) {
-        const QRect g = m_twips.geometry(botao[i]);
-        botao[i]->setPicture(render(QStringLiteral("botao%1").arg(i), g.width(), g.height()));
-    }
-}
-
 void DeadZone::closeEvent(QCloseEvent *event)
 {
     // The whole program ends with the main window; no file is written.

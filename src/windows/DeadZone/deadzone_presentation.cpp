@@ -23,37 +23,6 @@
 #include <QSignalBlocker>
 #include <QTimer>
 
-void DeadZone::buildPresentationControls()
-{
-    // In the tool panel, under the kind of victim and the TILT switch.
-    MovimentoReduzido = new QCheckBox(QStringLiteral("Movimento reduzido"), PainelFerramentas2);
-    MovimentoReduzido->setObjectName(QStringLiteral("MovimentoReduzido"));
-    MovimentoReduzido->setAccessibleName(QStringLiteral("Movimento reduzido"));
-    MovimentoReduzido->setAccessibleDescription(
-        QStringLiteral("Sem animações nem piscadas; a contagem não muda"));
-    place(MovimentoReduzido, 90, 1480, 3390, 300);
-    m_twips.setFontScale(MovimentoReduzido, 1.0);
-    connect(MovimentoReduzido, &QCheckBox::toggled, this, &DeadZone::setReducedMotion);
-
-    BotaoApresentacao = new QPushButton(QStringLiteral("Apresentação (F11)"), PainelFerramentas2);
-    BotaoApresentacao->setObjectName(QStringLiteral("BotaoApresentacao"));
-    BotaoApresentacao->setAccessibleName(QStringLiteral("Modo de apresentação"));
-    BotaoApresentacao->setToolTip(QStringLiteral("Contagem em tela cheia (F11; Esc volta)"));
-    place(BotaoApresentacao, 90, 1830, 2340, 400);
-    m_twips.setFontScale(BotaoApresentacao, 1.0);
-
-    m_announcer = new VictimAnnouncer(this);
-    m_announcer->move(0, 0);
-    m_announcer->lower();
-
-    RelogMarcaVitima = new QTimer(this);
-    RelogMarcaVitima->setObjectName(QStringLiteral("RelogMarcaVitima"));
-    RelogMarcaVitima->setSingleShot(true);
-    RelogMarcaVitima->setInterval(kCalmVictimMarkMs);
-    connect(RelogMarcaVitima, &QTimer::timeout, this,
-            [this] { PgCaption->setPalette(QPalette()); });
-}
-
 // ---- The presentation view --------------------------------------------------------------
 // PRESENTATION SWITCH: these functions are all the main window does for the presentation
 // view (open it, give the odometer, answer its keys, put the capacity message over it).
