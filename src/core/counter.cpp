@@ -243,14 +243,8 @@ void Counter::recount()
     const std::optional<double> before = m_count;
     m_last = out;
     m_count = out.shown;
-    if (!out.overCapacity) {
-        float *digits[] = {
-            &m_digits.DigitoDezenaMilhar, &m_digits.DigitoMilhar,   &m_digits.DigitoCentena,
-            &m_digits.DigitoDezena,       &m_digits.DigitoUnidade,  &m_digits.DigitoDecimal1,
-            &m_digits.DigitoDecimal2,     &m_digits.DigitoDecimal3, &m_digits.DigitoDecimal4};
-        for (int i = 0; i < 9; ++i)
-            *digits[i] = out.digits[size_t(i)];
-    }
+    if (!out.overCapacity)
+        m_digits.setDigits(out.digits);
     m_tally.addCount(*m_count);
     emit recounted(*m_count);
     if (before && std::floor(*m_count) > std::floor(*before))

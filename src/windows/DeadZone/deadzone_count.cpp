@@ -215,16 +215,7 @@ void DeadZone::showRecount()
     st1Panel[1]->setText(out.statusText);
     ParametroHoje->setText(out.hojeShown);
     Label6->setText(out.hojeShown);
-    const CounterState &digits = m_counter->digits();
-    m_state.DigitoDezenaMilhar = digits.DigitoDezenaMilhar;
-    m_state.DigitoMilhar = digits.DigitoMilhar;
-    m_state.DigitoCentena = digits.DigitoCentena;
-    m_state.DigitoDezena = digits.DigitoDezena;
-    m_state.DigitoUnidade = digits.DigitoUnidade;
-    m_state.DigitoDecimal1 = digits.DigitoDecimal1;
-    m_state.DigitoDecimal2 = digits.DigitoDecimal2;
-    m_state.DigitoDecimal3 = digits.DigitoDecimal3;
-    m_state.DigitoDecimal4 = digits.DigitoDecimal4;
+    m_state.setDigits(out.digits);
     emit recounted(*m_counter->count());
 }
 
