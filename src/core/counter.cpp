@@ -58,9 +58,7 @@ double Counter::dailyRate() const
 {
     if (!m_monthly)
         return 0;
-    // The truncated rate as its field shows it ("###0.00"): the 32-bit value read back at
-    // hundredths, so that 31.23 counts as 31.23 and not as 31.229999.
-    return std::round(double(::dailyRate(*m_monthly)) * 100.0) / 100.0;
+    return dailyRateAtHundredths(*m_monthly);
 }
 
 double Counter::hourlyAverage() const
