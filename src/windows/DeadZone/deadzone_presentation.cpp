@@ -25,7 +25,12 @@
 
 // ---- The presentation view --------------------------------------------------------------
 // PRESENTATION SWITCH: these functions are all the main window does for the presentation
-// view (open it, give the odometer, answer its keys, put the capacity message over it).
+// view: open it (enterPresentation), close it (leavePresentation), answer its Space key
+// (startOrPause, with the run commands' cues) and put the capacity message over it
+// (messageParent). A view built on the counter itself takes m_counter and m_clock here, is
+// told what is counted and its source, and asks for startOrPause and leavePresentation by
+// its signals; lendOdometer, takeOdometerBack and the accessors below serve only a view
+// that borrows this window's odometer and reads this window.
 void DeadZone::enterPresentation()
 {
     if (inPresentation())
