@@ -28,6 +28,10 @@ class SilentDesktop final : public DesktopServices
 public:
     void openInApplication(const QString &, QObject *, OpenFinished) override {}
     void showModalMessage(QWidget *, const QString &, const QString &, MessageIcon) override {}
+    SaveAnswer askToSave(QWidget *, const QString &, const QString &) override
+    {
+        return SaveAnswer::Discard;
+    }
     QString findExecutable(const QString &) override { return {}; }
     bool startDetached(const QString &, const QStringList &) override { return false; }
 };
@@ -80,7 +84,7 @@ int main(int argc, char *argv[])
     const double reading_ms = milliseconds(timer);
 
     timer.restart();
-    window.abrearquivo();
+    window.openLists();
     auto *list = window.findChild<QListWidget *>(QStringLiteral("List1"));
     list->viewport()->repaint();
     QCoreApplication::processEvents();

@@ -20,6 +20,7 @@
 //       (the pictures of the user guide, docs/imagens/, at a fixed time: docs/make-pictures.sh)
 
 #include "core/clock.h"
+#include "core/counter.h"
 #include "core/odometerframe.h"
 #include "core/soundcues.h"
 #include "display/desktopservices.h"
@@ -44,6 +45,12 @@
 
 #include <sys/resource.h>
 
+// The digits the main window's odometer shows from, set by hand for a picture of a count.
+struct DeadZoneProbe
+{
+    static CounterState &shownDigits(DeadZone &window) { return window.m_state; }
+};
+
 #include <array>
 #include <cstdio>
 #include <cstring>
@@ -56,6 +63,10 @@ class SilentDesktop final : public DesktopServices
 public:
     void openInApplication(const QString &, QObject *, OpenFinished) override {}
     void showModalMessage(QWidget *, const QString &, const QString &, MessageIcon) override {}
+    SaveAnswer askToSave(QWidget *, const QString &, const QString &) override
+    {
+        return SaveAnswer::Discard;
+    }
     QString findExecutable(const QString &) override { return {}; }
     bool startDetached(const QString &, const QStringList &) override { return false; }
 };
@@ -130,7 +141,7 @@ int runCount(int seconds, const QString &monthly, const char *label)
     std::array<int, 5> digitChanges{};
     std::array<float, 5> lastDigits{-1, -1, -1, -1, -1};
     bool counting = false;
-    QObject::connect(named<QTimer>(window, "Timer1"), &QTimer::timeout, &window, [&] {
+    QObject::connect(window.counter().frameTimer(), &QTimer::timeout, &window, [&] {
         const CounterState &s = window.state();
         const std::array<float, 5> digits{s.DigitoDezenaMilhar, s.DigitoMilhar, s.DigitoCentena,
                                           s.DigitoDezena, s.DigitoUnidade};
@@ -248,11 +259,11 @@ int runShot(const QString &path, const QString &countText, int width)
     }
     named<QLineEdit>(window, "ParametroMes")->setText(QStringLiteral("3000"));
     named<PictureButton>(window, "Image2")->click();
-    named<QTimer>(window, "Timer3")->stop();
+    window.counter().tickTimer()->stop();
 
     // The count's digits as the recount would leave them: "00105.0372".
     const QString digits = countText.rightJustified(10, u'0');
-    CounterState &s = window.state();
+    CounterState &s = DeadZoneProbe::shownDigits(window);
     float *places[] = {&s.DigitoDezenaMilhar, &s.DigitoMilhar, &s.DigitoCentena, &s.DigitoDezena,
                        &s.DigitoUnidade};
     for (int i = 0; i < 5; ++i)
@@ -262,7 +273,7 @@ int runShot(const QString &path, const QString &countText, int width)
     for (int i = 0; i < 4; ++i)
         *decimals[i] = float(digits.at(6 + i).digitValue());
     for (int i = 0; i < 12; ++i)
-        QMetaObject::invokeMethod(named<QTimer>(window, "Timer1"), "timeout");
+        QMetaObject::invokeMethod(window.counter().frameTimer(), "timeout");
     named<PictureButton>(window, "Image3")->click(); // pause: the fast wheels rest on their digits
     QApplication::processEvents();
     std::printf("odometer reads %s\n", qPrintable(window.odometerText()));
@@ -296,9 +307,9 @@ bool save(QWidget &widget, const QDir &folder, const QString &name)
 void recountAndDraw(DeadZone &window)
 {
     for (int i = 0; i < 10; ++i)
-        QMetaObject::invokeMethod(named<QTimer>(window, "Timer3"), "timeout");
+        QMetaObject::invokeMethod(window.counter().tickTimer(), "timeout");
     for (int i = 0; i < 12; ++i)
-        QMetaObject::invokeMethod(named<QTimer>(window, "Timer1"), "timeout");
+        QMetaObject::invokeMethod(window.counter().frameTimer(), "timeout");
 }
 
 // The main window as it starts, with the list open, counting a crime with its hourly
@@ -355,8 +366,8 @@ int runGuidePictures(const QString &folderPath)
     view.resize(1280, 720);
     clock.advanceSeconds(600);
     recountAndDraw(window);
-    named<QTimer>(window, "Timer3")->stop();
-    named<QTimer>(window, "Timer1")->stop();
+    window.counter().tickTimer()->stop();
+    window.counter().frameTimer()->stop();
     view.arrange();
     ok = save(view, folder, QStringLiteral("apresentacao.png")) && ok;
     window.leavePresentation();

@@ -5,6 +5,7 @@
 #include "core/soundcues.h"
 #include "display/qtdesktopservices.h"
 #include "display/qtsoundoutput.h"
+#include "display/svgpicture.h"
 #include "windows/DeadZone/deadzone.h"
 #include "windows/commandlinepicture.h"
 #include "windows/frmSplash/frmsplash.h"
@@ -110,6 +111,8 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Quorvel Counter"));
     QApplication::setApplicationVersion(QStringLiteral(QUORVEL_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("org.quorvel.Counter"));
+    // The pictures are pixmaps: none may outlive the application object.
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &clearSvgPictureCache);
 
     // The sound cues lie beside the program, and so do the data files unless the user may
     // not write there: then the patterns are saved in the user's own copy.
@@ -150,13 +153,13 @@ int main(int argc, char *argv[])
     if (options.anyGiven) {
         // Any option: straight to the main window or the presentation, no splash.
         mainWindow = std::make_unique<DeadZone>(clock, sound, desktop, dataDirectory);
-        mainWindow->showNotice(dataNotice);
+        mainWindow->showStartNotice(dataNotice);
         applyStartOptions(*mainWindow, options);
     } else {
         auto *splash = new frmSplash([&] {
             if (!mainWindow) {
                 mainWindow = std::make_unique<DeadZone>(clock, sound, desktop, dataDirectory);
-                mainWindow->showNotice(dataNotice);
+                mainWindow->showStartNotice(dataNotice);
             }
             mainWindow->show();
         });

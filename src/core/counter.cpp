@@ -10,21 +10,10 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
-
-QTimer *makeTimer(QObject *parent, const char *name, int ms)
-{
-    auto *timer = new QTimer(parent);
-    timer->setObjectName(QLatin1String(name));
-    timer->setInterval(ms);
-    return timer;
-}
-
-} // namespace
-
 Counter::Counter(Clock &clock, QObject *parent)
-    : QObject(parent), m_clock(clock), m_tickTimer(makeTimer(this, "tickTimer", 200)),
-      m_frameTimer(makeTimer(this, "frameTimer", 25))
+    : QObject(parent), m_clock(clock),
+      m_tickTimer(namedTimer(this, QStringLiteral("tickTimer"), 200)),
+      m_frameTimer(namedTimer(this, QStringLiteral("frameTimer"), 25))
 {
     connect(m_tickTimer, &QTimer::timeout, this, &Counter::tick);
     connect(m_frameTimer, &QTimer::timeout, this, &Counter::frameDue);
@@ -69,9 +58,7 @@ double Counter::dailyRate() const
 {
     if (!m_monthly)
         return 0;
-    // The truncated rate as its field shows it ("###0.00"): the 32-bit value read back at
-    // hundredths, so that 31.23 counts as 31.23 and not as 31.229999.
-    return std::round(double(::dailyRate(*m_monthly)) * 100.0) / 100.0;
+    return dailyRateAtHundredths(*m_monthly);
 }
 
 double Counter::hourlyAverage() const
@@ -254,14 +241,8 @@ void Counter::recount()
     const std::optional<double> before = m_count;
     m_last = out;
     m_count = out.shown;
-    if (!out.overCapacity) {
-        float *digits[] = {
-            &m_digits.DigitoDezenaMilhar, &m_digits.DigitoMilhar,   &m_digits.DigitoCentena,
-            &m_digits.DigitoDezena,       &m_digits.DigitoUnidade,  &m_digits.DigitoDecimal1,
-            &m_digits.DigitoDecimal2,     &m_digits.DigitoDecimal3, &m_digits.DigitoDecimal4};
-        for (int i = 0; i < 9; ++i)
-            *digits[i] = out.digits[size_t(i)];
-    }
+    if (!out.overCapacity)
+        m_digits.setDigits(out.digits);
     m_tally.addCount(*m_count);
     emit recounted(*m_count);
     if (before && std::floor(*m_count) > std::floor(*before))

@@ -53,4 +53,19 @@ struct CounterState
     {
         ExibidoUnidade = ExibidoDezena = ExibidoCentena = ExibidoMilhar = ExibidoDezenaMilhar = 99;
     }
+
+    // The nine digits of a count, from the ten thousands down to the fourth decimal (as a
+    // recount gives them); what the wheels last showed is left as it is.
+    void setDigits(const std::array<float, 9> &digits)
+    {
+        DigitoDezenaMilhar = digits[0];
+        DigitoMilhar = digits[1];
+        DigitoCentena = digits[2];
+        DigitoDezena = digits[3];
+        DigitoUnidade = digits[4];
+        DigitoDecimal1 = digits[5];
+        DigitoDecimal2 = digits[6];
+        DigitoDecimal3 = digits[7];
+        DigitoDecimal4 = digits[8];
+    }
 };

@@ -117,7 +117,7 @@ UserCopiesPlan planUserCopies(const QString &programDirectory, const QString &us
     return plan;
 }
 
-bool userDirectoryChosen(bool programDirectoryWritable, const QString &userDirectory)
+bool prefersUserDirectory(bool programDirectoryWritable, const QString &userDirectory)
 {
     if (userDirectory.isEmpty())
         return false;
@@ -129,7 +129,7 @@ DataDirectoryChoice prepareDataDirectory(const QString &programDirectory,
                                          bool programDirectoryWritable,
                                          const QString &userDirectory)
 {
-    if (!userDirectoryChosen(programDirectoryWritable, userDirectory))
+    if (!prefersUserDirectory(programDirectoryWritable, userDirectory))
         return {programDirectory, {}};
     const QDir user(userDirectory);
     if (!user.mkpath(QStringLiteral(".")))

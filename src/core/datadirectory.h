@@ -52,7 +52,7 @@ QString chooseDataDirectory(const QString &programDirectory, bool programDirecto
 
 // Whether the user's directory is or will be the data directory (it already holds a data
 // file, or the program's directory may not be written).
-bool userDirectoryChosen(bool programDirectoryWritable, const QString &userDirectory);
+bool prefersUserDirectory(bool programDirectoryWritable, const QString &userDirectory);
 
 // The hidden file in the user's directory that remembers, one "name checksum" a line, the
 // shipped version of each data file the user was given or told about.

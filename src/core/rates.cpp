@@ -29,6 +29,11 @@ float dailyRate(double monthly)
     return float(hundredths / 100.0);
 }
 
+double dailyRateAtHundredths(double monthly)
+{
+    return std::round(double(dailyRate(monthly)) * 100.0) / 100.0;
+}
+
 std::optional<QString> hourlyAverageText(const QString &dailyText, const QLocale &locale)
 {
     const std::optional<double> daily = readNumber(dailyText, locale);
@@ -42,7 +47,7 @@ RateFigures deriveRates(double monthly, const QLocale &locale)
     RateFigures figures;
     figures.daily = dailyRate(monthly);
     figures.ParametroDia = formatMask(double(figures.daily), u"###0.00", locale);
-    figures.Parametrohora = hourlyAverageText(figures.ParametroDia, locale).value_or(QString());
+    figures.Parametrohora = formatMask(dailyRateAtHundredths(monthly) / 24.0, u"##0.00#", locale);
     figures.Label8 = formatMask(monthly / 30.0 * 100.0 / 100.0 * 365.0, u"###0.0", locale);
     return figures;
 }

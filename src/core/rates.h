@@ -25,6 +25,10 @@ std::optional<int> wholeMonthlyFigure(QStringView text);
 
 // Daily rate: the monthly number / 30, truncated (not rounded) to hundredths.
 float dailyRate(double monthly);
+// The same rate as the daily field shows it ("###0.00") and the count runs at: the 32-bit
+// value at hundredths, so that 31.23 is 31.23 and not 31.229999. Its 24th part is the hourly
+// average.
+double dailyRateAtHundredths(double monthly);
 
 // Hourly average text from the daily field's text; nothing when it holds no number.
 std::optional<QString> hourlyAverageText(const QString &dailyText,

@@ -15,3 +15,13 @@ inline void enable(QTimer &timer)
 {
     enable(&timer);
 }
+
+// A timer of `parent` with an objectName (tests and the accessibility tree find it by name)
+// and an interval in milliseconds; not started.
+inline QTimer *namedTimer(QObject *parent, const QString &name, int interval)
+{
+    auto *timer = new QTimer(parent);
+    timer->setObjectName(name);
+    timer->setInterval(interval);
+    return timer;
+}

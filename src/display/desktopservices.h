@@ -15,6 +15,8 @@ class DesktopServices
 {
 public:
     enum class MessageIcon { None, Information };
+    // The answers to a question about unsaved edits.
+    enum class SaveAnswer { Save, Discard, Cancel };
 
     // How an opening ended: whether the desktop opened the file, and if not, why.
     struct OpenResult
@@ -34,6 +36,10 @@ public:
     // Shows a modal message over a window and returns when it is closed.
     virtual void showModalMessage(QWidget *parent, const QString &title, const QString &text,
                                   MessageIcon icon) = 0;
+    // Asks over a window whether to save unsaved edits ("Salvar", "Descartar", "Cancelar")
+    // and returns the answer; closing the question is Cancel.
+    virtual SaveAnswer askToSave(QWidget *parent, const QString &title,
+                                 const QString &question) = 0;
     // Full path of a program found on the PATH, empty when there is none.
     virtual QString findExecutable(const QString &name) = 0;
     // Starts a program without waiting for it; false when it could not be started.

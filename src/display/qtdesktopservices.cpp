@@ -4,6 +4,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QProcess>
+#include <QPushButton>
 #include <QStandardPaths>
 
 #include <memory>
@@ -71,6 +72,23 @@ void QtDesktopServices::showModalMessage(QWidget *parent, const QString &title, 
                                                      : QMessageBox::NoIcon,
                     title, text, QMessageBox::Ok, parent);
     box.exec();
+}
+
+DesktopServices::SaveAnswer QtDesktopServices::askToSave(QWidget *parent, const QString &title,
+                                                         const QString &question)
+{
+    QMessageBox box(QMessageBox::Question, title, question, QMessageBox::NoButton, parent);
+    QPushButton *save = box.addButton(QStringLiteral("Salvar"), QMessageBox::AcceptRole);
+    QPushButton *discard = box.addButton(QStringLiteral("Descartar"), QMessageBox::DestructiveRole);
+    QPushButton *cancel = box.addButton(QStringLiteral("Cancelar"), QMessageBox::RejectRole);
+    box.setDefaultButton(save);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == save)
+        return SaveAnswer::Save;
+    if (box.clickedButton() == discard)
+        return SaveAnswer::Discard;
+    return SaveAnswer::Cancel;
 }
 
 QString QtDesktopServices::findExecutable(const QString &name)

@@ -11,6 +11,7 @@ public:
     explicit QtDesktopServices(QString opener = QStringLiteral("xdg-open"));
 
     void openInApplication(const QString &path, QObject *receiver, OpenFinished finished) override;
+    SaveAnswer askToSave(QWidget *parent, const QString &title, const QString &question) override;
     void showModalMessage(QWidget *parent, const QString &title, const QString &text,
                           MessageIcon icon) override;
     QString findExecutable(const QString &name) override;

@@ -35,6 +35,11 @@ qint64 svgPictureCacheBytes()
     return cache().totalCost();
 }
 
+void clearSvgPictureCache()
+{
+    cache().clear();
+}
+
 QPixmap svgPicture(const QString &resource, QSize size, qreal devicePixelRatio)
 {
     if (size.isEmpty())

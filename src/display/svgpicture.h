@@ -15,3 +15,7 @@ QPixmap svgPicture(const QString &resource, QSize size, qreal devicePixelRatio =
 // The cache's budget and what it holds now, in bytes of pixel data.
 qint64 svgPictureCacheBudget();
 qint64 svgPictureCacheBytes();
+
+// Empties the cache; called when the application is about to quit, so that no pixmap
+// outlives the application object.
+void clearSvgPictureCache();

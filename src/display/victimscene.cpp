@@ -16,14 +16,6 @@ PictureBox *image(QWidget *stage, const QString &name)
     return box;
 }
 
-QTimer *timer(QObject *parent, const QString &name, int interval)
-{
-    auto *t = new QTimer(parent);
-    t->setObjectName(name);
-    t->setInterval(interval);
-    return t;
-}
-
 } // namespace
 
 VictimScene::VictimScene(QWidget *stage) : QObject(stage), m_stage(stage)
@@ -43,9 +35,9 @@ VictimScene::VictimScene(QWidget *stage) : QObject(stage), m_stage(stage)
     m_Pol1->hide();
     m_Pol2->hide();
 
-    m_relogAnjo = timer(this, QStringLiteral("relogAnjo"), 50);
-    m_RelogAuto = timer(this, QStringLiteral("RelogAuto"), 10);
-    m_RelogPolcar = timer(this, QStringLiteral("RelogPolcar"), 20);
+    m_relogAnjo = namedTimer(this, QStringLiteral("relogAnjo"), 50);
+    m_RelogAuto = namedTimer(this, QStringLiteral("RelogAuto"), 10);
+    m_RelogPolcar = namedTimer(this, QStringLiteral("RelogPolcar"), 20);
     connect(m_relogAnjo, &QTimer::timeout, this, &VictimScene::relogAnjo_Timer);
     connect(m_RelogAuto, &QTimer::timeout, this, &VictimScene::RelogAuto_Timer);
     connect(m_RelogPolcar, &QTimer::timeout, this, &VictimScene::RelogPolcar_Timer);

@@ -72,8 +72,10 @@ void DistributionModel::selectPattern(int i)
         m_currentIndex = i;
         emit currentIndexChanged(i);
     }
-    if (i >= 0)
+    if (i >= 0) {
         List1_Click();
+        rememberAsSaved();
+    }
 }
 
 void DistributionModel::List1_Click()
@@ -126,6 +128,36 @@ void DistributionModel::clearCells()
         setPercentual(i, QString());
     }
     setTipo(QString());
+}
+
+void DistributionModel::rememberAsSaved()
+{
+    m_savedTipo = m_tipo;
+    m_savedQuantidade = m_quantidade;
+    m_savedSl1 = m_sl1;
+}
+
+bool DistributionModel::hasUnsavedEdits() const
+{
+    const bool empty =
+        m_tipo.isEmpty() && std::all_of(m_quantidade.begin(), m_quantidade.end(),
+                                        [](const QString &q) { return q.isEmpty(); });
+    if (empty)
+        return false;
+    return m_tipo != m_savedTipo || m_quantidade != m_savedQuantidade || m_sl1 != m_savedSl1;
+}
+
+void DistributionModel::discardEdits()
+{
+    if (validIndex(m_currentIndex, patternCount())) {
+        selectPattern(m_currentIndex);
+        return;
+    }
+    clearCells();
+    setSL1(m_savedSl1);
+    for (int i = 0; i < kRows; ++i)
+        setQuantidade(i, m_savedQuantidade[i]);
+    setTipo(m_savedTipo);
 }
 
 void DistributionModel::setTipo(const QString &text)

@@ -48,6 +48,11 @@ public:
     qint16 ErroTabela() const { return m_erroTabela; }
     // Empties every Quantidade, every Percentual and Tipo; SL1 and the selection stay.
     void clearCells();
+    // Whether the pattern in the editor differs from the one last loaded or saved (an
+    // editor emptied of every name and cell holds nothing to save).
+    bool hasUnsavedEdits() const;
+    // Throws the edits away: the pattern last loaded comes back (or empty cells).
+    void discardEdits();
 
     void setTipo(const QString &text);
     void setQuantidade(int i, const QString &text);
@@ -152,6 +157,12 @@ private:
     std::array<bool, kRows> m_quantidadeMarked{};
     std::array<int, 12> m_chart{};
     QTimer m_timer1;
+
+    // The pattern as last loaded or saved, against which edits are told.
+    QString m_savedTipo;
+    std::array<QString, kRows> m_savedQuantidade;
+    int m_savedSl1 = 0;
+    void rememberAsSaved();
 
     std::function<bool()> m_countRunning;
     std::function<bool()> m_hasParametroMes;

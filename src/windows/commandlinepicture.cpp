@@ -24,6 +24,11 @@ public:
     {
         messages.append(text);
     }
+    // No editor is ever opened here, so nothing is unsaved.
+    SaveAnswer askToSave(QWidget *, const QString &, const QString &) override
+    {
+        return SaveAnswer::Discard;
+    }
     QString findExecutable(const QString &) override { return QString(); }
     bool startDetached(const QString &, const QStringList &) override { return false; }
 

@@ -12,7 +12,7 @@ QString dataFileBeforeStart(const QString &fileName, const QString &programDirec
                             bool programDirectoryWritable, const QString &userDirectory)
 {
     const QString shipped = QDir(programDirectory).filePath(fileName);
-    if (!userDirectoryChosen(programDirectoryWritable, userDirectory))
+    if (!prefersUserDirectory(programDirectoryWritable, userDirectory))
         return shipped;
     // The user's copy is read unless it is missing there or will be renewed from the
     // shipped file when the folder is prepared.

@@ -56,6 +56,7 @@ private slots:
     void capacityStopsTheOdometerCountOnly();
     void newVictimOncePerWholeOccurrence();
     void emptiedFigureCountsNothing();
+    void resumedCountIsThePresentTimes();
 };
 
 void TestCounter::countsByModeAtAnInstant_data()
@@ -309,6 +310,29 @@ void TestCounter::emptiedFigureCountsNothing()
     QVERIFY(!counter.start());
     counter.recount();
     QVERIFY(!counter.count());
+}
+
+// A resumed count shows the count of the present time, never one carried over the pause; the
+// tenth tick after the resume recounts.
+void TestCounter::resumedCountIsThePresentTimes()
+{
+    FakeClock clock(QDateTime(QDate(2026, 3, 10), QTime(12, 0)));
+    Counter counter(clock);
+    counter.setTypedFigure(937);
+    QVERIFY(counter.start());
+    for (int i = 0; i < 9; ++i)
+        counter.tick();
+    QVERIFY(!counter.lastRecount());
+    counter.tick();
+    QCOMPARE(counter.lastRecount()->hojeShown, QStringLiteral("15,6150"));
+
+    counter.pause();
+    QCOMPARE(counter.runState(), Counter::RunState::Paused);
+    clock.set(QDate(2026, 3, 10), QTime(18, 0));
+    QVERIFY(counter.start());
+    twoSeconds(counter);
+    // 31,23 a day, three quarters of it by 18:00.
+    QCOMPARE(counter.lastRecount()->hojeShown, QStringLiteral("23,4225"));
 }
 
 QTEST_GUILESS_MAIN(TestCounter)

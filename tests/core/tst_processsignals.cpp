@@ -5,6 +5,7 @@
 #include "core/processsignals.h"
 #include "data/distributionfile.h"
 #include "distributioneditor.h"
+#include "patternfiles.h"
 #include "testfiles.h"
 
 #include <QTest>
@@ -20,15 +21,6 @@ constexpr rlim_t kFileSizeLimit = 2048;
 
 // What the child reports by its exit status.
 enum ChildResult { Reported = 0, WriteSucceeded = 1, WrongMessage = 2, EditLost = 3 };
-
-QByteArray manyPatterns(int count)
-{
-    QByteArray bytes;
-    for (int i = 0; i < count; ++i)
-        bytes += "\"Padrao " + QByteArray::number(i) + "\",\"" + QByteArray::number(i) + "\",\"" +
-                 QByteArray::number(i + 1) + "\",\"7\"\r\n";
-    return bytes;
-}
 
 void limitFileSize()
 {
@@ -81,7 +73,7 @@ void tst_ProcessSignals::fileWriteOverLimit()
     QFETCH(bool, ignoreSignal);
     QTemporaryDir dir;
     const QString path = dir.filePath(DistributionFile::fileName());
-    const QByteArray old = manyPatterns(150);
+    const QByteArray old = manyPatterns(150, "7");
     QVERIFY(old.size() > qsizetype(kFileSizeLimit));
     QVERIFY(writeBytes(path, old));
     QByteArray changed = old;
@@ -104,7 +96,7 @@ void tst_ProcessSignals::fileWriteOverLimit()
 
 void tst_ProcessSignals::editorSaveOverLimit()
 {
-    const QByteArray old = manyPatterns(150);
+    const QByteArray old = manyPatterns(150, "7");
     DistributionEditor editor(old);
     QCOMPARE(editor.model->patternCount(), 150);
     editor.model->selectPattern(3);

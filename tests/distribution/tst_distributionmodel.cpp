@@ -2,6 +2,7 @@
 
 #include "core/soundcues.h"
 #include "distributioneditor.h"
+#include "patternfiles.h"
 #include "soundrecorder.h"
 #include "testfiles.h"
 
@@ -24,15 +25,6 @@ const QString kNew = QStringLiteral("Alerta: Implantando um Padrão novo");
 const QString kUpdate = QStringLiteral("Alerta: Atualizando um Padrão já existente");
 const QString kWriteError = QStringLiteral("Erro na gravação do arquivo QuorvelDistribuicao.txt");
 const QString kRefused = QStringLiteral("Existem erros na tabela editada. Gravação Cancelada");
-
-QByteArray manyPatterns(int count)
-{
-    QByteArray bytes;
-    for (int i = 0; i < count; ++i)
-        bytes += "\"Padrao " + QByteArray::number(i) + "\",\"" + QByteArray::number(i) + "\",\"" +
-                 QByteArray::number(i + 1) + "\"\r\n";
-    return bytes;
-}
 
 using Editor = DistributionEditor;
 

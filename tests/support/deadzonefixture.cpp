@@ -81,5 +81,5 @@ void DeadZoneFixture::play()
 void DeadZoneFixture::recount()
 {
     for (int i = 0; i < 10; ++i)
-        fire(timer("Timer3"));
+        fire(tickTimer());
 }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "core/counter.h"
 #include "core/soundcues.h"
+#include "deadzoneprobe.h"
 #include "fakeclock.h"
 #include "recordingdesktop.h"
 #include "soundrecorder.h"
@@ -51,6 +53,14 @@ struct DeadZoneFixture
         return child<T>(QStringLiteral("%1(%2)").arg(name.toString()).arg(index));
     }
     QTimer *timer(QAnyStringView name) const;
+    // The counter's 200 ms tick and 25 ms frame tick.
+    QTimer *tickTimer() const { return window.counter().tickTimer(); }
+    QTimer *frameTimer() const { return window.counter().frameTimer(); }
+    // The digits the odometer shows from, and what its wheels last showed: set by hand to
+    // show a count without the clock.
+    CounterState &shownDigits() { return DeadZoneProbe::shownDigits(window); }
+    // The look of a reset (a new figure, choice or mode), without touching the counter.
+    void showResetLook() { DeadZoneProbe::showResetLook(window); }
     // The odometer and the new-victim animations of the window.
     OdometerView &odometer() const;
     VictimScene &scene() const;

@@ -31,9 +31,16 @@ public:
                 finished({openResult, openResult ? QString() : openFailure});
         }
     }
-    void showModalMessage(QWidget *, const QString &, const QString &text, MessageIcon) override
+    void showModalMessage(QWidget *parent, const QString &, const QString &text,
+                          MessageIcon) override
     {
         messages << text;
+        messageParents << parent;
+    }
+    SaveAnswer askToSave(QWidget *, const QString &, const QString &question) override
+    {
+        questions << question;
+        return saveAnswer;
     }
     QString findExecutable(const QString &name) override
     {
@@ -46,8 +53,11 @@ public:
         return startResult;
     }
 
-    QStringList opened;     // paths given to openInApplication
-    bool openResult = true; // whether an opening succeeds
+    QList<QPointer<QWidget>> messageParents;    // the window each message showed over
+    QStringList questions;                      // questions about unsaved edits
+    SaveAnswer saveAnswer = SaveAnswer::Cancel; // the answer to each of them
+    QStringList opened;                         // paths given to openInApplication
+    bool openResult = true;                     // whether an opening succeeds
     QString openFailure = QStringLiteral("no application");
     bool answerLater = false;
     QStringList messages;  // texts of the modal messages

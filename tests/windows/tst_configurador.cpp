@@ -352,11 +352,18 @@ void tst_Configurador::clickOnSelectedPatternReloadsIt()
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, first);
     QCOMPARE(w.cell(1)->text(), QStringLiteral("25"));
 
-    // Edits in the cells are thrown away by a click on the name again.
+    // Edits in the cells are thrown away by a click on the name again, once the question
+    // about them is answered "Descartar"; "Cancelar" keeps them.
     w.cell(1)->setText(QStringLiteral("99"));
     w.find<QLineEdit>("Tipo")->setText(QStringLiteral("Roubos novos"));
     QCOMPARE(w.model->Quantidade(1), QStringLiteral("99"));
+    w.desktop.saveAnswer = DesktopServices::SaveAnswer::Cancel;
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, first);
+    QCOMPARE(w.desktop.questions, QStringList{QStringLiteral("Salvar as alterações do padrão?")});
+    QCOMPARE(w.model->Quantidade(1), QStringLiteral("99"));
+    w.desktop.saveAnswer = DesktopServices::SaveAnswer::Discard;
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, first);
+    QCOMPARE(w.desktop.questions.size(), 2);
     QCOMPARE(w.model->currentIndex(), 0);
     QCOMPARE(w.cell(1)->text(), QStringLiteral("25"));
     QCOMPARE(w.model->Quantidade(1), QStringLiteral("25"));

@@ -37,8 +37,8 @@ private slots:
     void startsOff()
     {
         Fixture f;
-        QVERIFY(!f.timer("Timer3")->isActive());
-        QCOMPARE(f.timer("Timer1")->interval(), 25);
+        QVERIFY(!f.tickTimer()->isActive());
+        QCOMPARE(f.frameTimer()->interval(), 25);
         QCOMPARE(f.cues.SomDesligado, qint16(1));
         QCOMPARE(f.window.windowTitle(), QStringLiteral("Quorvel Counter"));
         QVERIFY(f.child<QLineEdit>("ParametroMes")->text().isEmpty());
@@ -112,7 +112,7 @@ private slots:
         QCOMPARE(f.window.runState(), DeadZone::RunState::Running);
         f.recorder.clear();
         f.typeMonthly("0");
-        QVERIFY(!f.timer("Timer3")->isActive());
+        QVERIFY(!f.tickTimer()->isActive());
         QCOMPARE(f.window.runState(), DeadZone::RunState::Off);
         QVERIFY(f.recorder.contains(Cue::Clicar)); // the pause lights the wait face first
         QCOMPARE(f.child<QLabel>("Percent")->text(), QStringLiteral("0"));
@@ -215,7 +215,7 @@ private slots:
             digits += QString::number(int(d));
         QTEST(digits, "digits");
         QCOMPARE(f.child<QLabel>("PercentualDinamico")->text(), QStringLiteral("Indef"));
-        QVERIFY(f.timer("Timer1")->isActive());
+        QVERIFY(f.frameTimer()->isActive());
     }
 
     void recountOnlyOnTheTenthTick()
@@ -224,9 +224,9 @@ private slots:
         f.typeMonthly("937");
         f.play();
         for (int i = 0; i < 9; ++i)
-            QMetaObject::invokeMethod(f.timer("Timer3"), "timeout");
+            QMetaObject::invokeMethod(f.tickTimer(), "timeout");
         QVERIFY(f.child<QLineEdit>("ParametroHoje")->text().isEmpty());
-        QMetaObject::invokeMethod(f.timer("Timer3"), "timeout");
+        QMetaObject::invokeMethod(f.tickTimer(), "timeout");
         QCOMPARE(f.child<QLineEdit>("ParametroHoje")->text(), QStringLiteral("15.6150"));
         // A resumed count shows the count for the new present time, never a carried one.
         f.child<PictureButton>("Image3")->click(); // pause
@@ -245,7 +245,7 @@ private slots:
         f.recount();
         QCOMPARE(f.messages.size(), 1);
         QVERIFY(f.messages.first().startsWith("Capacidade acumulada excede"));
-        QVERIFY(!f.timer("Timer3")->isActive());
+        QVERIFY(!f.tickTimer()->isActive());
         QCOMPARE(f.window.runState(), DeadZone::RunState::Waiting);
         QVERIFY(f.child<QLineEdit>("ParametroHoje")->text().isEmpty());
     }
@@ -270,7 +270,7 @@ private slots:
         f.play();
         f.recount();
         f.child<QRadioButton>("Option1", 2)->setChecked(true);
-        QVERIFY(!f.timer("Timer3")->isActive());
+        QVERIFY(!f.tickTimer()->isActive());
         QCOMPARE(f.window.runState(), DeadZone::RunState::Off);
         QCOMPARE(f.child<QSlider>("sl2")->value(), 12);
         f.play();
@@ -301,7 +301,7 @@ private slots:
         f.play();
         QSet<qint64> faces;
         for (int i = 0; i < 9; ++i) {
-            QMetaObject::invokeMethod(f.timer("Timer3"), "timeout");
+            QMetaObject::invokeMethod(f.tickTimer(), "timeout");
             faces.insert(f.child<PictureBox>("Picture0")->picture().cacheKey());
         }
         QCOMPARE(faces.size(), 9);

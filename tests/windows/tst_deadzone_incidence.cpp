@@ -57,7 +57,7 @@ private slots:
     void readsBothFilesIntoParallelLists()
     {
         Fixture f;
-        f.window.abrearquivo();
+        f.window.openLists();
         QVERIFY(f.messages.isEmpty());
         QVERIFY(!f.child<QFrame>("PainelList1")->isHidden());
         QCOMPARE(f.child<QListWidget>("List1")->count(), 3);
@@ -69,7 +69,7 @@ private slots:
         QCOMPARE(f.child<QComboBox>("Homicidios")->itemText(1), QStringLiteral("São Paulo   311"));
         QCOMPARE(f.window.List3b().items.at(1), QStringLiteral("São Paulo"));
         QVERIFY(f.child<QLineEdit>("ParametroMes")->text().isEmpty()); // reading chooses nothing
-        f.window.abrearquivo();
+        f.window.openLists();
         QCOMPARE(f.child<QListWidget>("List1")->count(), 3); // read afresh, not appended
     }
 
@@ -90,7 +90,7 @@ private slots:
         QFETCH(bool, panelShown);
         Fixture f;
         QFile::remove(f.dir.filePath(broken));
-        f.window.abrearquivo();
+        f.window.openLists();
         QCOMPARE(f.messages.size(), 1);
         QVERIFY(f.messages.first().startsWith("Erro no acesso ao arquivo " + broken + "\n"));
         QCOMPARE(f.child<QListWidget>("List1")->count(), crimes);
@@ -102,7 +102,7 @@ private slots:
     {
         Fixture f;
         f.writeDataFile("QuorvelParametros.txt", kParametros + "\r\n");
-        f.window.abrearquivo();
+        f.window.openLists();
         QCOMPARE(f.child<QListWidget>("List1")->count(), 3);
         QCOMPARE(f.messages.size(), 1);
         QVERIFY(f.child<QComboBox>("Homicidios")->count() == 0);
@@ -111,7 +111,7 @@ private slots:
     void choosingACrimeSetsTheRateAndResets()
     {
         Fixture f;
-        f.window.abrearquivo();
+        f.window.openLists();
         f.chooseCrime(0);
         QCOMPARE(f.child<QLineEdit>("ParametroMes")->text(), QStringLiteral("937"));
         QCOMPARE(f.child<QLineEdit>("ParametroDia")->text(), QStringLiteral("31.23"));
@@ -120,7 +120,7 @@ private slots:
         QVERIFY(f.child<QFrame>("PainelList1")->isHidden());
         QCOMPARE(f.child<QSlider>("sl2")->value(), 13);
         QCOMPARE(f.window.runState(), DeadZone::RunState::Off);
-        // No pattern has this name: no distribution, the editor's cells emptied.
+        // No pattern has this name: no distribution; the editor is left as it was.
         QVERIFY(f.child<QRadioButton>("opcaoDistribuicao", 1)->isChecked());
         QVERIFY(!f.child<QRadioButton>("opcaoDistribuicao", 0)->isEnabled());
         QCOMPARE(f.window.ledColor(), QColor(128, 0, 0));
@@ -134,7 +134,7 @@ private slots:
     {
         Fixture f;
         f.cues.SomDesligado = 0;
-        f.window.abrearquivo();
+        f.window.openLists();
         f.recorder.clear();
         f.chooseCrime(1); // Roubos: 10, 20, 40, 30 in four intervals
         QCOMPARE(f.child<QLabel>("st1Panel(1)")->text(),
@@ -147,10 +147,12 @@ private slots:
         QVERIFY(f.child<QRadioButton>("opcaoDistribuicao", 0)->isChecked());
         QVERIFY(f.timer("Timer4")->isActive());
         QVERIFY(f.timer("RelogMensagem")->isActive());
-        QCOMPARE(f.window.distributionModel().currentText(), QStringLiteral("Roubos"));
+        // The pattern goes to the counter; the editor is not loaded with it.
+        QCOMPARE(f.window.counter().pattern()->name, QStringLiteral("Roubos"));
+        QCOMPARE(f.window.distributionModel().currentIndex(), -1);
         const std::array<double, 12> expected = {10, 0, 0, 20, 0, 0, 40, 0, 0, 30, 0, 0};
         QCOMPARE(f.window.chartValues(), expected);
-        const HourlyTable &table = f.window.state().hourly;
+        const HourlyTable &table = f.window.counter().pattern()->table;
         QCOMPARE(table.intervalCount, 4);
         QCOMPARE(table.percentualHora[13], 40.0f);
         QCOMPARE(table.percentualHora[24], 0.0f);
@@ -169,7 +171,7 @@ private slots:
     void countUsesTheDistribution()
     {
         Fixture f;
-        f.window.abrearquivo();
+        f.window.openLists();
         f.chooseCrime(1); // 8 a day; hours 0-5 10 %, 6-11 20 %, 12-17 40 %
         f.play();
         f.recount();
@@ -185,7 +187,7 @@ private slots:
     void choosingAStateLooksUpItsName()
     {
         Fixture f;
-        f.window.abrearquivo();
+        f.window.openLists();
         f.child<QComboBox>("Homicidios")->setCurrentIndex(1);
         QCOMPARE(f.child<QLineEdit>("ParametroMes")->text(), QStringLiteral("311"));
         QCOMPARE(f.child<QLabel>("Label9")->text(), QStringLiteral("São Paulo   311"));
@@ -212,7 +214,7 @@ private slots:
         QFETCH(int, state);
         QFETCH(QString, pattern);
         Fixture f;
-        f.window.abrearquivo();
+        f.window.openLists();
         if (crimeFirst >= 0)
             f.chooseCrime(crimeFirst);
         if (state >= 0)
@@ -222,26 +224,27 @@ private slots:
         f.child<QRadioButton>("Option1", 2)->setChecked(true);
         QCOMPARE(f.child<QLineEdit>("ParametroMes")->text(), rate);
         QCOMPARE(f.child<QRadioButton>("opcaoDistribuicao", 0)->isChecked(), !pattern.isEmpty());
-        QCOMPARE(f.window.distributionModel().Tipo(), pattern);
+        const auto &inUse = f.window.counter().pattern();
+        QCOMPARE(inUse ? inUse->name : QString(), pattern);
     }
 
     void sameEntryTwiceStillLooksUp()
     {
         Fixture f;
-        f.window.abrearquivo();
+        f.window.openLists();
         f.chooseCrime(2);
-        f.window.abrearquivo();
+        f.window.openLists();
         f.chooseCrime(2);
         QCOMPARE(f.child<QLineEdit>("ParametroMes")->text(), QStringLiteral("480"));
         QVERIFY(f.child<QRadioButton>("opcaoDistribuicao", 0)->isChecked());
-        QCOMPARE(f.window.distributionModel().currentText(), QStringLiteral("Furtos"));
+        QCOMPARE(f.window.counter().pattern()->name, QStringLiteral("Furtos"));
     }
 
     void nameComparisonIsExact()
     {
         Fixture f;
         f.writeDataFile("QuorvelParametros.txt", "\"roubos\",\"240\"\r\n\"Roubos \",\"240\"\r\n");
-        f.window.abrearquivo();
+        f.window.openLists();
         for (int row : {0, 1}) {
             f.chooseCrime(row);
             QVERIFY(f.child<QRadioButton>("opcaoDistribuicao", 1)->isChecked());
@@ -252,11 +255,11 @@ private slots:
     void openInApplicationFailureIsReported()
     {
         Fixture f;
-        f.window.abretexto();
+        f.window.openIncidenceFile();
         QCOMPARE(f.opened, QStringList{f.dir.filePath("QuorvelParametros.txt")});
         QVERIFY(!f.recorder.contains(Cue::Abaixo));
         f.openResult = false;
-        f.window.abrehomicidios();
+        f.window.openStatesFile();
         QVERIFY(f.recorder.contains(Cue::Abaixo));
         QVERIFY(f.child<QLabel>("st1Panel(1)")->text().contains("Quorvelhomicidios.txt"));
         QVERIFY(f.timer("RelogMensagem")->isActive());
@@ -264,7 +267,7 @@ private slots:
         QVERIFY(f.child<QLabel>("st1Panel(1)")->text().isEmpty());
         QFile::remove(f.dir.filePath("QuorvelParametros.txt"));
         f.recorder.clear();
-        f.window.abretexto();
+        f.window.openIncidenceFile();
         QVERIFY(f.recorder.contains(Cue::Abaixo));
     }
 
@@ -327,7 +330,7 @@ private slots:
         f.writeDataFile("QuorvelParametros.txt",
                         "\"Roubos\",\"240\"\r\n\"" + longName.toLatin1() + "\",\"480\"\r\n");
         f.writeDataFile("Quorvelhomicidios.txt", "\"" + state.toLatin1() + "\",\"555\"\r\n");
-        f.window.abrearquivo();
+        f.window.openLists();
         QVERIFY(f.messages.isEmpty());
         auto *list = f.child<QListWidget>("List1");
         QCOMPARE(list->item(0)->text(), QStringLiteral("Roubos   240"));

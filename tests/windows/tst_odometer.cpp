@@ -27,16 +27,16 @@ struct Fixture : DeadZoneFixture
     void ticks(int n)
     {
         for (int i = 0; i < n; ++i)
-            fire(timer("Timer1"));
+            fire(frameTimer());
     }
 
     // Reset as a new rate does, then the digits a recount of `masked` ("00105.0372") leaves.
     void count(const QString &masked)
     {
-        window.Inicializa();
+        showResetLook();
         setDigits(masked);
     }
-    void setDigits(const QString &masked) { setCountDigits(window.state(), masked); }
+    void setDigits(const QString &masked) { setCountDigits(shownDigits(), masked); }
 
     // What a wheel shows: its digit, '_' for the blank face, '~' for anything else (a spin
     // frame). Decimal wheels are read in their own colour only.
@@ -120,8 +120,8 @@ void TestOdometer::startUp()
     Fixture f;
     QCOMPARE(f.integerWheels(), QStringLiteral("_____"));
     QCOMPARE(f.decimalWheels(), QStringLiteral("0000"));
-    QCOMPARE(f.timer("Timer1")->interval(), 25);
-    QVERIFY(!f.timer("Timer1")->isActive());
+    QCOMPARE(f.frameTimer()->interval(), 25);
+    QVERIFY(!f.frameTimer()->isActive());
     // Ajuste starts the rolling sound and three jolts; RelogUnidade and Relogcentena give the
     // one jolt of the start-up.
     for (QTimer *t : {f.timer("Timer2"), f.timer("Relogcentena"), f.timer("RelogDezena"),
@@ -246,7 +246,7 @@ void TestOdometer::fastWheelsByFrame()
     QFETCH(QString, picture0);
     Fixture f;
     f.setDigits(count);
-    Fixture::fire(f.timer("Timer3"));
+    Fixture::fire(f.tickTimer());
     QCOMPARE(f.face(f.child<PictureBox>("Picture0")), u'~');
     QString seen1;
     QString seen0;
@@ -302,13 +302,15 @@ void TestOdometer::integerWheelRedrawnOnlyWhenItsDigitChanges()
 void TestOdometer::pauseRestsFastWheelsOnDigits()
 {
     Fixture f;
+    f.typeMonthly(QStringLiteral("3000"));
+    f.play();
     f.count(QStringLiteral("00105.0372"));
     f.ticks(7); // frame 7: both fast wheels mid-spin
     QCOMPARE(f.face(f.child<PictureBox>("Picture1")), u'~');
-    f.window.Paraliza();
+    f.window.pauseCount();
     QCOMPARE(f.decimalWheels(), QStringLiteral("0372"));
     QCOMPARE(f.integerWheels(), QStringLiteral("__105"));
-    QVERIFY(!f.timer("Timer1")->isActive());
+    QVERIFY(!f.frameTimer()->isActive());
 }
 
 // After a reset the fourth-decimal wheel keeps its blank face until its spin reaches it; the
@@ -414,12 +416,12 @@ void TestOdometer::reenablingKeepsCountdown()
 {
     Fixture f;
     f.count(QStringLiteral("00105.0372"));
-    QSignalSpy ticks(f.timer("Timer1"), &QTimer::timeout);
+    QSignalSpy ticks(f.frameTimer(), &QTimer::timeout);
     QSignalSpy units(f.timer("RelogUnidadeInteiro"), &QTimer::timeout);
     QSignalSpy tens(f.timer("RelogdezenaInteiro"), &QTimer::timeout);
-    f.timer("Timer1")->start();
+    f.frameTimer()->start();
     QTRY_VERIFY_WITH_TIMEOUT(units.count() >= 1 && tens.count() >= 1, 10000);
-    f.timer("Timer1")->stop();
+    f.frameTimer()->stop();
     QVERIFY(ticks.count() >= 2);
 }
 

@@ -40,7 +40,7 @@ struct Fixture : DeadZoneFixture
     void displayTicks(int ticks = 11)
     {
         for (int i = 0; i < ticks; ++i)
-            fire(timer("Timer1"));
+            fire(frameTimer());
     }
     // A figure typed and the count started, recounted and shown.
     void countTyped(const QString &figure)
@@ -274,7 +274,7 @@ void TestPresentation::spacePausesEscReturnsWithSameCount()
     f.press(&view, Qt::Key_Space);
     QVERIFY(!f.window.counting());
     QCOMPARE(f.window.runState(), DeadZone::RunState::Waiting);
-    QVERIFY(!f.timer("Timer3")->isActive());
+    QVERIFY(!f.tickTimer()->isActive());
     f.press(&view, Qt::Key_Space);
     QVERIFY(f.window.counting());
 
@@ -341,7 +341,7 @@ void TestPresentation::reducedMotion()
     auto *fastest = f.odometer().findChild<PictureBox *>("Picture0");
     const qint64 shown = fastest->picture().cacheKey();
     for (int i = 0; i < 9; ++i)
-        f.fire(f.timer("Timer3"));
+        f.fire(f.tickTimer());
     QCOMPARE(fastest->picture().cacheKey(), shown);
 
     // The first tick marks a victim: calmly, and no animation starts.

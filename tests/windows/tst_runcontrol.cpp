@@ -39,9 +39,9 @@ struct Fixture : DeadZoneFixture
         if (state == RunState::Waiting)
             wait();
         QCOMPARE(window.runState(), state);
-        // Emptying the field derives nothing and leaves the state as it is.
+        // Emptying the field is a reset: the count stops with nothing to show.
         child<QLineEdit>("ParametroMes")->setText(monthly);
-        QCOMPARE(window.runState(), state);
+        QCOMPARE(window.runState(), monthly.isEmpty() ? RunState::Off : state);
         recorder.clear();
     }
 
@@ -62,7 +62,7 @@ struct Fixture : DeadZoneFixture
                  running ? QStringLiteral("ligado") : QStringLiteral("desligado"));
         QCOMPARE(child<PictureButton>("Image3")->accessibleDescription(),
                  waiting ? QStringLiteral("ligado") : QStringLiteral("desligado"));
-        QCOMPARE(timer("Timer3")->isActive(), running);
+        QCOMPARE(tickTimer()->isActive(), running);
     }
 };
 
@@ -83,7 +83,7 @@ private slots:
     void transitions();
     void playShowsCountingArea();
     void pauseEffects();
-    void pauseWhileOffLightsWaitFace();
+    void pauseWhileOffIsRefused();
     void newFigurePausesAndResets();
     void soundSwitch_data();
     void soundSwitch();
@@ -127,10 +127,11 @@ void TestRunControl::transitions_data()
     const RunState waiting = RunState::Waiting;
     QTest::newRow("Off, play, no figure") << off << ""
                                           << "play" << off << refusal << true;
+    // An emptied field has reset the count: nothing to start or pause.
     QTest::newRow("Running, play, no figure") << running << ""
-                                              << "play" << running << refusal << true;
+                                              << "play" << off << refusal << true;
     QTest::newRow("Waiting, play, no figure") << waiting << ""
-                                              << "play" << waiting << refusal << true;
+                                              << "play" << off << refusal << true;
     QTest::newRow("Off, play") << off << "3000"
                                << "play" << running << click << false;
     QTest::newRow("Waiting, play") << waiting << "3000"
@@ -140,11 +141,11 @@ void TestRunControl::transitions_data()
     QTest::newRow("Running, wait") << running << "3000"
                                    << "wait" << waiting << click << false;
     QTest::newRow("Running, wait, no figure") << running << ""
-                                              << "wait" << waiting << click << false;
+                                              << "wait" << off << refusal << false;
     QTest::newRow("Waiting, wait: resume") << waiting << "3000"
                                            << "wait" << running << click << false;
     QTest::newRow("Waiting, wait, no figure") << waiting << ""
-                                              << "wait" << waiting << refusal << true;
+                                              << "wait" << off << refusal << false;
     QTest::newRow("Off, wait") << off << "3000"
                                << "wait" << off << refusal << false;
     QTest::newRow("Off, wait, no figure") << off << ""
@@ -188,7 +189,7 @@ void TestRunControl::playShowsCountingArea()
     QVERIFY(f.child<QFrame>("PainelList1")->isHidden());
     // The first recount follows within ten count ticks.
     f.recount();
-    QVERIFY(f.timer("Timer1")->isActive());
+    QVERIFY(f.frameTimer()->isActive());
     QVERIFY(!f.child<QLineEdit>("ParametroHoje")->text().isEmpty());
 }
 
@@ -197,11 +198,11 @@ void TestRunControl::pauseEffects()
 {
     Fixture f;
     f.reach(RunState::Running, QStringLiteral("3000"));
-    CounterState &s = f.window.state();
+    CounterState &s = f.shownDigits();
     s.DigitoDecimal3 = 7;
     s.DigitoDecimal4 = 2;
     for (int i = 0; i < 6; ++i) // frame 6: the fast wheels mid-spin
-        Fixture::fire(f.timer("Timer1"));
+        Fixture::fire(f.frameTimer());
     f.child<QRadioButton>("Option2")->click(); // sound ON while counting
     QCOMPARE(f.cues.SomDesligado, qint16(0));
     for (QTimer *t : {f.timer("RelogPolcar"), f.timer("relogAnjo"), f.timer("RelogAuto")})
@@ -215,8 +216,8 @@ void TestRunControl::pauseEffects()
 
     f.wait();
 
-    QVERIFY(!f.timer("Timer3")->isActive());
-    QVERIFY(!f.timer("Timer1")->isActive());
+    QVERIFY(!f.tickTimer()->isActive());
+    QVERIFY(!f.frameTimer()->isActive());
     // The fast wheels rest on the held thousandths and ten-thousandths.
     const PicClip decimals(QStringLiteral(":/pictures/strip2_decimal.svg"));
     for (const auto &[wheel, cell] : {std::pair{f.child<PictureBox>("Picture1"), 6},
@@ -241,13 +242,14 @@ void TestRunControl::pauseEffects()
     QCOMPARE(f.child<QLineEdit>("ParametroHoje")->text(), count);
 }
 
-void TestRunControl::pauseWhileOffLightsWaitFace()
+// The pause command with nothing counted is refused: the count has no paused state to show.
+void TestRunControl::pauseWhileOffIsRefused()
 {
     Fixture f;
-    f.window.Paraliza();
-    QCOMPARE(f.recorder.played, QStringList{kClick});
-    QCOMPARE(f.window.runState(), RunState::Waiting);
-    f.checkFaces(RunState::Waiting);
+    f.window.pauseCount();
+    QCOMPARE(f.recorder.played, QStringList{kRefusal});
+    QCOMPARE(f.window.runState(), RunState::Off);
+    f.checkFaces(RunState::Off);
 }
 
 // A new figure pauses and resets: cue 1 from the pause, then both faces off.

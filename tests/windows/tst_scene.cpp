@@ -117,7 +117,9 @@ void TestScene::car()
     QCOMPARE(f.scene().autoTwips().topLeft(), QPoint(1760, 840));
 
     // Hidden by a pause, it shows again on the first tick of its next run.
-    f.window.Paraliza();
+    f.window.counter().setTypedFigure(3000);
+    f.window.counter().start();
+    f.window.pauseCount();
     QVERIFY(f.child<PictureBox>("auto")->isHidden());
     QCOMPARE(f.scene().autoTwips().topLeft(), QPoint(1790, 850));
     f.timer("RelogAuto")->start();
@@ -174,8 +176,8 @@ void TestScene::resizedWindowMovesParking()
 void TestScene::switchingKindKeepsRun()
 {
     Fixture f;
-    f.window.Inicializa();
-    QMetaObject::invokeMethod(f.timer("Timer1"), "timeout"); // a victim: police car
+    f.showResetLook();
+    QMetaObject::invokeMethod(f.frameTimer(), "timeout"); // a victim: police car
     QVERIFY(f.timer("RelogPolcar")->isActive());
     Fixture::fire(f.timer("RelogPolcar"));
     f.child<QRadioButton>("Option4", 0)->click();
@@ -183,8 +185,8 @@ void TestScene::switchingKindKeepsRun()
     Fixture::fire(f.timer("RelogPolcar"));
     QCOMPARE(f.scene().PolcarTwips().left(), 8700);
     // The next victim starts the angel as well.
-    f.window.state().DigitoUnidade = 1;
-    QMetaObject::invokeMethod(f.timer("Timer1"), "timeout");
+    f.shownDigits().DigitoUnidade = 1;
+    QMetaObject::invokeMethod(f.frameTimer(), "timeout");
     QVERIFY(f.timer("relogAnjo")->isActive());
     QVERIFY(f.timer("RelogPolcar")->isActive());
 }
@@ -267,7 +269,7 @@ void TestScene::ledBlinksGreenFirst()
     // Stopped, it keeps its colour; the reset makes it dark red.
     f.timer("Timer4")->stop();
     QCOMPARE(f.window.ledColor(), green);
-    f.window.Inicializa();
+    f.showResetLook();
     QCOMPARE(f.window.ledColor(), QColor(128, 0, 0));
     QVERIFY(!f.timer("Timer4")->isActive());
 }

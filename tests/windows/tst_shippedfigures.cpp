@@ -79,12 +79,12 @@ void TestShippedFigures::startNoticeInTheStatusBar()
     DeadZoneFixture f;
     auto *panel = f.child<QLabel>("st1Panel(1)");
     const QString before = panel->text();
-    f.window.showNotice(QString());
+    f.window.showStartNotice(QString());
     QCOMPARE(panel->text(), before);
 
     const QString notice = newerShippedNotice({QStringLiteral("Quorvelhomicidios.txt")},
                                               QStringLiteral("/usr/lib/quorvel-counter"));
-    f.window.showNotice(notice);
+    f.window.showStartNotice(notice);
     QCOMPARE(panel->text(), before.isEmpty() ? notice : before + QStringLiteral(" · ") + notice);
     QVERIFY(panel->text().contains(QStringLiteral("/usr/lib/quorvel-counter")));
 }

@@ -79,7 +79,7 @@ struct Fixture : DeadZoneFixture
         case Setup::Off:
             break;
         case Setup::ListOpen:
-            window.abrearquivo();
+            window.openLists();
             QVERIFY(!child<QFrame>("PainelList1")->isHidden());
             break;
         case Setup::PanelOpen:
@@ -154,7 +154,8 @@ private slots:
         QTest::newRow("0 folder") << 0 << "Frame1" << QRect(80, 150, 540, 435)
                                   << "Abre arquivo de ocorrências"
                                   << "Abre arquivo de ocorrências";
-        QTest::newRow("1 exit") << 1 << "Picture8" << QRect(50, 120, 480, 480) << none << "Sair";
+        QTest::newRow("1 exit") << 1 << "Picture8" << QRect(50, 120, 480, 480)
+                                << QStringLiteral("Sair") << "Sair"; // the tooltip of an exit
         QTest::newRow("2 back") << 2 << "Picture42" << QRect(3600, 840, 360, 360) << none
                                 << "Fechar lista";
         QTest::newRow("3 stop") << 3 << "Picture8" << QRect(8760, 45, 525, 375) << none << "Limpar";
@@ -303,7 +304,7 @@ private slots:
         QCOMPARE(!f.child<QFrame>("PainelList1")->isHidden(), listAfter);
         QCOMPARE(!f.child<QFrame>("PainelFerramentas")->isHidden(), panelAfter);
         QCOMPARE(f.window.runState(), stateAfter);
-        QCOMPARE(f.timer("Timer3")->isActive(), stateAfter == DeadZone::RunState::Running);
+        QCOMPARE(f.tickTimer()->isActive(), stateAfter == DeadZone::RunState::Running);
         QCOMPARE(f.recorder.played, cues);
         QCOMPARE(f.openedNames(), opened.isEmpty() ? QStringList() : QStringList{opened});
         QVERIFY(f.messages.isEmpty());
@@ -365,7 +366,7 @@ private slots:
               f.child<QLabel>("Label9"), f.child<QLabel>("Parametrohora")})
             QVERIFY2(label->text().isEmpty(), qPrintable(label->objectName()));
         QCOMPARE(f.window.runState(), DeadZone::RunState::Off);
-        QVERIFY(!f.timer("Timer3")->isActive());
+        QVERIFY(!f.tickTimer()->isActive());
         QVERIFY(!f.child<PictureBox>("Picture22")->isHidden());
         QVERIFY(f.child<QFrame>("PainelList1")->isHidden());
         QVERIFY(!f.child<QFrame>("PainelFerramentas")->isHidden()); // only its own buttons close it

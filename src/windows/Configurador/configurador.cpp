@@ -9,6 +9,7 @@
 #include "windows/Configurador/editorpictures.h"
 #include "windows/mensagem/mensagem.h"
 
+#include <QCloseEvent>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -303,21 +304,20 @@ void Configurador::buildMenus()
 
     connect(openf, &QAction::triggered, this, &Configurador::abretexto);
     connect(refr, &QAction::triggered, this, [this] { m_model.abrearquivo(); });
-    connect(gogo, &QAction::triggered, this, &QWidget::hide);
+    connect(gogo, &QAction::triggered, this, &QWidget::close);
 }
 
 void Configurador::connectModel()
 {
     connect(m_tipo, &QLineEdit::textChanged, this,
             [this](const QString &text) { m_model.setTipo(text); });
-    connect(m_list1, &QListWidget::currentRowChanged, this,
-            [this](int row) { m_model.selectPattern(row); });
+    connect(m_list1, &QListWidget::currentRowChanged, this, &Configurador::loadChosenPattern);
     // A click on the name already selected loads it again, throwing away edits in the cells
     // (a click on another name has loaded it already, through the change of row).
     connect(m_list1, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) {
         const int row = m_list1->row(item);
         if (row == m_rowBeforePress)
-            m_model.selectPattern(row);
+            loadChosenPattern(row);
     });
 
     connect(&m_model, &DistributionModel::tipoChanged, this, [this](const QString &text) {
@@ -500,4 +500,46 @@ bool Configurador::eventFilter(QObject *watched, QEvent *event)
         break;
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+// ---- Unsaved edits ------------------------------------------------------------------------
+
+bool Configurador::settleUnsavedEdits()
+{
+    if (!m_model.hasUnsavedEdits() || !m_desktop)
+        return true;
+    switch (m_desktop->askToSave(this, windowTitle(),
+                                 QStringLiteral("Salvar as alterações do padrão?"))) {
+    case DesktopServices::SaveAnswer::Save:
+        botao_Click(2); // check and save: a refusal says why, and the edits stay
+        return !m_model.hasUnsavedEdits();
+    case DesktopServices::SaveAnswer::Discard:
+        m_model.discardEdits();
+        return true;
+    case DesktopServices::SaveAnswer::Cancel:
+        break;
+    }
+    return false;
+}
+
+void Configurador::loadChosenPattern(int row)
+{
+    if (row != m_model.currentIndex() || m_model.hasUnsavedEdits()) {
+        if (!settleUnsavedEdits()) {
+            // Kept: the list goes back to the pattern whose edits are in the cells.
+            const QSignalBlocker blocker(m_list1);
+            m_list1->setCurrentRow(m_model.currentIndex());
+            return;
+        }
+    }
+    m_model.selectPattern(row);
+}
+
+void Configurador::closeEvent(QCloseEvent *event)
+{
+    if (!settleUnsavedEdits()) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
 }

@@ -37,10 +37,15 @@ public:
 
     void botao_Click(int index);
     void abretexto();
+    // With unsaved edits, asks "Salvar as alterações do padrão?": Salvar saves them (true
+    // when the save went through), Descartar throws them away (true), Cancelar keeps them
+    // (false). True at once without unsaved edits.
+    bool settleUnsavedEdits();
     SpectrumChart *chart() const { return m_chart; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void buildControls();
@@ -56,6 +61,7 @@ private:
     void mirrorMarks();
     void mirrorChart();
     void clearButtonBorders();
+    void loadChosenPattern(int row);
     bool quantidadeKey(int index, QKeyEvent *event);
 
     DistributionModel &m_model;

@@ -1,7 +1,7 @@
 #include "windows/DeadZone/deadzone.h"
 
 #include "core/clock.h"
-#include "core/numbermask.h"
+#include "core/counter.h"
 #include "core/soundcues.h"
 #include "core/timers.h"
 #include "display/odometerview.h"
@@ -32,11 +32,14 @@ DeadZone::DeadZone(Clock &clock, SoundCues &sound, DesktopServices &desktop, QSt
     : QWidget(parent), m_clock(clock), m_sound(sound), m_desktop(desktop),
       m_dataDirectory(std::move(dataDirectory))
 {
+    m_counter = new Counter(clock, this);
     buildControls();
-    connectControls();
     buildPresentationControls();
     buildPictureControls();
-    Form_Load();
+    buildActions();
+    connectControls();
+    connectCounter();
+    setUpWindow();
 }
 
 DeadZone::~DeadZone()
@@ -48,38 +51,49 @@ DeadZone::~DeadZone()
 
 bool DeadZone::counting() const
 {
-    return Timer3->isActive();
+    return m_counter->isCounting();
+}
+
+DeadZone::RunState DeadZone::runState() const
+{
+    switch (m_counter->runState()) {
+    case Counter::RunState::Running:
+        return RunState::Running;
+    case Counter::RunState::Paused:
+    case Counter::RunState::OverCapacity:
+        return RunState::Waiting;
+    case Counter::RunState::Stopped:
+        break;
+    }
+    return RunState::Off;
 }
 
 void DeadZone::connectControls()
 {
-    connect(ParametroMes, &QLineEdit::textChanged, this, &DeadZone::ParametroMes_Change);
+    connect(ParametroMes, &QLineEdit::textChanged, this, &DeadZone::monthlyFieldEdited);
     ParametroMes->installEventFilter(this);
-    connect(ParametroDia, &QLineEdit::textChanged, this, &DeadZone::ParametroDia_Change);
-    connect(ParametroHoje, &QLineEdit::textChanged, this, &DeadZone::ParametroHoje_Change);
     connect(Option1Group, &QButtonGroup::idToggled, this, [this](int id, bool on) {
         if (on)
-            Option1_Click(id);
+            modeChosen(id);
     });
-    connect(opcaoDistribuicaoGroup, &QButtonGroup::idToggled, this, [this](int, bool on) {
+    connect(opcaoDistribuicaoGroup, &QButtonGroup::idToggled, this, [this](int id, bool on) {
         if (on)
-            opcaoDistribuicao_Click();
+            distributionOptionChosen(id == 0);
     });
-    connect(Option2, &QRadioButton::clicked, this, &DeadZone::Option2_Click);
-    connect(Option3, &QRadioButton::clicked, this, &DeadZone::Option3_Click);
-    connect(Option6Group, &QButtonGroup::idToggled, this, [this](int id, bool on) {
+    connect(Option2, &QRadioButton::clicked, this, &DeadZone::soundSwitched);
+    connect(Option3, &QRadioButton::clicked, this, &DeadZone::soundSwitched);
+    connect(Option6Group, &QButtonGroup::idToggled, this, [this](int, bool on) {
         if (on)
-            Option6_Click(id);
+            tiltSwitched();
     });
 
-    connect(Timer3, &QTimer::timeout, this, &DeadZone::Timer3_Timer);
-    connect(Timer1, &QTimer::timeout, this, &DeadZone::Timer1_Timer);
-    connect(Timer2, &QTimer::timeout, this, &DeadZone::Timer2_Timer);
-    connect(Timer4, &QTimer::timeout, this, &DeadZone::Timer4_Timer);
-    connect(RelogMensagem, &QTimer::timeout, this, &DeadZone::RelogMensagem_Timer);
+    connect(Timer2, &QTimer::timeout, this, &DeadZone::playRollingSound);
+    connect(Timer4, &QTimer::timeout, this, &DeadZone::blinkLed);
+    connect(RelogMensagem, &QTimer::timeout, this, [this] {
+        st1Panel[0]->clear();
+        RelogMensagem->stop();
+    });
 
-    connect(Image2, &PictureButton::clicked, this, &DeadZone::Image2_Click);
-    connect(Image3, &PictureButton::clicked, this, &DeadZone::Image3_Click);
     for (PictureButton *button : {Image2, Image3}) {
         connect(button, &PictureButton::mousePressed, button,
                 [button] { button->setBorderStyle(1); });
@@ -87,12 +101,12 @@ void DeadZone::connectControls()
                 [button] { button->setBorderStyle(0); });
     }
 
-    connect(List1, &QListWidget::itemDoubleClicked, this, &DeadZone::List1_DblClick);
-    connect(Homicidios, &QComboBox::currentIndexChanged, this, &DeadZone::Homicidios_Click);
+    connect(List1, &QListWidget::itemDoubleClicked, this,
+            [this] { chooseIncidence(List1->currentRow(), false); });
+    connect(Homicidios, &QComboBox::currentIndexChanged, this,
+            [this](int index) { chooseIncidence(index, true); });
 
-    for (int i = 0; i < 10; ++i) {
-        PictureButton *button = botao[i];
-        connect(button, &PictureButton::clicked, this, [this, i] { botao_Click(i); });
+    for (PictureButton *button : botao) {
         connect(button, &PictureButton::mouseMoved, button,
                 [button] { button->setBorderStyle(1); });
         connect(button, &PictureButton::mousePressed, button,
@@ -102,29 +116,35 @@ void DeadZone::connectControls()
     }
 }
 
-void DeadZone::Form_Load()
+void DeadZone::connectCounter()
+{
+    Counter *c = m_counter;
+    connect(c, &Counter::figureChanged, this, &DeadZone::showFigure);
+    connect(c, &Counter::runStateChanged, this, &DeadZone::showRunState);
+    connect(c, &Counter::counterReset, this, &DeadZone::showResetLook);
+    connect(c, &Counter::wheelStepped, this, &DeadZone::turnFastestWheel);
+    connect(c, &Counter::frameDue, this, &DeadZone::showFrame);
+    connect(c, &Counter::recounted, this, &DeadZone::showRecount);
+    connect(c, &Counter::capacityReached, this, &DeadZone::showCapacityReached);
+    connect(c, &Counter::patternChanged, this, &DeadZone::showPattern);
+    connect(c, &Counter::patternActivated, this, &DeadZone::showPatternActivated);
+}
+
+void DeadZone::setUpWindow()
 {
     m_odometerView->showStartFaces();
-
     loadPictures();
-    teclasOff();
-
-    Timer1->setInterval(qRound(Timer2->interval() / 4.0));
+    showRunState();
     m_sound.SomDesligado = 1;
-    if (const auto m = readNumber(ParametroMes->text()))
-        ParametroDia->setText(QString::number(*m / 30.0));
 
     place(PainelList1, m_twips.geometry(PainelList1).x(), 720,
           m_twips.geometry(PainelList1).width(), m_twips.geometry(PainelList1).height());
     place(PainelFerramentas, m_twips.geometry(PainelFerramentas).x(), 660,
           m_twips.geometry(PainelFerramentas).width(),
           m_twips.geometry(PainelFerramentas).height());
-    LimpaGrafico();
+    clearChart();
 
-    Timer3->stop();
-    Ajuste();
-    Timer3->stop();
-
+    m_odometerView->showDecimals(m_state);
     m_state.forgetShownDigits();
     setLed(QColor(128, 0, 0));
     // The jolt timers stored enabled give one jolt when the window comes up.
@@ -133,62 +153,15 @@ void DeadZone::Form_Load()
     checkSoundOutput();
 }
 
-// Renders the window's pictures at its present scale; the faces keep showing what they showed.
-void DeadZone::loadPictures()
-{
-    const qreal dpr = devicePixelRatioF();
-    const QSize face(px(640), px(600));
-    m_playon = svgPicture(QStringLiteral(":/pictures/playon.svg"), face, dpr);
-    m_playoff = svgPicture(QStringLiteral(":/pictures/playoff.svg"), face, dpr);
-    m_waitOn = svgPicture(QStringLiteral(":/pictures/waiton.svg"), face, dpr);
-    m_WaitOff = svgPicture(QStringLiteral(":/pictures/waitoff.svg"), face, dpr);
-    showRunFaces(m_runState == RunState::Running, m_runState == RunState::Waiting);
-    const auto render = [this, dpr](const QString &name, int width, int height) {
-        return svgPicture(QStringLiteral(":/pictures/%1.svg").arg(name),
-                          QSize(px(width), px(height)), dpr);
-    };
-    Picture22->setPicture(render(QStringLiteral("cover"), 9270, 1030));
-    Image6->setPicture(render(QStringLiteral("tilt"), 1300, 420));
-    Image8->setPicture(render(QStringLiteral("som"), 1300, 420));
-    for (int i = 0; i < 10; ++i) {
-        const QRect g = m_twips.geometry(botao[i]);
-        botao[i]->setPicture(render(QStringLiteral("botao%1").arg(i), g.width(), g.height()));
-    }
-}
-
-void DeadZone::Inicializa()
-{
-    Percent->setText(QStringLiteral("0"));
-    Pg1->setValue(0);
-    // No figure of the previous count stays beside the blank wheels.
-    ParametroHoje->clear();
-    st1Panel[1]->clear();
-    m_odometerView->blank();
-    m_state.forgetShownDigits();
-    opcaoDistribuicao[0]->setEnabled(false);
-    // A pattern greyed out is no longer counted with: "Não usar" is the reset's selection.
-    opcaoDistribuicao[1]->setChecked(true);
-    PercentualDinamico->clear();
-    Timer4->stop();
-    setLed(QColor(128, 0, 0));
-    teclasOff();
-    LimpaGrafico();
-    sl2->setMaximum(24);
-    sl2->setValue(0);
-    emit counterReset();
-}
-
-void DeadZone::Form_Unload()
-{
-    // The whole program ends with the main window; no file is written.
-    QApplication::closeAllWindows();
-    QCoreApplication::quit();
-}
-
 void DeadZone::closeEvent(QCloseEvent *event)
 {
+    // The whole program ends with the main window; no file is written.
+    if (!mayQuit()) {
+        event->ignore();
+        return;
+    }
     event->accept();
-    Form_Unload();
+    quit();
 }
 
 void DeadZone::resizeEvent(QResizeEvent *event)
@@ -212,9 +185,8 @@ bool DeadZone::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == ParametroMes && event->type() == QEvent::KeyPress) {
         // The handler runs first, then the key still has its own effect on the field.
-        ParametroMes_KeyDown(
-            static_cast<QKeyEvent *>(event)->key() |
-            int(static_cast<QKeyEvent *>(event)->modifiers() & Qt::KeypadModifier));
+        filterMonthlyKey(static_cast<QKeyEvent *>(event)->key() |
+                         int(static_cast<QKeyEvent *>(event)->modifiers() & Qt::KeypadModifier));
         return false;
     }
     if (watched == List1 && event->type() == QEvent::KeyPress) {
@@ -222,7 +194,7 @@ bool DeadZone::eventFilter(QObject *watched, QEvent *event)
         const int key = static_cast<QKeyEvent *>(event)->key();
         if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) &&
             List1->currentItem()) {
-            List1_DblClick();
+            chooseIncidence(List1->currentRow(), false);
             return true;
         }
     }

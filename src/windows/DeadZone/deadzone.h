@@ -1,7 +1,6 @@
 #pragma once
 
 #include "core/counterstate.h"
-#include "core/currentchoice.h"
 #include "core/odometerframe.h"
 #include "core/parallellist.h"
 #include "data/sourcesreader.h"
@@ -19,13 +18,15 @@ class AboutSom;
 class Apresentacao;
 class Clock;
 class Configurador;
+class Counter;
+class QAction;
+class QKeySequence;
 class DesktopServices;
 class DistributionModel;
 class OdometerView;
 class PictureBox;
 class PictureButton;
 class QButtonGroup;
-struct RecountInput;
 class QCheckBox;
 class QComboBox;
 class QFrame;
@@ -45,9 +46,10 @@ class SpectrumChart;
 class VictimAnnouncer;
 class VictimScene;
 
-// The main counter window. It owns the counter state and the named controls that show it;
-// the counting itself is done by the functions of the core library, the odometer and the
-// new-victim animations by display widgets. Its controls are reached by objectName.
+// The main counter window: a view of one Counter (core/counter.h), which it owns. The
+// window's named controls show the counter's figure, rates, pattern, run state and count, and
+// send it the user's commands; the odometer and the new-victim animations are display widgets.
+// The only text it turns into a number is the monthly field's, which it hands to the counter.
 class DeadZone : public QWidget
 {
     Q_OBJECT
@@ -58,33 +60,26 @@ public:
              QWidget *parent = nullptr);
     ~DeadZone() override;
 
-    CounterState &state() { return m_state; }
+    // The count this window shows and commands.
+    Counter &counter() { return *m_counter; }
+    const Counter &counter() const { return *m_counter; }
+    // The digits the odometer works from and what its wheels last showed.
     const CounterState &state() const { return m_state; }
     QString dataDirectory() const { return m_dataDirectory; }
 
-    // Run states of the play and wait buttons.
+    // The run state as the play and wait buttons show it.
     enum class RunState { Off, Running, Waiting };
-    RunState runState() const { return m_runState; }
+    RunState runState() const;
     bool counting() const;
 
-    // Procedures other windows and the tool panel call.
-    void Inicializa();
-    void Paraliza();
-    void Playativa();
-    void WaitAtiva();
-    void teclasOff();
-    void Ajuste();
-    void LimpaGrafico();
-    void PreparaGrafico();
-    void FazGraficoFrequenciasDistribuicao();
-    void Busca_Tipificacao_para_distribuicao();
-    void Busca_Tipificacao_para_distribuicao_homicidios();
-    void AtivaDistribuicao();
-    void abrearquivo();
-    void abretexto();
-    void abrehomicidios();
-    void AbreQualquertipoDeArquivo();
-    void Erro_no_Arquivo_ocorrencias(const QString &failedFile);
+    // The commands of the toolbar, the tool panel and the presentation view.
+    void startCount();
+    void pauseCount();
+    void resetCount();
+    // Reads both incidence lists again and shows the list panel.
+    void openLists();
+    void openIncidenceFile();
+    void openStatesFile();
 
     // The distribution editor, created hidden on first use (reads the pattern file).
     DistributionModel &distributionModel();
@@ -92,9 +87,10 @@ public:
     bool editorLoaded() const { return m_configurador != nullptr; }
     // The about window once opened (one for the run), or null.
     AboutSom *aboutWindow() const { return m_about; }
-
-    // Full path of the file the next open-in-application command opens.
-    QString ArquivoParaAbrir;
+    // Whether the program may end now: asks about the editor's unsaved edits, if any.
+    bool mayQuit();
+    // Ends the program with every window, after mayQuit().
+    void quit();
 
     // Quantity and name of each entry of the incidence list and of the states' list.
     const ParallelList &List2() const { return m_List2; }
@@ -118,10 +114,9 @@ public:
     const TwipsScale &twips() const { return m_twips; }
     int px(double twips) const { return m_twips.px(twips); }
 
-    // ---- The presentation view, the command-line start and reduced motion
-    // (deadzone_presentation.cpp).
-    // Opens the full-screen presentation (F11 or the tool panel's button): the odometer goes
-    // over to it and this window hides until it is left (Esc or F11).
+    // ---- The presentation view (deadzone_presentation.cpp) ------------------------------
+    // Opens the full-screen presentation (F11 or the tool panel's button): this window hides
+    // until it is left (Esc or F11).
     void enterPresentation();
     void leavePresentation();
     bool inPresentation() const;
@@ -129,37 +124,31 @@ public:
     // The run control for one key (Space): pause while counting, otherwise play.
     void startOrPause();
 
-    // What the presentation names and measures.
-    // The chosen entry's name, empty for a typed figure.
+    // What the presentation view reads of this window, from the counter.
     QString chosenEntryName() const;
-    // The monthly figure as typed in ParametroMes (empty when there is none).
     QString monthlyText() const;
-    AccumulationMode mode() const { return accumulationMode(); }
-    // The count the last recount wrote (none after a reset).
+    AccumulationMode mode() const;
     std::optional<double> shownCount() const;
-    // The pace of the count now, in occurrences a day (the current hour's with a pattern in
-    // use); none without a rate.
     std::optional<double> paceNow() const;
+    // The presentation borrows the odometer and gives it back.
+    OdometerView *lendOdometer();
+    void takeOdometerBack();
 
-    // The command line: as the user would do it with the mouse.
+    // ---- The command-line start ---------------------------------------------------------
     void selectMode(AccumulationMode mode);
     void typeMonthlyFigure(int figure);
     // Reads the lists and chooses the entry of this exact name as a double click does (its
     // pattern too); false when neither list has it.
     bool chooseEntryNamed(const QString &name);
-    void pressPlay();
+    void pressPlay() { startCount(); }
     // A notice of the start in the status bar (the data folder's), beside any already there;
     // nothing for an empty text. It stays until the next notice.
-    void showNotice(const QString &notice);
+    void showStartNotice(const QString &notice);
 
     // Reduced motion: no scene animations (a calm colour change instead), wheels without
     // spinning frames, the pattern LED lit steadily. The count is unchanged.
     void setReducedMotion(bool on);
     bool reducedMotion() const { return m_reducedMotion; }
-
-    // The presentation borrows the odometer and gives it back.
-    OdometerView *lendOdometer();
-    void takeOdometerBack();
 
     // ---- The picture to share (deadzone_picture.cpp).
     // The count of this instant on the wheels now, without waiting for the count ticks.
@@ -180,12 +169,16 @@ signals:
     void displayTicked(const OdometerFrame::Step &step);
     // A new victim, announced with the count the odometer reads ("105,0012").
     void victimAnnounced(const QString &count);
-    // Inicializa ran: a new rate or mode, or the reset; the count starts again.
+    // The count was reset: a new figure, choice or mode, or the reset button.
     void counterReset();
     void runStateChanged();
     void reducedMotionChanged(bool on);
 
 protected:
+    // The odometer's tests and pictures set the digits it shows and call the reset look
+    // directly, without a clock that gives that count.
+    friend struct DeadZoneProbe;
+
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
@@ -201,82 +194,79 @@ private:
     void buildListPanel();
     void buildToolPanel();
     void buildTimers();
-    void connectControls();
     // Places a widget at a position in twips inside its parent; kept for rescaling.
     void place(QWidget *widget, int left, int top, int width, int height);
     void applyScale();
 
-    // Start-up and close (deadzone.cpp).
-    void Form_Load();
+    // Start-up and events (deadzone.cpp).
+    void connectControls();
+    void connectCounter();
+    void setUpWindow();
     void loadPictures();
-    void Form_Unload();
 
-    // Rates and accumulation mode (deadzone_rates.cpp).
-    void ParametroMes_Change();
-    void ParametroMes_KeyDown(int key);
-    void ParametroDia_Change();
-    void ParametroHoje_Change();
-    void Option1_Click(int index);
-    AccumulationMode accumulationMode() const;
-
-    // The count tick (deadzone_tick.cpp).
-    void Timer3_Timer();
-    void recountNow();
-    void showNoCount();
-
-    // Run control (deadzone_runcontrol.cpp).
-    void Image2_Click();
-    void Image3_Click();
-    void Option2_Click();
-    void Option3_Click();
-    void Option6_Click(int index);
-    void showRunFaces(bool playOn, bool waitOn);
-    void checkSoundOutput();
-
-    // Odometer (deadzone_odometer.cpp).
-    void Timer1_Timer();
-    void Timer2_Timer();
-
-    // The notice clearer and the LED (deadzone_scene.cpp).
-    void RelogMensagem_Timer();
-    void Timer4_Timer();
-
-    // Incidence lists (deadzone_incidence.cpp).
-    void List1_DblClick();
-    void Homicidios_Click(int index);
-    void chooseIncidence(int index, bool homicides);
-    // The header of the chosen entry and its source; both empty for a typed figure.
-    void showChoice();
-    // Each entry's source as the tooltip of its line in both lists.
-    void showListSources();
-    // "uma vítima a cada …" at the pace of the present hour; empty without a rate.
-    void showInterval();
-    RecountInput recountInput(double dailyRate) const;
-    void reportOpenFailure(const QString &notice);
-
-    // Distribution at run time (deadzone_distribution.cpp).
-    void opcaoDistribuicao_Click();
-    void buscaDistribuicao(const QString &chosenName);
-    void buscaDistribuicaoDaEscolha();
-    void activateFoundPattern();
-    void setChartBars(const std::array<double, 12> &values);
-    void setLed(const QColor &color);
-
-    // Tool panel (deadzone_toolpanel.cpp).
-    void botao_Click(int index);
-    void hoverOff();
-
-    // The editor and the about window (deadzone_windows.cpp).
+    // The commands as actions (deadzone_actions.cpp).
+    void buildActions();
+    QAction *addCommand(const char *name, const QString &text, const QKeySequence &key,
+                        const QString &tip, void (DeadZone::*slot)());
+    void toggleListPanel();
+    void toggleToolPanel();
+    void hideToolPanel();
     void showEditor();
     void showAbout();
+    void exitProgram();
     void closeSecondaryWindows();
+    void hoverOff();
 
-    // The presentation view, the tool panel's switch and button (deadzone_presentation.cpp).
-    void buildPresentationControls();
+    // What is counted and how (deadzone_count.cpp).
+    void monthlyFieldEdited();
+    void filterMonthlyKey(int key);
+    void modeChosen(int index);
+    void quietPause();
+    void showFigure();
+    void showRunState();
+    void showRecount();
+    void showCapacityReached();
+    void showResetLook();
+    void restFastWheels();
+    void showInterval();
+    QString hourlyText() const;
+    void turnFastestWheel(int step);
+    void soundSwitched();
+    void tiltSwitched();
+    void checkSoundOutput();
+
+    // The odometer's display tick (deadzone_odometer.cpp).
+    void showFrame();
+    void playRollingSound();
     void markVictimCalmly();
     void announceVictim();
+
+    // Incidence lists (deadzone_incidence.cpp).
+    void chooseIncidence(int index, bool homicides);
+    void showChoice();
+    void showListSources();
+    void openDataFile(const QString &fileName);
+    void reportOpenFailure(const QString &notice);
+    void reportListFailure(const QString &failedFile);
+    void showNotice(const QString &text);
+
+    // The hourly pattern (deadzone_distribution.cpp).
+    void distributionOptionChosen(bool use);
+    void showPattern();
+    void showPatternActivated();
+    void blinkLed();
+    void showPatternChart();
+    void showFlatChart();
+    void clearChart();
+    void setChartBars(const std::array<double, 12> &values);
+    void setLed(const QColor &color);
+    void showHourOnSlider();
+
+    // The presentation view (deadzone_presentation.cpp).
+    void buildPresentationControls();
     void dropPresentation();
     void buildPictureControls();
+    QWidget *messageParent();
 
     // Named controls (objectName = the name shown).
     QLineEdit *ParametroMes = nullptr;
@@ -353,9 +343,7 @@ private:
     OdometerView *m_odometerView = nullptr;
     VictimScene *m_scene = nullptr;
 
-    QTimer *Timer1 = nullptr;
     QTimer *Timer2 = nullptr;
-    QTimer *Timer3 = nullptr;
     QTimer *Timer4 = nullptr;
     QTimer *RelogMensagem = nullptr;
 
@@ -370,14 +358,14 @@ private:
     SoundCues &m_sound;
     DesktopServices &m_desktop;
     QString m_dataDirectory;
+    Counter *m_counter = nullptr;
+    // The digits of the last count and what the wheels last showed.
     CounterState m_state;
-    RunState m_runState = RunState::Off;
-    // Where the monthly figure came from: a change of mode looks up that entry's pattern.
-    CurrentChoice m_choice;
 
     OdometerFrame m_odometer;
     int m_EstadoLed = 0;
-    bool m_handlingOverflow = false;
+    // The program is ending: the editor's edits have been settled.
+    bool m_quitting = false;
     QPixmap m_playon, m_playoff, m_waitOn, m_WaitOff;
 
     DistributionModel *m_distribution = nullptr;

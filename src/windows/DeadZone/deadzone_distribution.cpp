@@ -1,22 +1,21 @@
-// The hourly distribution at run time: finding the pattern of the chosen crime in the
-// editor, expanding it to 24 hours, and the risk spectrum.
+// The hourly pattern as the window shows it: the option, the LED and the risk spectrum; the
+// editor, which hands its checked pattern to the counter.
 #include "windows/DeadZone/deadzone.h"
 
 #include "core/clock.h"
-#include "core/numbermask.h"
-#include "core/recount.h"
+#include "core/counter.h"
 #include "core/soundcues.h"
 #include "core/timers.h"
 #include "display/riskchart.h"
 #include "distribution/distributionmodel.h"
+#include "distribution/entrypattern.h"
 #include "distribution/hourlyexpansion.h"
-#include "distribution/patternlookup.h"
 
+#include <QButtonGroup>
 #include <QDir>
 #include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QSlider>
 #include <QStatusBar>
 #include <QTimer>
@@ -25,6 +24,9 @@ namespace {
 
 const QString kFoundNotice =
     QStringLiteral("Atenção: O Sistema Localizou uma distribuição com o titulo desta amostragem");
+const QColor kLedOff(128, 0, 0);
+const QColor kLedRed(255, 0, 0);
+const QColor kLedGreen(0, 255, 0);
 
 } // namespace
 
@@ -34,11 +36,63 @@ DistributionModel &DeadZone::distributionModel()
         m_distribution = new DistributionModel(
             QDir(m_dataDirectory).filePath(QStringLiteral("QuorvelDistribuicao.txt")), m_sound,
             this);
-        m_distribution->setActivation([this] { return counting(); },
-                                      [this] { return !ParametroMes->text().isEmpty(); },
-                                      [this] { AtivaDistribuicao(); });
+        // The editor's "use as default" hands its checked pattern over explicitly.
+        m_distribution->setActivation(
+            [this] { return counting(); }, [this] { return m_counter->hasFigure(); },
+            [this] { m_counter->usePattern(patternInEditor(*m_distribution)); });
     }
     return *m_distribution;
+}
+
+// ---- The option and the LED ---------------------------------------------------------------
+
+void DeadZone::distributionOptionChosen(bool use)
+{
+    m_counter->setPatternInUse(use);
+    if (!use)
+        showFlatChart();
+}
+
+void DeadZone::showPattern()
+{
+    const bool inUse = m_counter->patternInUse();
+    {
+        const QSignalBlocker blocker(opcaoDistribuicaoGroup);
+        opcaoDistribuicao[0]->setEnabled(m_counter->pattern().has_value());
+        opcaoDistribuicao[inUse ? 0 : 1]->setChecked(true);
+    }
+    if (inUse) {
+        enable(Timer4);
+        setLed(ledColor()); // the colour stays; its name says which pattern is in use
+        showPatternChart();
+    } else {
+        Timer4->stop();
+        setLed(kLedOff);
+    }
+    if (m_counter->hasFigure())
+        Parametrohora->setText(hourlyText());
+    showInterval();
+}
+
+void DeadZone::showPatternActivated()
+{
+    showNotice(kFoundNotice);
+    m_sound.TocaStop();
+    setLed(kLedRed);
+    {
+        const QSignalBlocker blocker(opcaoDistribuicaoGroup);
+        opcaoDistribuicao[0]->setEnabled(true);
+        opcaoDistribuicao[0]->setChecked(true);
+    }
+    showHourOnSlider();
+}
+
+void DeadZone::blinkLed()
+{
+    // Reduced motion: lit and steady (a 120 ms blink is about four flashes a second).
+    const bool green = m_reducedMotion || m_EstadoLed == 0;
+    setLed(green ? kLedGreen : kLedRed);
+    m_EstadoLed = green ? 1 : 0;
 }
 
 void DeadZone::setLed(const QColor &color)
@@ -46,18 +100,29 @@ void DeadZone::setLed(const QColor &color)
     QPalette p = Led->palette();
     p.setColor(QPalette::Window, color);
     Led->setPalette(p);
-    // Dark: no pattern in use; lit, blinking red and green: the found pattern is counted with.
-    const QString name = color == QColor(128, 0, 0)
-                             ? QStringLiteral("Indicador de distribuição: sem padrão ativo")
-                             : QStringLiteral("Indicador de distribuição: padrão em uso");
-    if (Led->accessibleName() != name)
+    // Dark: no pattern in use; lit, blinking red and green: the pattern named is counted with.
+    const QString name = m_counter->patternInUse()
+                             ? QStringLiteral("Indicador de distribuição: padrão em uso (%1)")
+                                   .arg(m_counter->pattern()->name)
+                             : QStringLiteral("Indicador de distribuição: sem padrão ativo");
+    if (Led->accessibleName() != name) {
         Led->setAccessibleName(name);
+        Led->setToolTip(m_counter->patternInUse() ? m_counter->pattern()->name : QString());
+    }
 }
 
 QColor DeadZone::ledColor() const
 {
     return Led->palette().color(QPalette::Window);
 }
+
+void DeadZone::showHourOnSlider()
+{
+    sl2->setMaximum(24);
+    sl2->setValue(m_clock.now().time().hour());
+}
+
+// ---- The risk spectrum --------------------------------------------------------------------
 
 std::array<double, 12> DeadZone::chartValues() const
 {
@@ -67,109 +132,26 @@ std::array<double, 12> DeadZone::chartValues() const
 void DeadZone::setChartBars(const std::array<double, 12> &values)
 {
     if (values == chartValues())
-        return; // the tick clears the chart every two seconds: nothing to redraw
+        return; // the recount clears the chart every two seconds: nothing to redraw
     // The chart's scale follows the highest bar, so small shares stay readable.
     MSChart3->setValues(values);
     emit chartChanged();
 }
 
-void DeadZone::LimpaGrafico()
+void DeadZone::clearChart()
 {
     setChartBars({});
 }
 
-void DeadZone::PreparaGrafico()
+void DeadZone::showFlatChart()
 {
     std::array<double, 12> bars;
-    bars.fill(flatSpectrumValue(Parametrohora->text()));
+    bars.fill(flatSpectrumValue(hourlyText()));
     setChartBars(bars);
 }
 
-void DeadZone::FazGraficoFrequenciasDistribuicao()
+void DeadZone::showPatternChart()
 {
-    DistributionModel &model = distributionModel();
-    const int n = model.intervalCount();
-    QStringList captions;
-    for (int i = 0; i < n; ++i)
-        captions << model.Percentual(i);
-    const QList<double> shares = sharesFromCaptions(captions, n);
-    m_state.hourly = expandHourly(n, shares);
-    setChartBars(spectrumBars(n, shares));
-}
-
-void DeadZone::opcaoDistribuicao_Click()
-{
-    const bool use = opcaoDistribuicao[0]->isChecked();
-    if (use) {
-        enable(Timer4);
-        FazGraficoFrequenciasDistribuicao();
-    } else {
-        Timer4->stop();
-        PreparaGrafico();
-    }
-    const int hour = m_clock.now().time().hour();
-    const std::optional<double> daily = readNumber(ParametroDia->text());
-    if (!daily)
-        return; // no rate yet: the hourly figure stays as it is
-    const double perHour = use ? hourlyFigure(*daily, m_state.hourly, hour) : *daily / 24.0;
-    Parametrohora->setText(formatMask(perHour, u"##0.00#"));
-    showInterval();
-}
-
-void DeadZone::Busca_Tipificacao_para_distribuicao()
-{
-    buscaDistribuicao(m_List3.currentText());
-}
-
-void DeadZone::Busca_Tipificacao_para_distribuicao_homicidios()
-{
-    buscaDistribuicao(m_List3b.currentText());
-}
-
-// The pattern of the entry the figure was chosen from, by the name remembered with the choice
-// (reading the lists again empties them): a state's figure never takes a crime's pattern, nor
-// loses its own; a typed figure has none.
-void DeadZone::buscaDistribuicaoDaEscolha()
-{
-    if (m_choice.isEntry()) {
-        buscaDistribuicao(m_choice.name());
-        return;
-    }
-    // The look of an unsuccessful lookup, without walking the editor's patterns.
-    setLed(QColor(128, 0, 0));
-    opcaoDistribuicao[1]->setChecked(true);
-    LimpaGrafico();
-}
-
-void DeadZone::buscaDistribuicao(const QString &chosenName)
-{
-    setLed(QColor(128, 0, 0));
-    opcaoDistribuicao[1]->setChecked(true);
-    LimpaGrafico();
-    if (lookUpPattern(distributionModel(), chosenName) >= 0)
-        activateFoundPattern();
-}
-
-void DeadZone::activateFoundPattern()
-{
-    st1Panel[0]->setText(kFoundNotice);
-    m_sound.TocaStop();
-    enable(RelogMensagem);
-    setLed(QColor(255, 0, 0));
-    opcaoDistribuicao[0]->setEnabled(true);
-    opcaoDistribuicao[1]->setChecked(true);
-    opcaoDistribuicao[0]->setChecked(true);
-    sl2->setMaximum(24);
-    sl2->setValue(m_clock.now().time().hour());
-}
-
-void DeadZone::AtivaDistribuicao()
-{
-    distributionModel();
-    PreparaGrafico();
-    sl2->setMaximum(24);
-    sl2->setValue(m_clock.now().time().hour());
-    setLed(QColor(128, 0, 0));
-    opcaoDistribuicao[1]->setChecked(true);
-    activateFoundPattern();
+    const HourlyPattern &pattern = *m_counter->pattern();
+    setChartBars(spectrumBars(pattern.intervalCount(), pattern.shares));
 }

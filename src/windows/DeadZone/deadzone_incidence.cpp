@@ -3,11 +3,15 @@
 #include "windows/DeadZone/deadzone.h"
 
 #include "core/clock.h"
+#include "core/counter.h"
+#include "core/rates.h"
 #include "core/soundcues.h"
 #include "core/timers.h"
 #include "data/incidencereader.h"
 #include "display/desktopservices.h"
 #include "display/picturebutton.h"
+#include "distribution/distributionmodel.h"
+#include "distribution/entrypattern.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -26,7 +30,7 @@ const QString kHomicidios = QStringLiteral("Quorvelhomicidios.txt");
 
 } // namespace
 
-void DeadZone::abrearquivo()
+void DeadZone::openLists()
 {
     const QDir dir(m_dataDirectory);
     List1->clear();
@@ -71,7 +75,7 @@ void DeadZone::abrearquivo()
     if (!failedFile.isEmpty()) {
         for (PictureButton *button : botao)
             button->setBorderStyle(0);
-        Erro_no_Arquivo_ocorrencias(failedFile);
+        reportListFailure(failedFile);
     }
 }
 
@@ -89,43 +93,42 @@ void DeadZone::showListSources()
 
 void DeadZone::showChoice()
 {
-    Label9->setText(m_choice.caption());
+    const CurrentChoice &choice = m_counter->choice();
+    Label9->setText(choice.caption());
     const auto source =
-        m_choice.isEntry() ? m_sources.find(m_choice.name()) : std::optional<EntrySource>();
+        choice.isEntry() ? m_sources.find(choice.name()) : std::optional<EntrySource>();
     FonteEntrada->setText(source ? sourceLineWithRate(*source) : QString());
     FonteEntrada->setToolTip(source ? sourceDetails(*source) : QString());
     Label17->setVisible(!source); // the hint to choose or type, under the source's lines
 }
 
-void DeadZone::Erro_no_Arquivo_ocorrencias(const QString &failedFile)
+void DeadZone::reportListFailure(const QString &failedFile)
 {
     m_desktop.showModalMessage(this, QStringLiteral("Quorvel Counter"),
                                incidenceFileErrorText(failedFile),
                                DesktopServices::MessageIcon::Information);
 }
 
-void DeadZone::abretexto()
+void DeadZone::openIncidenceFile()
 {
-    ArquivoParaAbrir = QDir(m_dataDirectory).filePath(kParametros);
-    AbreQualquertipoDeArquivo();
+    openDataFile(kParametros);
 }
 
-void DeadZone::abrehomicidios()
+void DeadZone::openStatesFile()
 {
-    ArquivoParaAbrir = QDir(m_dataDirectory).filePath(kHomicidios);
-    AbreQualquertipoDeArquivo();
+    openDataFile(kHomicidios);
 }
 
-void DeadZone::AbreQualquertipoDeArquivo()
+void DeadZone::openDataFile(const QString &name)
 {
-    const QString name = QFileInfo(ArquivoParaAbrir).fileName();
-    if (!QFileInfo::exists(ArquivoParaAbrir)) {
+    const QString path = QDir(m_dataDirectory).filePath(name);
+    if (!QFileInfo::exists(path)) {
         reportOpenFailure(QStringLiteral("Arquivo não encontrado: %1").arg(name));
         return;
     }
     // The desktop's opener answers when it has ended; the window goes on meanwhile.
     m_desktop.openInApplication(
-        ArquivoParaAbrir, this, [this, name](const DesktopServices::OpenResult &result) {
+        path, this, [this, name](const DesktopServices::OpenResult &result) {
             if (!result.opened)
                 reportOpenFailure(QStringLiteral("Não foi possível abrir o arquivo %1 (%2)")
                                       .arg(name, result.reason));
@@ -135,27 +138,22 @@ void DeadZone::AbreQualquertipoDeArquivo()
 void DeadZone::reportOpenFailure(const QString &notice)
 {
     m_sound.TocaAbaixo();
-    st1Panel[0]->setText(notice);
-    // A notice like the others: cleared after three seconds.
+    showNotice(notice);
+}
+
+// A notice in the status bar, cleared after three seconds.
+void DeadZone::showNotice(const QString &text)
+{
+    st1Panel[0]->setText(text);
     enable(RelogMensagem);
 }
 
-void DeadZone::showNotice(const QString &notice)
+void DeadZone::showStartNotice(const QString &notice)
 {
     if (notice.isEmpty())
         return;
     const QString before = st1Panel[0]->text();
     st1Panel[0]->setText(before.isEmpty() ? notice : before + QStringLiteral(" · ") + notice);
-}
-
-void DeadZone::List1_DblClick()
-{
-    chooseIncidence(List1->currentRow(), false);
-}
-
-void DeadZone::Homicidios_Click(int index)
-{
-    chooseIncidence(index, true);
 }
 
 void DeadZone::chooseIncidence(int index, bool homicides)
@@ -168,18 +166,21 @@ void DeadZone::chooseIncidence(int index, bool homicides)
     PainelList1->hide();
     quantities.setCurrentRow(index);
     names.setCurrentRow(index);
-    ParametroMes->setText(quantities.currentText());
-    m_choice.chooseEntry(homicides ? CurrentChoice::List::States : CurrentChoice::List::Crimes,
-                         names.currentText(),
-                         homicides ? Homicidios->itemText(index) : List1->item(index)->text());
-    showChoice();
-    Inicializa();
-    distributionModel();
-    PreparaGrafico();
-    sl2->setMaximum(24);
-    sl2->setValue(m_clock.now().time().hour());
-    if (homicides)
-        Busca_Tipificacao_para_distribuicao_homicidios();
-    else
-        Busca_Tipificacao_para_distribuicao();
+    quietPause();
+    {
+        // The field shows the entry's figure; the figure itself goes to the counter.
+        const QSignalBlocker blocker(ParametroMes);
+        ParametroMes->setText(quantities.currentText());
+    }
+    if (ParametroMes->hasFocus())
+        Image2->setFocus();
+    CurrentChoice choice;
+    choice.chooseEntry(homicides ? CurrentChoice::List::States : CurrentChoice::List::Crimes,
+                       names.currentText(),
+                       homicides ? Homicidios->itemText(index) : List1->item(index)->text());
+    const std::optional<int> monthly = wholeMonthlyFigure(quantities.currentText());
+    // The entry's own pattern, read from the pattern file: the editor is left as it is.
+    m_counter->chooseEntry(choice, monthly ? double(*monthly) : qQNaN(),
+                           patternForEntry(distributionModel().TabelaPadroes(), choice.name()));
+    showHourOnSlider();
 }

@@ -1,14 +1,19 @@
 // Building the main window's controls and placing them, in twips, at the window's scale.
 #include "windows/DeadZone/deadzone.h"
 
+#include "core/timers.h"
+#include "display/calmmark.h"
 #include "display/odometerview.h"
 #include "display/picturebox.h"
 #include "display/picturebutton.h"
 #include "display/riskchart.h"
+#include "display/svgpicture.h"
 #include "display/twipsscale.h"
+#include "display/victimannouncer.h"
 #include "display/victimscene.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
@@ -16,6 +21,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
 #include <QStatusBar>
@@ -55,13 +61,6 @@ QFrame *panel(QWidget *parent, const QString &name)
     return frame;
 }
 
-QTimer *timer(QObject *parent, const QString &name, int interval)
-{
-    auto *t = named(new QTimer(parent), name);
-    t->setInterval(interval);
-    return t;
-}
-
 } // namespace
 
 void DeadZone::place(QWidget *widget, int left, int top, int width, int height)
@@ -71,8 +70,14 @@ void DeadZone::place(QWidget *widget, int left, int top, int width, int height)
 
 void DeadZone::applyScale()
 {
+    // A view that has borrowed the odometer lays it out itself, whatever this window does.
+    const bool lent = m_odometerView->parentWidget() != this;
+    const QRect lentGeometry = m_odometerView->geometry();
     m_twips.apply(this, FontTwips);
-    m_odometerView->setScale(m_twips.factor());
+    if (lent)
+        m_odometerView->setGeometry(lentGeometry);
+    else
+        m_odometerView->setScale(m_twips.factor());
     m_scene->setScale(m_twips.factor());
 }
 
@@ -119,11 +124,9 @@ void DeadZone::buildControls()
 
 void DeadZone::buildTimers()
 {
-    Timer3 = timer(this, QStringLiteral("Timer3"), 200);
-    Timer1 = timer(this, QStringLiteral("Timer1"), 200);
-    Timer2 = timer(this, QStringLiteral("Timer2"), 100);
-    Timer4 = timer(this, QStringLiteral("Timer4"), 120);
-    RelogMensagem = timer(this, QStringLiteral("RelogMensagem"), 3000);
+    Timer2 = namedTimer(this, QStringLiteral("Timer2"), 100);
+    Timer4 = namedTimer(this, QStringLiteral("Timer4"), 120);
+    RelogMensagem = namedTimer(this, QStringLiteral("RelogMensagem"), 3000);
 }
 
 void DeadZone::buildToolbar()
@@ -267,7 +270,9 @@ void DeadZone::buildCounterArea()
                                  QStringLiteral("%"), 1.1, true);
     place(PercentualDinamico, 4650, 2730, 1170, 330);
     IntervaloVitimas = caption(m_twips, this, QStringLiteral("IntervaloVitimas"), QString(), 0.85);
-    IntervaloVitimas->setAccessibleName(QStringLiteral("Intervalo entre vítimas"));
+    // Its text is what a screen reader says ("uma vítima a cada …"); the description says what
+    // it is.
+    IntervaloVitimas->setAccessibleDescription(QStringLiteral("Intervalo entre vítimas"));
     place(IntervaloVitimas, 3100, 3110, 2720, 250);
     Label4 = caption(m_twips, this, QStringLiteral("Label4"), QString(), 0.9);
     Label4->setToolTip(QStringLiteral("Ocorrências por dia"));
@@ -477,4 +482,58 @@ void DeadZone::buildToolPanel()
 
     botao[7]->setParent(PainelFerramentas2);
     place(botao[7], 2520, 2280, 360, 360);
+}
+
+void DeadZone::buildPresentationControls()
+{
+    // In the tool panel, under the kind of victim and the TILT switch.
+    MovimentoReduzido = new QCheckBox(QStringLiteral("Movimento reduzido"), PainelFerramentas2);
+    MovimentoReduzido->setObjectName(QStringLiteral("MovimentoReduzido"));
+    MovimentoReduzido->setAccessibleName(QStringLiteral("Movimento reduzido"));
+    MovimentoReduzido->setAccessibleDescription(
+        QStringLiteral("Sem animações nem piscadas; a contagem não muda"));
+    place(MovimentoReduzido, 90, 1480, 3390, 300);
+    m_twips.setFontScale(MovimentoReduzido, 1.0);
+    connect(MovimentoReduzido, &QCheckBox::toggled, this, &DeadZone::setReducedMotion);
+
+    BotaoApresentacao = new QPushButton(QStringLiteral("Apresentação (F11)"), PainelFerramentas2);
+    BotaoApresentacao->setObjectName(QStringLiteral("BotaoApresentacao"));
+    BotaoApresentacao->setAccessibleName(QStringLiteral("Modo de apresentação"));
+    BotaoApresentacao->setToolTip(QStringLiteral("Contagem em tela cheia (F11; Esc volta)"));
+    place(BotaoApresentacao, 90, 1830, 2340, 400);
+    m_twips.setFontScale(BotaoApresentacao, 1.0);
+
+    m_announcer = new VictimAnnouncer(this);
+    m_announcer->move(0, 0);
+    m_announcer->lower();
+
+    RelogMarcaVitima = new QTimer(this);
+    RelogMarcaVitima->setObjectName(QStringLiteral("RelogMarcaVitima"));
+    RelogMarcaVitima->setSingleShot(true);
+    RelogMarcaVitima->setInterval(kCalmVictimMarkMs);
+    connect(RelogMarcaVitima, &QTimer::timeout, this,
+            [this] { PgCaption->setPalette(QPalette()); });
+}
+
+// Renders the window's pictures at its present scale; the faces keep showing what they showed.
+void DeadZone::loadPictures()
+{
+    const qreal dpr = devicePixelRatioF();
+    const QSize face(px(640), px(600));
+    m_playon = svgPicture(QStringLiteral(":/pictures/playon.svg"), face, dpr);
+    m_playoff = svgPicture(QStringLiteral(":/pictures/playoff.svg"), face, dpr);
+    m_waitOn = svgPicture(QStringLiteral(":/pictures/waiton.svg"), face, dpr);
+    m_WaitOff = svgPicture(QStringLiteral(":/pictures/waitoff.svg"), face, dpr);
+    showRunState();
+    const auto render = [this, dpr](const QString &name, int width, int height) {
+        return svgPicture(QStringLiteral(":/pictures/%1.svg").arg(name),
+                          QSize(px(width), px(height)), dpr);
+    };
+    Picture22->setPicture(render(QStringLiteral("cover"), 9270, 1030));
+    Image6->setPicture(render(QStringLiteral("tilt"), 1300, 420));
+    Image8->setPicture(render(QStringLiteral("som"), 1300, 420));
+    for (int i = 0; i < 10; ++i) {
+        const QRect g = m_twips.geometry(botao[i]);
+        botao[i]->setPicture(render(QStringLiteral("botao%1").arg(i), g.width(), g.height()));
+    }
 }

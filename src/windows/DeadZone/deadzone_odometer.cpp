@@ -6,7 +6,9 @@
 #include "core/clock.h"
 #include "core/soundcues.h"
 #include "core/timers.h"
+#include "display/calmmark.h"
 #include "display/odometerview.h"
+#include "display/victimannouncer.h"
 #include "display/victimscene.h"
 
 #include <QButtonGroup>
@@ -16,16 +18,9 @@
 #include <QSlider>
 #include <QTimer>
 
-void DeadZone::Ajuste()
+void DeadZone::showFrame()
 {
-    enable(Timer2);
-    m_odometerView->showDecimals(m_state);
-}
-
-void DeadZone::Timer1_Timer()
-{
-    sl2->setMaximum(24);
-    sl2->setValue(m_clock.now().time().hour());
+    showHourOnSlider();
 
     // The first tick after a reset shows the count; no victim has come.
     const bool firstShow = m_state.ExibidoUnidade == 99;
@@ -53,7 +48,7 @@ void DeadZone::Timer1_Timer()
     emit displayTicked(step);
 }
 
-void DeadZone::Timer2_Timer()
+void DeadZone::playRollingSound()
 {
     if (Option5[0]->isChecked())
         m_sound.TocaRot2();
@@ -64,4 +59,19 @@ void DeadZone::Timer2_Timer()
 QString DeadZone::odometerText() const
 {
     return m_odometerView->text();
+}
+
+void DeadZone::markVictimCalmly()
+{
+    QPalette calm = PgCaption->palette();
+    calm.setColor(QPalette::WindowText, kCalmVictimMark);
+    PgCaption->setPalette(calm);
+    RelogMarcaVitima->start();
+}
+
+void DeadZone::announceVictim()
+{
+    const QString count = m_odometerView->text();
+    m_announcer->announce(count);
+    emit victimAnnounced(count);
 }

@@ -3,6 +3,7 @@
 #include "windows/DeadZone/deadzone.h"
 
 #include "core/clock.h"
+#include "core/counter.h"
 #include "core/sharepicturetext.h"
 #include "display/odometerview.h"
 #include "windows/Apresentacao/apresentacao.h"
@@ -45,17 +46,13 @@ QImage DeadZone::sharePicture()
 
 void DeadZone::showCountNow()
 {
-    recountNow();
-    Timer1_Timer();
+    m_counter->recount();
+    showFrame();
 }
 
 void DeadZone::restWheels()
 {
-    if (!m_odometerView->showsCount())
-        return;
-    using Face = OdometerFrame::Face;
-    m_odometerView->setFace(OdometerFrame::Picture1, Face::digit(int(m_state.DigitoDecimal3)));
-    m_odometerView->setFace(OdometerFrame::Picture0, Face::digit(int(m_state.DigitoDecimal4)));
+    restFastWheels();
 }
 
 void DeadZone::showPictureReport(const QString &text)

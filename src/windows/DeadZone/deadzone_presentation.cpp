@@ -4,9 +4,9 @@
 #include "windows/DeadZone/deadzone.h"
 
 #include "core/clock.h"
-#include "core/numbermask.h"
-#include "core/recount.h"
+#include "core/counter.h"
 #include "core/soundcues.h"
+#include "display/calmmark.h"
 #include "display/odometerview.h"
 #include "display/victimannouncer.h"
 #include "display/victimscene.h"
@@ -20,55 +20,17 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QShortcut>
 #include <QSignalBlocker>
 #include <QTimer>
 
-namespace {
-
-// The calm mark of a new victim under reduced motion, on the bar's caption.
-const QColor kCalmMark(26, 95, 180);
-
-} // namespace
-
-void DeadZone::buildPresentationControls()
-{
-    // In the tool panel, under the kind of victim and the TILT switch.
-    MovimentoReduzido = new QCheckBox(QStringLiteral("Movimento reduzido"), PainelFerramentas2);
-    MovimentoReduzido->setObjectName(QStringLiteral("MovimentoReduzido"));
-    MovimentoReduzido->setAccessibleName(QStringLiteral("Movimento reduzido"));
-    MovimentoReduzido->setAccessibleDescription(
-        QStringLiteral("Sem animações nem piscadas; a contagem não muda"));
-    place(MovimentoReduzido, 90, 1480, 3390, 300);
-    m_twips.setFontScale(MovimentoReduzido, 1.0);
-    connect(MovimentoReduzido, &QCheckBox::toggled, this, &DeadZone::setReducedMotion);
-
-    BotaoApresentacao = new QPushButton(QStringLiteral("Apresentação (F11)"), PainelFerramentas2);
-    BotaoApresentacao->setObjectName(QStringLiteral("BotaoApresentacao"));
-    BotaoApresentacao->setAccessibleName(QStringLiteral("Modo de apresentação"));
-    BotaoApresentacao->setToolTip(QStringLiteral("Contagem em tela cheia (F11; Esc volta)"));
-    place(BotaoApresentacao, 90, 1830, 2340, 400);
-    m_twips.setFontScale(BotaoApresentacao, 1.0);
-    connect(BotaoApresentacao, &QPushButton::clicked, this, &DeadZone::enterPresentation);
-
-    auto *f11 = new QShortcut(QKeySequence(Qt::Key_F11), this);
-    f11->setObjectName(QStringLiteral("AtalhoApresentacao"));
-    connect(f11, &QShortcut::activated, this, &DeadZone::enterPresentation);
-
-    m_announcer = new VictimAnnouncer(this);
-    m_announcer->move(0, 0);
-    m_announcer->lower();
-
-    RelogMarcaVitima = new QTimer(this);
-    RelogMarcaVitima->setObjectName(QStringLiteral("RelogMarcaVitima"));
-    RelogMarcaVitima->setSingleShot(true);
-    RelogMarcaVitima->setInterval(2000);
-    connect(RelogMarcaVitima, &QTimer::timeout, this,
-            [this] { PgCaption->setPalette(QPalette()); });
-}
-
 // ---- The presentation view --------------------------------------------------------------
-
+// PRESENTATION SWITCH: these functions are all the main window does for the presentation
+// view: open it (enterPresentation), close it (leavePresentation), answer its Space key
+// (startOrPause, with the run commands' cues) and put the capacity message over it
+// (messageParent). A view built on the counter itself takes m_counter and m_clock here, is
+// told what is counted and its source, and asks for startOrPause and leavePresentation by
+// its signals; lendOdometer, takeOdometerBack and the accessors below serve only a view
+// that borrows this window's odometer and reads this window.
 void DeadZone::enterPresentation()
 {
     if (inPresentation())
@@ -134,36 +96,45 @@ void DeadZone::dropPresentation()
 void DeadZone::startOrPause()
 {
     if (counting())
-        Image3_Click();
-    else if (!ParametroMes->text().isEmpty())
-        Image2_Click();
+        pauseCount();
+    else if (m_counter->hasFigure())
+        startCount();
     else
         m_sound.TocaAbaixo(); // nothing to count: the refusal, without opening the lists
+}
+
+// A message of the count shows over the view that is on the screen, so its keys reach it.
+QWidget *DeadZone::messageParent()
+{
+    return inPresentation() ? static_cast<QWidget *>(m_presentation) : this;
 }
 
 // ---- What the presentation shows -------------------------------------------------------
 
 QString DeadZone::chosenEntryName() const
 {
-    return m_choice.name();
+    return m_counter->choice().name();
 }
 
 QString DeadZone::monthlyText() const
 {
-    return ParametroMes->text();
+    const std::optional<double> monthly = m_counter->monthlyFigure();
+    return monthly ? QString::number(*monthly, 'f', 0) : QString();
+}
+
+AccumulationMode DeadZone::mode() const
+{
+    return m_counter->mode();
 }
 
 std::optional<double> DeadZone::shownCount() const
 {
-    return readNumber(ParametroHoje->text());
+    return m_counter->count();
 }
 
 std::optional<double> DeadZone::paceNow() const
 {
-    const std::optional<double> daily = readNumber(ParametroDia->text());
-    if (!daily)
-        return std::nullopt;
-    return dailyPaceNow(recountInput(*daily));
+    return m_counter->paceNow();
 }
 
 // ---- The command-line start -------------------------------------------------------------
@@ -181,7 +152,7 @@ void DeadZone::typeMonthlyFigure(int figure)
 
 bool DeadZone::chooseEntryNamed(const QString &name)
 {
-    abrearquivo();
+    openLists();
     // The crimes first, then the states; the first equal name wins, as the lookup finds it.
     if (const qsizetype row = m_List3.items.indexOf(name); row >= 0) {
         List1->setCurrentRow(int(row));
@@ -200,11 +171,6 @@ bool DeadZone::chooseEntryNamed(const QString &name)
     return false;
 }
 
-void DeadZone::pressPlay()
-{
-    Image2_Click();
-}
-
 // ---- Reduced motion and the announcement -------------------------------------------------
 
 void DeadZone::setReducedMotion(bool on)
@@ -221,22 +187,7 @@ void DeadZone::setReducedMotion(bool on)
         // A run under way stops where it is; the pictures park as on a pause.
         m_scene->pause();
         if (Timer4->isActive())
-            Timer4_Timer();
+            blinkLed();
     }
     emit reducedMotionChanged(on);
-}
-
-void DeadZone::markVictimCalmly()
-{
-    QPalette calm = PgCaption->palette();
-    calm.setColor(QPalette::WindowText, kCalmMark);
-    PgCaption->setPalette(calm);
-    RelogMarcaVitima->start();
-}
-
-void DeadZone::announceVictim()
-{
-    const QString count = m_odometerView->text();
-    m_announcer->announce(count);
-    emit victimAnnounced(count);
 }

@@ -1,0 +1,268 @@
+// What is counted and how: the monthly field, the mode, the run commands, and the counter's
+// figure, run state, recount, capacity and reset as the window shows them.
+#include "windows/DeadZone/deadzone.h"
+
+#include "core/counter.h"
+#include "core/intervaltext.h"
+#include "core/numbermask.h"
+#include "core/rates.h"
+#include "core/recount.h"
+#include "core/soundcues.h"
+#include "core/timers.h"
+#include "display/desktopservices.h"
+#include "display/odometerview.h"
+#include "display/picturebox.h"
+#include "display/picturebutton.h"
+#include "display/victimscene.h"
+
+#include <QButtonGroup>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QStatusBar>
+#include <QTimer>
+
+namespace {
+
+const QString kNoRateNotice = QStringLiteral("Erro: Não há quantidade numérica no mês para contar");
+
+} // namespace
+
+// ---- Commands ---------------------------------------------------------------------------
+
+void DeadZone::monthlyFieldEdited()
+{
+    // The one field whose text becomes a number: the figure typed by hand. An emptied field
+    // is no figure: the count is reset and nothing is shown.
+    const std::optional<double> monthly = readNumber(ParametroMes->text());
+    if (monthly)
+        quietPause();
+    m_counter->setTypedFigure(monthly);
+}
+
+void DeadZone::filterMonthlyKey(int key)
+{
+    // Digits of the main keyboard pass; focus keys are not typing.
+    if ((key >= Qt::Key_0 && key <= Qt::Key_9) || key == Qt::Key_Tab || key == Qt::Key_Backtab)
+        return;
+    m_sound.TocaAbaixo();
+    StatusBar1Panel[0]->setText(QStringLiteral("Erro: Apenas dados numéricos neste campo"));
+    ParametroMes->clear();
+}
+
+void DeadZone::modeChosen(int index)
+{
+    quietPause();
+    m_counter->setMode(AccumulationMode(index));
+    showHourOnSlider();
+    showInterval();
+}
+
+void DeadZone::startCount()
+{
+    if (!m_counter->hasFigure()) {
+        m_sound.TocaAbaixo();
+        if (ParametroMes->text().isEmpty())
+            openLists(); // nothing to count: the lists offer something
+        else
+            showNotice(kNoRateNotice);
+        return;
+    }
+    // The count runs by the keys and the pictures: the field keeps no focus to be emptied.
+    if (ParametroMes->hasFocus() || !isVisible())
+        Image2->setFocus();
+    m_counter->start();
+    Picture22->hide();
+    m_sound.TocaClicar();
+    showRunState();
+    PainelList1->hide();
+}
+
+// The wait button: it resumes a paused count and pauses a running one.
+void DeadZone::pauseCount()
+{
+    switch (m_counter->runState()) {
+    case Counter::RunState::Running:
+        quietPause();
+        break;
+    case Counter::RunState::Paused:
+    case Counter::RunState::OverCapacity:
+        startCount();
+        break;
+    case Counter::RunState::Stopped:
+        m_sound.TocaAbaixo();
+        break;
+    }
+}
+
+// The pause that comes before every change of what is counted, and the pause button's.
+void DeadZone::quietPause()
+{
+    m_counter->pause();
+    restFastWheels();
+    m_sound.SomDesligado = 1;
+    Option3->setChecked(true);
+    m_sound.TocaClicar();
+    m_scene->pause();
+}
+
+void DeadZone::resetCount()
+{
+    quietPause();
+    {
+        const QSignalBlocker blocker(ParametroMes);
+        ParametroMes->clear();
+    }
+    m_counter->setTypedFigure(std::nullopt);
+    Picture22->show();
+    PainelList1->hide();
+    Percent->clear();
+}
+
+void DeadZone::soundSwitched()
+{
+    if (Option3->isChecked()) {
+        if (counting())
+            m_sound.SomDesligado = 1;
+        return;
+    }
+    if (counting()) {
+        m_sound.SomDesligado = 0;
+        return;
+    }
+    // ON is refused while no count runs: neither switch position stays selected.
+    somGroup->setExclusive(false);
+    Option2->setChecked(false);
+    somGroup->setExclusive(true);
+}
+
+void DeadZone::tiltSwitched()
+{
+    m_state.TiltDesligado = Option6[0]->isChecked() ? 0 : 1;
+    m_odometerView->setTilt(m_state.TiltDesligado == 0);
+}
+
+// Said once, when the window comes up: a machine without an audio device plays no cue, and the
+// sound switch stays OFF instead of offering what cannot be heard.
+void DeadZone::checkSoundOutput()
+{
+    if (m_sound.outputAvailable())
+        return;
+    const QString notice = QStringLiteral("Som indisponível: nenhum dispositivo de áudio");
+    st1Panel[0]->setText(notice);
+    Option3->setChecked(true);
+    Option2->setEnabled(false);
+    Option2->setToolTip(notice);
+}
+
+// ---- What the counter says --------------------------------------------------------------
+
+QString DeadZone::hourlyText() const
+{
+    return formatMask(m_counter->hourlyFigureNow(), u"##0.00#");
+}
+
+void DeadZone::showFigure()
+{
+    const std::optional<double> monthly = m_counter->monthlyFigure();
+    const RateFigures rates = monthly ? deriveRates(*monthly) : RateFigures();
+    ParametroDia->setText(monthly ? rates.ParametroDia : QString());
+    Label4->setText(ParametroDia->text());
+    Parametrohora->setText(monthly ? hourlyText() : QString());
+    Label8->setText(monthly ? rates.Label8 : QString());
+    showChoice();
+    showInterval();
+}
+
+void DeadZone::showInterval()
+{
+    const std::optional<double> pace = m_counter->paceNow();
+    IntervaloVitimas->setText(pace ? intervalSentence(*pace) : QString());
+}
+
+// The faces carry the run state; assistive technology hears it as the buttons' state.
+void DeadZone::showRunState()
+{
+    const RunState state = runState();
+    Image2->setPicture(state == RunState::Running ? m_playon : m_playoff);
+    Image3->setPicture(state == RunState::Waiting ? m_waitOn : m_WaitOff);
+    const auto said = [](bool on) {
+        return on ? QStringLiteral("ligado") : QStringLiteral("desligado");
+    };
+    Image2->setAccessibleDescription(said(state == RunState::Running));
+    Image3->setAccessibleDescription(said(state == RunState::Waiting));
+    emit runStateChanged();
+}
+
+void DeadZone::turnFastestWheel(int step)
+{
+    if (step != 0 && !m_reducedMotion)
+        m_odometerView->setFace(OdometerFrame::Picture0, {OdometerFrame::Face::Spin, step});
+}
+
+void DeadZone::showRecount()
+{
+    const RecountResult &out = *m_counter->lastRecount();
+    Parametrohora->setText(out.Parametrohora);
+    PercentualDinamico->setText(out.PercentualDinamico);
+    showInterval();
+    if (out.clearChart)
+        clearChart();
+    st1Panel[1]->setText(out.statusText);
+    ParametroHoje->setText(out.hojeShown);
+    Label6->setText(out.hojeShown);
+    m_state.setDigits(out.digits);
+    emit recounted(*m_counter->count());
+}
+
+// The fast wheels rest on the last count's digits; a blank odometer has shown no count since
+// its reset, and stays blank.
+void DeadZone::restFastWheels()
+{
+    if (!m_odometerView->showsCount())
+        return;
+    using Face = OdometerFrame::Face;
+    m_odometerView->setFace(OdometerFrame::Picture1, Face::digit(int(m_state.DigitoDecimal3)));
+    m_odometerView->setFace(OdometerFrame::Picture0, Face::digit(int(m_state.DigitoDecimal4)));
+}
+
+void DeadZone::showCapacityReached()
+{
+    // The counter has paused: the pause's look, then no count anywhere, then the message.
+    quietPause();
+    showRunState();
+    Parametrohora->setText(hourlyText());
+    showInterval();
+    ParametroHoje->clear();
+    Label6->clear();
+    st1Panel[1]->clear();
+    Percent->setText(QStringLiteral("0"));
+    Pg1->setValue(0);
+    m_odometerView->blank();
+    // Every integer wheel is drawn again by the next pass that has a count to show.
+    m_state.forgetShownDigits();
+    m_desktop.showModalMessage(messageParent(), QStringLiteral("Quorvel Counter"), kCapacityMessage,
+                               DesktopServices::MessageIcon::Information);
+}
+
+void DeadZone::showResetLook()
+{
+    Percent->setText(QStringLiteral("0"));
+    Pg1->setValue(0);
+    // No figure of the previous count stays beside the blank wheels.
+    ParametroHoje->clear();
+    Label6->clear();
+    st1Panel[1]->clear();
+    m_odometerView->blank();
+    m_state.forgetShownDigits();
+    PercentualDinamico->clear();
+    showPattern();
+    clearChart();
+    sl2->setMaximum(24);
+    sl2->setValue(0);
+    emit counterReset();
+}
