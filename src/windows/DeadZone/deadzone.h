@@ -16,6 +16,7 @@
 
 class AboutSom;
 class Apresentacao;
+class Counter;
 class Clock;
 class Configurador;
 class DesktopServices;
@@ -155,6 +156,8 @@ public:
     // The presentation borrows the odometer and gives it back.
     OdometerView *lendOdometer();
     void takeOdometerBack();
+    // Hands this window's figure, choice, mode and run state to the view's counter.
+    void syncViewCounter();
 
 signals:
     void chartChanged();
@@ -371,6 +374,8 @@ private:
 
     // The presentation view and reduced motion (deadzone_presentation.cpp).
     Apresentacao *m_presentation = nullptr;
+    // The counter the presentation view shows, kept in step with this window's count.
+    Counter *m_viewCounter = nullptr;
     QCheckBox *MovimentoReduzido = nullptr;
     QPushButton *BotaoApresentacao = nullptr;
     VictimAnnouncer *m_announcer = nullptr;

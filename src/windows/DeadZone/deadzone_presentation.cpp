@@ -4,16 +4,21 @@
 #include "windows/DeadZone/deadzone.h"
 
 #include "core/clock.h"
+#include "core/counter.h"
+#include "core/countsentence.h"
 #include "core/numbermask.h"
 #include "core/recount.h"
 #include "core/soundcues.h"
+#include "data/sourcesreader.h"
 #include "display/odometerview.h"
 #include "display/victimannouncer.h"
 #include "display/victimscene.h"
 #include "windows/Apresentacao/apresentacao.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -73,10 +78,63 @@ void DeadZone::enterPresentation()
 {
     if (inPresentation())
         return;
-    if (!m_presentation)
-        m_presentation = new Apresentacao(*this, m_clock);
+    if (!m_presentation) {
+        m_viewCounter = new Counter(m_clock, this);
+        m_presentation = new Apresentacao(*m_viewCounter, m_clock);
+        connect(m_presentation, &Apresentacao::startOrPauseRequested, this,
+                &DeadZone::startOrPause);
+        connect(m_presentation, &Apresentacao::leaveRequested, this, &DeadZone::leavePresentation);
+        connect(this, &DeadZone::runStateChanged, m_viewCounter, [this] {
+            if (!inPresentation())
+                return;
+            if (counting())
+                m_viewCounter->start();
+            else
+                m_viewCounter->pause();
+        });
+        connect(this, &DeadZone::counterReset, m_viewCounter, [this] {
+            if (inPresentation())
+                syncViewCounter();
+        });
+        connect(this, &DeadZone::reducedMotionChanged, m_presentation,
+                &Apresentacao::setReducedMotion);
+    }
+    syncViewCounter();
+    m_presentation->setReducedMotion(m_reducedMotion);
+    m_presentation->setVictimKind(Option4Group->checkedId());
     m_presentation->open();
     hide();
+}
+
+void DeadZone::syncViewCounter()
+{
+    Counter &counter = *m_viewCounter;
+    counter.setMode(accumulationMode());
+    const std::optional<double> monthly = readNumber(ParametroMes->text());
+    CountDescription what;
+    QString source;
+    if (m_choice.isEntry() && monthly) {
+        std::optional<HourlyPattern> pattern;
+        if (opcaoDistribuicao[0]->isChecked())
+            pattern = HourlyPattern{QString(), {}, m_state.hourly};
+        counter.chooseEntry(m_choice, *monthly, pattern);
+        what.entryName = m_choice.name();
+        const SourcesTable sources =
+            readSourcesFile(QDir(m_dataDirectory).filePath(sourcesFileName()));
+        if (const std::optional<EntrySource> found = sources.find(m_choice.name())) {
+            source = sourceLine(*found);
+            what.dataYear = found->year;
+        }
+    } else {
+        counter.setTypedFigure(monthly);
+        what.typedMonthly = monthly;
+    }
+    m_presentation->setDescription(what);
+    m_presentation->setSource(source, QString());
+    if (counting()) {
+        counter.start();
+        counter.recount();
+    }
 }
 
 void DeadZone::leavePresentation()
@@ -84,6 +142,7 @@ void DeadZone::leavePresentation()
     if (!inPresentation())
         return;
     m_presentation->closeView();
+    m_viewCounter->reset();
     show();
     raise();
     activateWindow();
@@ -129,6 +188,8 @@ void DeadZone::dropPresentation()
     m_presentation->closeView();
     delete m_presentation;
     m_presentation = nullptr;
+    delete m_viewCounter;
+    m_viewCounter = nullptr;
 }
 
 void DeadZone::startOrPause()
