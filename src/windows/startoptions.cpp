@@ -76,6 +76,8 @@ void applyStartOptions(DeadZone &window, const StartOptions &options)
         window.setReducedMotion(true);
     if (options.mode)
         window.selectMode(*options.mode);
+    if (options.title)
+        window.setPresentationTitle(*options.title);
     if (options.entry)
         window.chooseEntryNamed(*options.entry);
     else if (options.monthly)

@@ -16,6 +16,7 @@
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
@@ -73,6 +74,7 @@ class TestPresentation : public QObject
 
 private slots:
     void initTestCase();
+    void titleFromTheToolPanel();
     void viewPlacesItsOwnWheels_data();
     void viewPlacesItsOwnWheels();
     void spacePausesEscReturnsWithSameCount();
@@ -125,6 +127,30 @@ void TestPresentation::spacePausesEscReturnsWithSameCount()
     f.window.enterPresentation();
     f.press(&view, Qt::Key_F11);
     QVERIFY(!f.window.inPresentation());
+}
+
+// The tool panel's title names what is counted; the period stays. Bahia's source is of 2022
+// in this tree's data, the pace its year.
+void TestPresentation::titleFromTheToolPanel()
+{
+    Fixture f;
+    f.typeMonthly(QStringLiteral("937"));
+    f.window.enterPresentation();
+    QCOMPARE(f.view().sentence(),
+             QStringLiteral("Estimativa a partir de 937 ocorrências por mês, hoje, 10/03/2026"));
+    f.window.leavePresentation();
+    auto *title = f.child<QLineEdit>("Titulo");
+    QCOMPARE(title->accessibleName(), QStringLiteral("Título na apresentação"));
+    title->setText(QStringLiteral("Nossa escola"));
+    f.window.enterPresentation();
+    QCOMPARE(f.view().sentence(), QStringLiteral("Nossa escola: estimativa hoje, 10/03/2026"));
+    f.window.leavePresentation();
+    f.chooseEntry(QStringLiteral("Bahia"));
+    f.window.enterPresentation();
+    QVERIFY2(f.view().sentence().startsWith(QStringLiteral("Nossa escola: estimativa hoje, "
+                                                           "10/03/2026, no ritmo de 20")),
+             qPrintable(f.view().sentence()));
+    QVERIFY(f.view().sourceText().startsWith(QStringLiteral("Fonte: ")));
 }
 
 void TestPresentation::viewPlacesItsOwnWheels_data()

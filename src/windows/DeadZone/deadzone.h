@@ -147,6 +147,8 @@ public:
     // pattern too); false when neither list has it.
     bool chooseEntryNamed(const QString &name);
     void pressPlay();
+    // The title the presentation view names instead of the entry or the typed figure.
+    void setPresentationTitle(const QString &title);
 
     // Reduced motion: no scene animations (a calm colour change instead), wheels without
     // spinning frames, the pattern LED lit steadily. The count is unchanged.
@@ -378,6 +380,7 @@ private:
     Counter *m_viewCounter = nullptr;
     QCheckBox *MovimentoReduzido = nullptr;
     QPushButton *BotaoApresentacao = nullptr;
+    QLineEdit *Titulo = nullptr;
     VictimAnnouncer *m_announcer = nullptr;
     QTimer *RelogMarcaVitima = nullptr;
     bool m_reducedMotion = false;

@@ -56,6 +56,20 @@ void DeadZone::buildPresentationControls()
     m_twips.setFontScale(BotaoApresentacao, 1.0);
     connect(BotaoApresentacao, &QPushButton::clicked, this, &DeadZone::enterPresentation);
 
+    // What the view names instead of the entry or the typed figure ("--titulo TEXTO").
+    Titulo = new QLineEdit(PainelFerramentas2);
+    Titulo->setObjectName(QStringLiteral("Titulo"));
+    Titulo->setPlaceholderText(QStringLiteral("Título na apresentação"));
+    Titulo->setAccessibleName(QStringLiteral("Título na apresentação"));
+    Titulo->setToolTip(
+        QStringLiteral("Nomeia o que é contado na apresentação; o período e o ritmo ficam"));
+    place(Titulo, 90, 2290, 2340, 330);
+    m_twips.setFontScale(Titulo, 1.0);
+    connect(Titulo, &QLineEdit::textChanged, this, [this] {
+        if (inPresentation())
+            syncViewCounter();
+    });
+
     auto *f11 = new QShortcut(QKeySequence(Qt::Key_F11), this);
     f11->setObjectName(QStringLiteral("AtalhoApresentacao"));
     connect(f11, &QShortcut::activated, this, &DeadZone::enterPresentation);
@@ -129,6 +143,7 @@ void DeadZone::syncViewCounter()
         counter.setTypedFigure(monthly);
         what.typedMonthly = monthly;
     }
+    what.title = Titulo->text().trimmed();
     m_presentation->setDescription(what);
     m_presentation->setSource(source, QString());
     if (counting()) {
@@ -259,6 +274,11 @@ bool DeadZone::chooseEntryNamed(const QString &name)
     }
     PainelList1->hide();
     return false;
+}
+
+void DeadZone::setPresentationTitle(const QString &title)
+{
+    Titulo->setText(title);
 }
 
 void DeadZone::pressPlay()
