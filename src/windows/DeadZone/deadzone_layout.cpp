@@ -154,7 +154,7 @@ void DeadZone::buildToolbar()
     // gets a name of its own.
     const std::array<std::pair<QString, QString>, 10> buttonTexts{{
         {QStringLiteral("Abre arquivo de ocorrências"), QString()},
-        {QString(), QStringLiteral("Sair")},
+        {QStringLiteral("Sair"), QString()},
         {QString(), QStringLiteral("Fechar lista")},
         {QString(), QStringLiteral("Limpar")},
         {QString(), QStringLiteral("Sobre")},
