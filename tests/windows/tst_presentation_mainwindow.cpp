@@ -2,6 +2,7 @@
 // on the main window's count, the view's own wheels whatever the main window's size, reduced
 // motion and the announcement of a new victim on the main window. Timers are fired by hand,
 // the clock set by the test.
+#include "core/counter.h"
 #include "core/intervaltext.h"
 #include "deadzonefixture.h"
 #include "display/odometerview.h"
@@ -75,6 +76,8 @@ class TestPresentation : public QObject
 private slots:
     void initTestCase();
     void titleFromTheToolPanel();
+    void startedInTheViewBackWithTheSameCount();
+    void capacitySaidInTheView();
     void viewPlacesItsOwnWheels_data();
     void viewPlacesItsOwnWheels();
     void spacePausesEscReturnsWithSameCount();
@@ -151,6 +154,46 @@ void TestPresentation::titleFromTheToolPanel()
                                                            "10/03/2026, no ritmo de 20")),
              qPrintable(f.view().sentence()));
     QVERIFY(f.view().sourceText().startsWith(QStringLiteral("Fonte: ")));
+}
+
+// "Roubos em geral na cidade de São Paulo" in the year mode on 1 October is over capacity:
+// the view says so itself, no message box comes over it, and Esc still leaves.
+void TestPresentation::capacitySaidInTheView()
+{
+    Fixture f;
+    f.clock.set(QDate(2026, 10, 1), QTime(12, 0));
+    f.chooseEntry(QStringLiteral("Roubos em geral na cidade de São Paulo"));
+    f.child<QRadioButton>("Option1", 2)->setChecked(true);
+    f.window.enterPresentation();
+    f.press(&f.view(), Qt::Key_Space);
+    QVERIFY(f.window.counting());
+    f.recount();
+    f.window.findChild<Counter *>()->recount();
+    QVERIFY(f.desktop.messages.isEmpty());
+    QCOMPARE(f.view().capacityText(),
+             QStringLiteral("No modo ano a contagem passa de 99.999,9999, o máximo do odômetro. "
+                            "Cabem: dia e mês."));
+    f.press(&f.view(), Qt::Key_Escape);
+    QVERIFY(!f.window.inPresentation());
+}
+
+// As the command line starts it: the view opens before the first recount; after a pause and
+// Esc the main window shows the count the view showed.
+void TestPresentation::startedInTheViewBackWithTheSameCount()
+{
+    Fixture f;
+    f.window.typeMonthlyFigure(90000);
+    f.window.pressPlay();
+    f.window.enterPresentation();
+    f.recount();
+    f.displayTicks();
+    Apresentacao &view = f.view();
+    const QString shown = view.odometer()->text();
+    QVERIFY(!shown.isEmpty());
+    f.press(&view, Qt::Key_Space);
+    QCOMPARE(view.odometer()->text(), shown);
+    f.press(&view, Qt::Key_Escape);
+    QCOMPARE(f.odometer().text(), shown);
 }
 
 void TestPresentation::viewPlacesItsOwnWheels_data()

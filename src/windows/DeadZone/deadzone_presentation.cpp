@@ -112,6 +112,14 @@ void DeadZone::enterPresentation()
         });
         connect(this, &DeadZone::reducedMotionChanged, m_presentation,
                 &Apresentacao::setReducedMotion);
+        // The view's counter recounts when this window does, at the same instants, so that
+        // both show the same count; its own tick stays off.
+        connect(m_viewCounter, &Counter::runStateChanged, m_viewCounter,
+                [this] { m_viewCounter->tickTimer()->stop(); });
+        connect(this, &DeadZone::recounted, m_viewCounter, [this] {
+            if (inPresentation() && m_viewCounter->isCounting())
+                m_viewCounter->recount();
+        });
     }
     syncViewCounter();
     m_presentation->setReducedMotion(m_reducedMotion);

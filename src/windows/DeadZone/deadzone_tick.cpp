@@ -84,8 +84,10 @@ void DeadZone::recountNow()
         // No count can be shown: the fields, the status bar and the odometer agree on the
         // reset look instead of each keeping a figure of its own.
         showNoCount();
-        m_desktop.showModalMessage(this, QStringLiteral("Quorvel Counter"), kCapacityMessage,
-                                   DesktopServices::MessageIcon::Information);
+        // The presentation view says it itself, in large text, and keeps its keys.
+        if (!inPresentation())
+            m_desktop.showModalMessage(this, QStringLiteral("Quorvel Counter"), kCapacityMessage,
+                                       DesktopServices::MessageIcon::Information);
         m_handlingOverflow = false;
         return;
     }
