@@ -155,7 +155,9 @@ void DeadZone::syncViewCounter()
     m_presentation->setDescription(what);
     m_presentation->setSource(source, QString());
     if (counting()) {
+        // Both recount now, at the same instant, so that both show the same count.
         counter.start();
+        recountNow();
         counter.recount();
     }
 }
