@@ -349,27 +349,39 @@ int runGuidePictures(const QString &folderPath)
     emit list->itemDoubleClicked(item);
     named<PictureButton>(window, "Image2")->click();
     recountAndDraw(window);
-    named<PictureButton>(window, "Image3")->click(); // pause: the fast wheels rest
+    // Counting, with the timers held so that the picture is the same at every run.
+    named<QTimer>(window, "Timer3")->stop();
+    named<QTimer>(window, "Timer1")->stop();
     std::printf("odometer reads %s\n", qPrintable(window.odometerText()));
     ok = save(window, folder, QStringLiteral("contando.png")) && ok;
+    named<PictureButton>(window, "Image3")->click();
 
     named<PictureButton>(window, "botao(6)")->click(); // the tool panel
     ok = save(window, folder, QStringLiteral("ferramentas.png")) && ok;
     named<PictureButton>(window, "botao(7)")->click();
 
-    // The presentation, counting again, ten minutes after it opened.
+    // The presentation, counting again, ten minutes after it opened, at the two usual
+    // projector sizes. Its counter is driven by hand as the main window's is.
     named<PictureButton>(window, "Image2")->click();
     recountAndDraw(window);
     window.enterPresentation();
     Apresentacao &view = *window.presentation();
     view.setWindowState(Qt::WindowNoState);
-    view.resize(1280, 720);
     clock.advanceSeconds(600);
     recountAndDraw(window);
+    window.counter().recount();
+    for (int i = 0; i < 12; ++i)
+        QMetaObject::invokeMethod(window.counter().frameTimer(), "timeout");
     window.counter().tickTimer()->stop();
     window.counter().frameTimer()->stop();
-    view.arrange();
-    ok = save(view, folder, QStringLiteral("apresentacao.png")) && ok;
+    for (const QSize size : {QSize(1280, 720), QSize(1920, 1080)}) {
+        view.resize(size);
+        view.arrange();
+        ok = save(view, folder,
+                  size.width() == 1280 ? QStringLiteral("apresentacao.png")
+                                       : QStringLiteral("apresentacao-1920.png")) &&
+             ok;
+    }
     window.leavePresentation();
     named<PictureButton>(window, "Image3")->click();
 

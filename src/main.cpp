@@ -131,6 +131,18 @@ int main(int argc, char *argv[])
         write(stderr, entryError);
         return kCommandLineErrorStatus;
     }
+    // A count that would start over the odometer's capacity is refused as well.
+    const QString capacityError =
+        checkStartCapacity(options,
+                           dataFileBeforeStart(QStringLiteral("QuorvelParametros.txt"), directory,
+                                               writable, userDirectory),
+                           dataFileBeforeStart(QStringLiteral("Quorvelhomicidios.txt"), directory,
+                                               writable, userDirectory),
+                           SystemClock().now());
+    if (!capacityError.isEmpty()) {
+        write(stderr, capacityError);
+        return kCommandLineErrorStatus;
+    }
 
     const DataDirectoryChoice data = prepareDataDirectory(directory, writable, userDirectory);
     const QString &dataDirectory = data.directory;

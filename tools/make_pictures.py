@@ -565,18 +565,18 @@ def make_tool_icons():
             % (f(6 + 64 * 0.12), f(26), f(74), f(26), f(70), f(50), f(6), f(50)))
     icon("botao0.svg", 36, 29, body, FOLDER_DEFS)
 
-    # 1: leave the program: a house with its door open and an arrow going out.
-    defs = (lin("roof", [(0, "#e0503a", 1), (1, "#9c2414", 1)])
-            + lin("wall", [(0, "#fff4dc", 1), (1, "#e3cfa5", 1)]))
-    body = ('<path d="M32 6 L60 30 L54 30 L54 58 L10 58 L10 30 L4 30 Z" fill="url(#wall)" '
-            'stroke="#5a4020" stroke-width="2" stroke-linejoin="round"/>'
-            '<path d="M32 4 L62 30 L55 30 L32 11 L9 30 L2 30 Z" fill="url(#roof)" '
-            'stroke="#5e140a" stroke-width="2" stroke-linejoin="round"/>'
-            + rect(18, 36, 14, 22, "#3a2410")
-            + '<path d="M18 36 L27 40 L27 60 L18 58 Z" fill="#8a5a2a" stroke="#3a2410" '
-              'stroke-width="1.2"/>'
-            + '<path d="M34 47 L52 47 M46 41 L52 47 L46 53" fill="none" stroke="#c81e1e" '
-              'stroke-width="4.5" stroke-linecap="round" stroke-linejoin="round"/>')
+    # 1: leave the program: an open door in its frame, an arrow going out through it.
+    defs = (lin("doorway", [(0, "#1d232b", 1), (1, "#3a4450", 1)])
+            + lin("door", [(0, "#b87a3e", 1), (1, "#7a4a1c", 1)], x2=1, y2=0))
+    body = (rect(14, 4, 32, 56, "#d9dee3", extra=' stroke="#4a5560" stroke-width="2"')
+            + rect(18, 8, 24, 50, "url(#doorway)")
+            + '<path d="M18 8 L30 12 L30 62 L18 58 Z" fill="url(#door)" stroke="#4a2a0c" '
+              'stroke-width="1.6" stroke-linejoin="round"/>'
+              '<circle cx="27" cy="36" r="1.8" fill="#f3d27a" stroke="#4a2a0c" '
+              'stroke-width="0.8"/>'
+              '<path d="M34 33 L58 33 M50 25 L58 33 L50 41" fill="none" stroke="#2fae4a" '
+              'stroke-width="5" stroke-linecap="round" stroke-linejoin="round"/>'
+            + rect(8, 58, 44, 3, "#4a5560", rx=1))
     icon("botao1.svg", 32, 32, body, defs)
 
     # 2 and 7: close a panel: a curved arrow going back.

@@ -19,6 +19,8 @@ struct Names
                              QStringLiteral("NOME")};
     QCommandLineOption mode{QStringList{QStringLiteral("modo")}, QString(),
                             QStringLiteral("dia|mes|ano")};
+    QCommandLineOption title{QStringList{QStringLiteral("t"), QStringLiteral("titulo")}, QString(),
+                             QStringLiteral("TEXTO")};
     QCommandLineOption presentation{
         QStringList{QStringLiteral("a"), QStringLiteral("apresentacao")}};
     QCommandLineOption noSound{QStringList{QStringLiteral("s"), QStringLiteral("sem-som")}};
@@ -33,13 +35,14 @@ struct Names
 
     QList<QCommandLineOption> all() const
     {
-        return {monthly,       entry,   mode,        presentation, noSound,
-                reducedMotion, picture, pictureSize, help,         version};
+        return {monthly,       entry,   mode,        title, presentation, noSound,
+                reducedMotion, picture, pictureSize, help,  version};
     }
     // The options that take a value, by any of their names.
     bool takesValue(const QString &name) const
     {
-        for (const QCommandLineOption &option : {monthly, entry, mode, picture, pictureSize}) {
+        for (const QCommandLineOption &option :
+             {monthly, entry, mode, title, picture, pictureSize}) {
             if (option.names().contains(name))
                 return true;
         }
@@ -139,6 +142,8 @@ QString commandLineHelp()
                "                          nome, se houver\n"
                "      --modo dia|mes|ano  acumula as ocorrências do dia (o normal), do mês ou\n"
                "                          do ano\n"
+               "  -t, --titulo TEXTO      nomeia o que é contado na apresentação no lugar do\n"
+               "                          nome da entrada ou do número digitado\n"
                "  -a, --apresentacao      abre a apresentação em tela cheia\n"
                "  -s, --sem-som           sem sons\n"
                "  -r, --movimento-reduzido\n"
@@ -160,7 +165,8 @@ QString commandLineHelp()
                "pressionado; as duas juntas não são aceitas.\n"
                "\n"
                "Diante de uma opção desconhecida, de um número que não é inteiro ou de uma\n"
-               "entrada que não existe, o programa escreve o erro na saída de erro e termina\n"
+               "entrada que não existe, ou de uma contagem que já passa da capacidade do\n"
+               "odômetro no modo pedido, o programa escreve o erro na saída de erro e termina\n"
                "com o código 2, sem abrir janela nem alterar arquivo. Se a imagem de --imagem\n"
                "não pode ser gravada (pasta que não existe, sem permissão, disco cheio), o\n"
                "programa diz o motivo e termina com o código 1, sem deixar arquivo pela\n"
@@ -197,8 +203,8 @@ CommandLineResult parseCommandLine(const QStringList &arguments, const QString &
     if (!parser.positionalArguments().isEmpty())
         return failure(QStringLiteral("Argumento inesperado: ") +
                        parser.positionalArguments().front());
-    for (const QCommandLineOption *option :
-         {&names.monthly, &names.entry, &names.mode, &names.picture, &names.pictureSize}) {
+    for (const QCommandLineOption *option : {&names.monthly, &names.entry, &names.mode,
+                                             &names.title, &names.picture, &names.pictureSize}) {
         if (parser.values(*option).size() > 1)
             return failure(QStringLiteral("A opção ") + dashed(option->names().constLast()) +
                            QStringLiteral(" foi dada mais de uma vez"));
@@ -230,6 +236,11 @@ CommandLineResult parseCommandLine(const QStringList &arguments, const QString &
         options.entry = parser.value(names.entry);
         if (options.entry->isEmpty())
             return failure(QStringLiteral("Falta o nome da entrada em --entrada"));
+    }
+    if (parser.isSet(names.title)) {
+        options.title = parser.value(names.title).trimmed();
+        if (options.title->isEmpty())
+            return failure(QStringLiteral("Falta o texto do título em --titulo"));
     }
     if (parser.isSet(names.mode)) {
         options.mode = modeNamed(parser.value(names.mode));

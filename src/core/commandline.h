@@ -16,6 +16,7 @@ struct StartOptions
     std::optional<int> monthly;           // --mensal N: a whole figure, 0 to kMaxMonthlyFigure
     std::optional<QString> entry;         // --entrada NOME: exact name, looked up by findEntry
     std::optional<AccumulationMode> mode; // --modo dia|mes|ano
+    std::optional<QString> title;         // --titulo TEXTO: names what is counted in views
     bool presentation = false;            // --apresentacao
     bool noSound = false;                 // --sem-som
     bool reducedMotion = false;           // --movimento-reduzido

@@ -52,3 +52,14 @@ QString PresentationTally::text(const QDateTime &now, const QLocale &locale) con
     return QStringLiteral("desde o início da apresentação: ") + occurrencesText(locale) +
            QStringLiteral(" (há ") + elapsedText(now, locale) + u')';
 }
+
+QString PresentationTally::roundedText(const QDateTime &now, const QLocale &locale) const
+{
+    const qint64 minutes = elapsedSeconds(now) / 60;
+    const QString ago = minutes < 60 ? QStringLiteral("%1 min").arg(minutes)
+                        : minutes % 60 == 0
+                            ? QStringLiteral("%1 h").arg(minutes / 60)
+                            : QStringLiteral("%1 h %2 min").arg(minutes / 60).arg(minutes % 60);
+    return QStringLiteral("desde que esta tela abriu (há %1): %2")
+        .arg(ago, locale.toString(m_total, 'f', 1));
+}

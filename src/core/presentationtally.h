@@ -44,6 +44,9 @@ public:
 
     // "desde o início da apresentação: 3,1416 (há 12 min 5 s)"
     QString text(const QDateTime &now, const QLocale &locale = QLocale()) const;
+    // What a class reads from afar, in whole minutes and one decimal:
+    // "desde que esta tela abriu (há 12 min): 0,2", "(há 1 h 5 min)".
+    QString roundedText(const QDateTime &now, const QLocale &locale = QLocale()) const;
 
 private:
     QDateTime m_started;

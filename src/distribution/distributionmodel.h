@@ -67,7 +67,7 @@ public:
     QString statusText() const { return m_statusText; }
     bool tipoMarked() const { return m_tipoMarked; }
     bool quantidadeMarked(int i) const;
-    const std::array<int, 12> &chartValues() const { return m_chart; }
+    const std::array<double, 12> &chartValues() const { return m_chart; }
     // Clears the message and the marks 3000 ms after each message.
     QTimer &Timer1() { return m_timer1; }
 
@@ -155,7 +155,7 @@ private:
     QString m_statusText;
     bool m_tipoMarked = false;
     std::array<bool, kRows> m_quantidadeMarked{};
-    std::array<int, 12> m_chart{};
+    std::array<double, 12> m_chart{};
     QTimer m_timer1;
 
     // The pattern as last loaded or saved, against which edits are told.

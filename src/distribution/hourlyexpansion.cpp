@@ -44,19 +44,10 @@ std::array<double, 12> spectrumBars(int n, const QList<double> &shares)
     std::array<double, 12> bars{};
     if (!isValidIntervalCount(n))
         return bars;
-
-    const int step = 12 / n;
-    for (int k = 0, p = 0; k < n; ++k, p += step)
-        bars[p] = std::floor(roundTo15Digits(shareAt(shares, k)));
-
-    if (n == 1) {
-        bars.fill(std::floor(roundTo15Digits(shareAt(shares, 0) / 24.0)));
-    } else if (n == 2) {
-        for (int b = 0; b < 6; ++b) {
-            bars[b] = std::floor(roundTo15Digits(shareAt(shares, 0) / 12.0));
-            bars[b + 6] = std::floor(roundTo15Digits(shareAt(shares, 1) / 12.0));
-        }
-    }
+    // Each interval's share is spread evenly over its two-hour bands.
+    const int bandsPerInterval = 12 / n;
+    for (int b = 0; b < 12; ++b)
+        bars[b] = roundTo15Digits(shareAt(shares, b / bandsPerInterval) / bandsPerInterval);
     return bars;
 }
 

@@ -19,10 +19,10 @@ bool isValidIntervalCount(int n);
 // table. Missing shares count as 0; an impossible n gives an all-zero table for n = 1.
 HourlyTable expandHourly(int n, const QList<double> &shares);
 
-// The 12 bars of the risk spectrum, one per two-hour band, as whole numbers (rounded down).
-// With 3, 4, 6 or 12 intervals the first bar of each interval shows the interval's share and
-// the other bars 0; with 1 or 2 intervals every bar shows the share per hour (P/24, or P/12
-// for each half of the day). Missing shares count as 0. The editor's chart uses it too.
+// The 12 bars of the risk spectrum, one per two-hour band: the band's share of the day, its
+// interval's share spread evenly over the interval's bands (P * n / 12), so that the bars add
+// up to the shares' total (100 %) and no band of an interval with a share is empty. Missing
+// shares count as 0. The editor's chart uses it too.
 std::array<double, 12> spectrumBars(int n, const QList<double> &shares);
 
 // Every bar of the flat spectrum: the number the hourly-average caption begins with, read

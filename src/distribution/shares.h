@@ -22,11 +22,9 @@ double quantityValue(const QString &text);
 QString percentText(double quantity, double total, const QLocale &locale = QLocale());
 
 // The 12 bars of the editor's chart for `count` intervals and the texts of
-// Percentual(0..count-1): with 12 intervals each bar is its interval's share; with 3, 4 or 6
-// the first bar of each interval carries the interval's whole share and the others stay 0;
-// with 1 or 2 every bar is the share per hour. Each value is rounded down; a label that
-// holds no number counts as 0.
-std::array<int, 12> bars(int count, const QStringList &percentual,
-                         const QLocale &locale = QLocale());
+// Percentual(0..count-1): each bar is its two-hour band's share of the day, as the main
+// window's spectrum draws it (spectrumBars); a label that holds no number counts as 0.
+std::array<double, 12> bars(int count, const QStringList &percentual,
+                            const QLocale &locale = QLocale());
 
 } // namespace Shares

@@ -68,10 +68,8 @@ PictureRun writeStartPicture(const StartOptions &options, Clock &clock,
         return refused(kCommandLineErrorStatus, why);
     }
 
-    Apresentacao view(window, clock);
-    SharePicture picture(view);
-    const QByteArray bytes = pngBytes(picture.draw(options.pictureSize, clock.now()));
-    const QString count = window.odometerText(); // as drawn: the view gave the wheels back
+    const QByteArray bytes = pngBytes(window.sharePicture(options.pictureSize));
+    const QString count = window.odometerText();
     const QString path = *options.pictureFile;
     const QString reason = bytes.isEmpty() ? QStringLiteral("a imagem não pôde ser desenhada")
                                            : writeWholeFile(path, bytes);

@@ -1,12 +1,16 @@
 #include "windows/startoptions.h"
 
+#include "core/capacity.h"
 #include "core/datadirectory.h"
+#include "core/rates.h"
 #include "data/entrylookup.h"
 #include "data/incidencereader.h"
 #include "windows/DeadZone/deadzone.h"
 
 #include <QDir>
 #include <QFileInfo>
+
+#include <cmath>
 
 QString dataFileBeforeStart(const QString &fileName, const QString &programDirectory,
                             bool programDirectoryWritable, const QString &userDirectory)
@@ -37,12 +41,41 @@ QString checkStartEntry(const StartOptions &options, const QString &parametrosFi
         .arg(lookup.error);
 }
 
+QString checkStartCapacity(const StartOptions &options, const QString &parametrosFile,
+                           const QString &homicidiosFile, const QDateTime &now)
+{
+    std::optional<double> monthly;
+    if (options.monthly) {
+        monthly = *options.monthly;
+    } else if (options.entry) {
+        const EntryLookup lookup = findEntry(*options.entry, readIncidenceFile(parametrosFile),
+                                             readIncidenceFile(homicidiosFile));
+        if (lookup.entry)
+            monthly = lookup.entry->monthly;
+    }
+    if (!monthly)
+        return QString();
+    RecountInput in;
+    // The daily rate as the count runs at it: truncated to hundredths.
+    in.dailyRate = std::round(double(dailyRate(*monthly)) * 100.0) / 100.0;
+    in.now = now;
+    const AccumulationMode mode = options.mode.value_or(AccumulationMode::Dia);
+    const QList<AccumulationMode> fitting = modesWithinCapacity(in);
+    if (fitting.contains(mode))
+        return QString();
+    return QStringLiteral("quorvel-counter: %1\nUse \"quorvel-counter --help\" para ver as "
+                          "opções.\n")
+        .arg(overCapacityText(mode, fitting));
+}
+
 void applyStartOptions(DeadZone &window, const StartOptions &options)
 {
     if (options.reducedMotion)
         window.setReducedMotion(true);
     if (options.mode)
         window.selectMode(*options.mode);
+    if (options.title)
+        window.setPresentationTitle(*options.title);
     if (options.entry)
         window.chooseEntryNamed(*options.entry);
     else if (options.monthly)

@@ -2,6 +2,7 @@
 
 #include "core/commandline.h"
 
+#include <QDateTime>
 #include <QString>
 
 class DeadZone;
@@ -18,6 +19,13 @@ QString dataFileBeforeStart(const QString &fileName, const QString &programDirec
 // standard error, "quorvel-counter: Entrada desconhecida: NOME" and the hint to --help.
 QString checkStartEntry(const StartOptions &options, const QString &parametrosFile,
                         const QString &homicidiosFile);
+
+// The figure asked for (typed or the entry's) must fit the odometer in the mode asked for at
+// `now`: empty when it does (or nothing is counted); otherwise the whole text for standard
+// error, saying which modes fit, e.g. "quorvel-counter: No modo ano a contagem passa de
+// 99.999,9999, o máximo do odômetro. Cabem: dia e mês." and the hint to --help.
+QString checkStartCapacity(const StartOptions &options, const QString &parametrosFile,
+                           const QString &homicidiosFile, const QDateTime &now);
 
 // What the command line asks, done on the main window as the user would do it: reduced
 // motion, the mode, the entry (a double click, its pattern too) or the typed figure, play,

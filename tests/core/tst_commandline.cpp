@@ -31,10 +31,18 @@ QString describe(const StartOptions &o)
 {
     return QStringLiteral("mensal=%1 entrada=%2 modo=%3 apresentacao=%4 sem-som=%5 mov=%6 "
                           "alguma=%7")
-        .arg(o.monthly ? QString::number(*o.monthly) : "-", o.entry ? "[" + *o.entry + "]" : "-",
-             o.mode ? QString::number(int(*o.mode)) : "-", QString::number(o.presentation),
-             QString::number(o.noSound), QString::number(o.reducedMotion),
-             QString::number(o.anyGiven));
+               .arg(o.monthly ? QString::number(*o.monthly) : "-",
+                    o.entry ? "[" + *o.entry + "]" : "-",
+                    o.mode ? QString::number(int(*o.mode)) : "-", QString::number(o.presentation),
+                    QString::number(o.noSound), QString::number(o.reducedMotion),
+                    QString::number(o.anyGiven)) +
+           (o.title ? QStringLiteral(" titulo=[") + *o.title + u']' : QString());
+}
+
+StartOptions titled(StartOptions o, const QString &title)
+{
+    o.title = title;
+    return o;
 }
 
 } // namespace
@@ -87,6 +95,11 @@ void TestCommandLine::acceptedArguments_data()
         << withFlags(options(12, {}, AccumulationMode::Dia), true, true, true) << true;
     QTest::newRow("presentation alone")
         << QStringList{"--apresentacao"} << withFlags(options(), true, false, false) << false;
+    QTest::newRow("title, trimmed")
+        << QStringList{"--mensal", "937", "--titulo", " Furtos na escola "}
+        << titled(options(937), "Furtos na escola") << true;
+    QTest::newRow("title, short") << QStringList{"-t", "Minha cidade", "-e", "Bahia"}
+                                  << titled(options({}, "Bahia"), "Minha cidade") << true;
 }
 
 void TestCommandLine::acceptedArguments()
@@ -117,6 +130,10 @@ void TestCommandLine::refusedArguments_data()
     QTest::newRow("value for a switch")
         << QStringList{"--sem-som=sim"} << "A opção --sem-som não aceita valor";
     QTest::newRow("stray argument") << QStringList{"937"} << "Argumento inesperado: 937";
+    QTest::newRow("blank title") << QStringList{"--titulo", "  "}
+                                 << "Falta o texto do título em --titulo";
+    QTest::newRow("title twice") << QStringList{"-t", "A", "--titulo", "B"}
+                                 << "A opção --titulo foi dada mais de uma vez";
     QTest::newRow("decimal figure")
         << QStringList{"--mensal", "12,5"}
         << "O número mensal deve ser um número inteiro, sem sinal nem separadores: \"12,5\"";
@@ -193,7 +210,7 @@ void TestCommandLine::helpAndVersionEndTheRun()
     QVERIFY(help.startsWith("Uso: quorvel-counter [opções]\n"));
     for (const char *option :
          {"--mensal N", "--entrada NOME", "--modo dia|mes|ano", "--apresentacao", "--sem-som",
-          "--movimento-reduzido", "--help", "--version", "código 2", "2999970"})
+          "--movimento-reduzido", "--titulo TEXTO", "--help", "--version", "código 2", "2999970"})
         QVERIFY2(help.contains(QString::fromUtf8(option)), option);
     for (const QString &line : help.split(u'\n'))
         QVERIFY2(line.size() <= 80, qPrintable(line));

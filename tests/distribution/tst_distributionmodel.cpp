@@ -16,8 +16,21 @@
 #include <memory>
 #include <sys/resource.h>
 
-using Bars = std::array<int, 12>;
+using Bars = std::array<double, 12>;
 Q_DECLARE_METATYPE(Bars)
+
+namespace {
+// Two intervals: each half of the day's share spread over its six two-hour bands.
+Bars halves(double first, double second)
+{
+    Bars bars{};
+    for (int b = 0; b < 6; ++b) {
+        bars[b] = first / 6;
+        bars[b + 6] = second / 6;
+    }
+    return bars;
+}
+} // namespace
 
 namespace {
 
@@ -357,21 +370,20 @@ void tst_DistributionModel::critica_data()
         << 1 << QStringList{"", ""} << Bars{};
     QTest::newRow("1 1 2") << "R" << 2 << QStringList{"1", "1", "2"} << 0 << "" << -1
                            << QStringList{"25,00", "25,00", "50,00"}
-                           << Bars{25, 0, 0, 0, 25, 0, 0, 0, 50, 0, 0, 0};
+                           << Bars{6.25, 6.25, 6.25, 6.25, 6.25, 6.25,
+                                   6.25, 6.25, 12.5, 12.5, 12.5, 12.5};
     QTest::newRow("1 2") << "R" << 1 << QStringList{"1", "2"} << 0 << "" << -1
-                         << QStringList{"33,33", "66,67"}
-                         << Bars{2, 2, 2, 2, 2, 2, 5, 5, 5, 5, 5, 5};
+                         << QStringList{"33,33", "66,67"} << halves(33.33, 66.67);
     QTest::newRow("one interval") << "R" << 0 << QStringList{"37"} << 0 << "" << -1
-                                  << QStringList{"100,00"}
-                                  << Bars{4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4};
+                                  << QStringList{"100,00"} << halves(50, 50);
     QTest::newRow("rows beyond the count ignored")
         << "R" << 1 << QStringList{"1", "3", "abc", ""} << 0 << "" << -1
-        << QStringList{"25,00", "75,00", "", ""} << Bars{2, 2, 2, 2, 2, 2, 6, 6, 6, 6, 6, 6};
+        << QStringList{"25,00", "75,00", "", ""} << halves(25, 75);
     QTest::newRow("all zero: no percentages")
         << "R" << 1 << QStringList{"0", "0"} << 0 << "" << -1 << QStringList{"", ""} << Bars{};
     QTest::newRow("beyond single precision")
         << "R" << 1 << QStringList{"16777217", "16777217"} << 0 << "" << -1
-        << QStringList{"50,00", "50,00"} << Bars{4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4};
+        << QStringList{"50,00", "50,00"} << halves(50, 50);
 }
 
 void tst_DistributionModel::critica()
@@ -395,7 +407,9 @@ void tst_DistributionModel::critica()
     for (int i = 0; i < 12; ++i)
         QCOMPARE(editor.model->quantidadeMarked(i), i == marked);
     QCOMPARE(editor.percentages(int(percentages.size())), percentages);
-    QCOMPARE(editor.model->chartValues(), bars);
+    for (int b = 0; b < 12; ++b)
+        QVERIFY2(qAbs(editor.model->chartValues()[b] - bars[b]) < 1e-9,
+                 qPrintable(QString::number(b)));
     QCOMPARE(editor.model->Timer1().isActive(), true); // on since load, and after a message
 }
 
@@ -612,7 +626,8 @@ void tst_DistributionModel::clearButtonAndClearCells()
     QCOMPARE(editor.percentages(2), (QStringList{"", ""}));
     QCOMPARE(editor.model->SL1(), 1);
     QCOMPARE(editor.model->currentIndex(), 0);
-    QCOMPARE(editor.model->chartValues()[0], 2); // the chart is not touched
+    // The chart is not touched: 25 % over the six bands of the first half of the day.
+    QVERIFY(qAbs(editor.model->chartValues()[0] - 25.0 / 6) < 1e-9);
 
     editor.model->selectPattern(0);
     editor.model->clearCells();

@@ -2,7 +2,7 @@
 
 #include <QTest>
 
-using Bars = std::array<int, 12>;
+using Bars = std::array<double, 12>;
 Q_DECLARE_METATYPE(Bars)
 
 class tst_Shares : public QObject
@@ -18,24 +18,32 @@ private slots:
     void digitsOnly();
 };
 
+// Each bar is its two-hour band's share of the day: the interval's share over its bands.
 void tst_Shares::bars_data()
 {
     QTest::addColumn<int>("count");
     QTest::addColumn<QStringList>("percentual");
     QTest::addColumn<Bars>("expected");
-    QTest::newRow("1: share per hour on every bar")
-        << 1 << QStringList{"100,00"} << Bars{4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4};
-    QTest::newRow("2: per hour, halves")
-        << 2 << QStringList{"33,33", "66,67"} << Bars{2, 2, 2, 2, 2, 2, 5, 5, 5, 5, 5, 5};
-    QTest::newRow("3: first bar of each interval") << 3 << QStringList{"25,00", "25,00", "50,00"}
-                                                   << Bars{25, 0, 0, 0, 25, 0, 0, 0, 50, 0, 0, 0};
-    QTest::newRow("4") << 4 << QStringList{"10,50", "20,99", "30,01", "38,50"}
-                       << Bars{10, 0, 0, 20, 0, 0, 30, 0, 0, 38, 0, 0};
-    QTest::newRow("6") << 6 << QStringList{"10,00", "20,00", "30,00", "15,00", "15,00", "10,00"}
-                       << Bars{10, 0, 20, 0, 30, 0, 15, 0, 15, 0, 10, 0};
-    QTest::newRow("12") << 12 << QStringList{"1,9", "2", "3", "4",  "5",  "6",
-                                             "7",   "8", "9", "10", "11", "12,99"}
-                        << Bars{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
+    Bars twelfths;
+    twelfths.fill(100.0 / 12);
+    QTest::newRow("1: a twelfth of the day on every bar") << 1 << QStringList{"100,00"} << twelfths;
+    QTest::newRow("2: each half over six bands")
+        << 2 << QStringList{"33,33", "66,67"}
+        << Bars{5.555,     5.555,     5.555,     5.555,     5.555,     5.555,
+                66.67 / 6, 66.67 / 6, 66.67 / 6, 66.67 / 6, 66.67 / 6, 66.67 / 6};
+    QTest::newRow("3: each over four bands")
+        << 3 << QStringList{"25,00", "25,00", "50,00"}
+        << Bars{6.25, 6.25, 6.25, 6.25, 6.25, 6.25, 6.25, 6.25, 12.5, 12.5, 12.5, 12.5};
+    QTest::newRow("4: each over three bands")
+        << 4 << QStringList{"10,50", "20,99", "30,01", "38,50"}
+        << Bars{3.5,       3.5,       3.5,       20.99 / 3, 20.99 / 3, 20.99 / 3,
+                30.01 / 3, 30.01 / 3, 30.01 / 3, 38.5 / 3,  38.5 / 3,  38.5 / 3};
+    QTest::newRow("6: each over two bands")
+        << 6 << QStringList{"10,00", "20,00", "30,00", "15,00", "15,00", "10,00"}
+        << Bars{5, 5, 10, 10, 15, 15, 7.5, 7.5, 7.5, 7.5, 5, 5};
+    QTest::newRow("12: each its own band")
+        << 12 << QStringList{"1,9", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12,99"}
+        << Bars{1.9, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12.99};
     // Empty or odd labels (a total of 0 leaves them as they were) count as 0.
     QTest::newRow("empty labels") << 4 << QStringList{"", "x", "", ""} << Bars{};
 }
@@ -45,8 +53,11 @@ void tst_Shares::bars()
     QFETCH(int, count);
     QFETCH(QStringList, percentual);
     QFETCH(Bars, expected);
-    QCOMPARE(Shares::bars(count, percentual, QLocale(QLocale::Portuguese, QLocale::Brazil)),
-             expected);
+    const Bars drawn =
+        Shares::bars(count, percentual, QLocale(QLocale::Portuguese, QLocale::Brazil));
+    for (int b = 0; b < 12; ++b)
+        QVERIFY2(qAbs(drawn[b] - expected[b]) < 1e-9,
+                 qPrintable(QStringLiteral("bar %1: %2").arg(b).arg(drawn[b])));
 }
 
 void tst_Shares::percentText_data()

@@ -422,8 +422,9 @@ private:
                       QStringLiteral("--apresentacao"), QStringLiteral("--sem-som")});
         const Node view = waitForWindow(QStringLiteral("Quorvel Counter - Apresentação"), true);
         const Node sentence = m_atspi->find(view, [&](const Node &n) {
-            return m_atspi->name(n).startsWith(
-                QStringLiteral("Número digitado: 90000 por mês — hoje, "));
+            const QString name = m_atspi->name(n);
+            return name.startsWith(QStringLiteral("Estimativa a partir de 90")) &&
+                   name.contains(QStringLiteral(" ocorrências por mês, hoje, "));
         });
         if (sentence.isNull())
             fail(QStringLiteral("the presentation names no typed figure"));
@@ -452,7 +453,7 @@ private:
         pointAt(m_atspi->extents(sentence));
         xdotool({"key", "space"});
         waitFor<bool>(QStringLiteral("Space to pause the count"), [&]() -> std::optional<bool> {
-            if (m_atspi->name(state).startsWith(QStringLiteral("Em pausa")))
+            if (m_atspi->name(state).startsWith(QStringLiteral("Pausado")))
                 return true;
             return std::nullopt;
         });

@@ -25,7 +25,7 @@ class VictimScene;
 // The main window over a temporary data folder, with a settable clock and its cues recorded.
 // The messages it would show and the files it would open in another program are recorded
 // instead. Its controls are found by objectName: child<QLineEdit>("ParametroMes"),
-// child<PictureButton>("botao", 3) for "botao(3)", timer("Timer1").
+// child<PictureButton>("botao", 3) for "botao(3)", timer("frameTimer").
 struct DeadZoneFixture
 {
     // Data files put in the folder before the window is made: name and bytes.

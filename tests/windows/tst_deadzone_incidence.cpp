@@ -150,8 +150,12 @@ private slots:
         // The pattern goes to the counter; the editor is not loaded with it.
         QCOMPARE(f.window.counter().pattern()->name, QStringLiteral("Roubos"));
         QCOMPARE(f.window.distributionModel().currentIndex(), -1);
-        const std::array<double, 12> expected = {10, 0, 0, 20, 0, 0, 40, 0, 0, 30, 0, 0};
-        QCOMPARE(f.window.chartValues(), expected);
+        // Each interval's share over its three two-hour bands.
+        const std::array<double, 12> expected = {10 / 3.0, 10 / 3.0, 10 / 3.0, 20 / 3.0,
+                                                 20 / 3.0, 20 / 3.0, 40 / 3.0, 40 / 3.0,
+                                                 40 / 3.0, 10,       10,       10};
+        for (int b = 0; b < 12; ++b)
+            QVERIFY(qAbs(f.window.chartValues()[b] - expected[b]) < 1e-9);
         const HourlyTable &table = f.window.counter().pattern()->table;
         QCOMPARE(table.intervalCount, 4);
         QCOMPARE(table.percentualHora[13], 40.0f);
@@ -192,8 +196,12 @@ private slots:
         QCOMPARE(f.child<QLineEdit>("ParametroMes")->text(), QStringLiteral("311"));
         QCOMPARE(f.child<QLabel>("Label9")->text(), QStringLiteral("São Paulo   311"));
         QVERIFY(f.child<QRadioButton>("opcaoDistribuicao", 0)->isChecked());
-        const std::array<double, 12> expected = {2, 2, 2, 2, 2, 2, 6, 6, 6, 6, 6, 6};
-        QCOMPARE(f.window.chartValues(), expected);
+        // 25 and 75 % over six two-hour bands each.
+        const std::array<double, 12> expected = {25 / 6.0, 25 / 6.0, 25 / 6.0, 25 / 6.0,
+                                                 25 / 6.0, 25 / 6.0, 12.5,     12.5,
+                                                 12.5,     12.5,     12.5,     12.5};
+        for (int b = 0; b < 12; ++b)
+            QVERIFY(qAbs(f.window.chartValues()[b] - expected[b]) < 1e-9);
     }
 
     // A change of mode looks up again the name of the list the rate was last chosen from.

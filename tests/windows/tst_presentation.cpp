@@ -1,60 +1,62 @@
-// The presentation view: its layout on a projector's screen, what it says, the one count it
-// shares with the main window across pauses and back, reduced motion and the announcement of
-// a new victim to assistive technology. Timers are fired by hand, the clock set by the test.
-#include "core/intervaltext.h"
-#include "deadzonefixture.h"
+// The presentation view as a view of one counter: what it says, how it lays the count out on a
+// projector's screen, its keys, the capacity message, reduced motion and the announcement of
+// a new victim. Timers are fired by hand, the clock is set by the test.
+#include "core/counter.h"
 #include "display/odometerview.h"
-#include "display/picturebox.h"
-#include "display/picturebutton.h"
 #include "display/victimannouncer.h"
 #include "display/victimscene.h"
+#include "fakeclock.h"
 #include "windows/Apresentacao/apresentacao.h"
 
-#include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
 #include <QFontMetrics>
 #include <QLabel>
-#include <QListWidget>
-#include <QProgressBar>
-#include <QPushButton>
-#include <QRadioButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+
+Q_DECLARE_METATYPE(CountDescription)
 
 namespace {
 
 const QDateTime kNoon(QDate(2026, 3, 10), QTime(12, 0));
 
-struct Fixture : DeadZoneFixture
+struct ViewFixture
 {
-    Fixture() : DeadZoneFixture(kNoon, shippedData()) { window.show(); }
+    explicit ViewFixture(const QDateTime &at = kNoon) : clock(at), counter(clock)
+    {
+        view.resize(1280, 720);
+    }
 
-    Apresentacao &view() const
+    void fire(QTimer *timer) { QVERIFY(QMetaObject::invokeMethod(timer, "timeout")); }
+    void frames(int count = 11)
     {
-        if (!window.presentation())
-            qFatal("no presentation view");
-        return *window.presentation();
+        for (int i = 0; i < count; ++i)
+            fire(counter.frameTimer());
     }
-    // A whole display cycle of the odometer (the bar, the wheels, a new victim).
-    void displayTicks(int ticks = 11)
+    // A figure typed, counted and shown.
+    void countTyped(double monthly)
     {
-        for (int i = 0; i < ticks; ++i)
-            fire(frameTimer());
+        counter.setTypedFigure(monthly);
+        CountDescription what;
+        what.typedMonthly = monthly;
+        view.setDescription(what);
+        QVERIFY(counter.start());
+        counter.recount();
+        frames();
     }
-    // A figure typed and the count started, recounted and shown.
-    void countTyped(const QString &figure)
+    template <typename T> T *part(const char *name) const
     {
-        typeMonthly(figure);
-        play();
-        recount();
-        displayTicks();
+        auto *found = view.findChild<T *>(QString::fromLatin1(name));
+        if (!found)
+            qFatal("no %s", name);
+        return found;
     }
-    void chooseEntry(const QString &name) { QVERIFY(window.chooseEntryNamed(name)); }
-    void press(QWidget *widget, Qt::Key key) { QTest::keyClick(widget, key); }
+
+    FakeClock clock;
+    Counter counter;
+    Apresentacao view{counter, clock};
 };
 
-// Every scene timer of a stage, running or not.
 bool sceneRuns(const VictimScene &scene)
 {
     for (const char *name : {"relogAnjo", "RelogAuto", "RelogPolcar"}) {
@@ -62,6 +64,15 @@ bool sceneRuns(const VictimScene &scene)
             return true;
     }
     return false;
+}
+
+CountDescription entry(const QString &name, const QString &indicator, const QString &year)
+{
+    CountDescription what;
+    what.entryName = name;
+    what.indicator = indicator;
+    what.dataYear = year;
+    return what;
 }
 
 } // namespace
@@ -72,13 +83,16 @@ class TestPresentation : public QObject
 
 private slots:
     void initTestCase();
-    void layoutFitsTheScreen_data();
-    void layoutFitsTheScreen();
     void saysWhatIsCounted_data();
     void saysWhatIsCounted();
-    void tallyGoesOnAcrossPause();
-    void spacePausesEscReturnsWithSameCount();
-    void enteredFromButtonAndF11();
+    void showsOnlyTheWheelsTheCountNeeds_data();
+    void showsOnlyTheWheelsTheCountNeeds();
+    void layoutFitsTheScreen_data();
+    void layoutFitsTheScreen();
+    void tallyInMinutesAndTenths();
+    void keysAskWhoOpenedIt();
+    void pauseIsUnmistakable();
+    void saysCapacityInLargeText();
     void reducedMotion();
     void newVictimAnnouncedOnce();
 };
@@ -88,63 +102,173 @@ void TestPresentation::initTestCase()
     QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
 }
 
+void TestPresentation::saysWhatIsCounted_data()
+{
+    QTest::addColumn<CountDescription>("what");
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QString>("sentence");
+
+    const CountDescription bahia =
+        entry(QStringLiteral("Bahia"), QStringLiteral("mortes violentas intencionais"),
+              QStringLiteral("2024"));
+    const CountDescription alagoas = entry(QStringLiteral("Alagoas"), {}, QStringLiteral("2022"));
+    CountDescription typed;
+    typed.typedMonthly = 937;
+    CountDescription titled = bahia;
+    titled.title = QStringLiteral("Salvador e região");
+    CountDescription titledTyped = typed;
+    titledTyped.title = QStringLiteral("Nossa cidade");
+
+    QTest::newRow("entry with indicator, day")
+        << bahia << 0
+        << "Bahia: estimativa de mortes violentas intencionais hoje, 10/03/2026, no ritmo de "
+           "2024";
+    QTest::newRow("entry with indicator, month")
+        << bahia << 1
+        << "Bahia: estimativa de mortes violentas intencionais neste mês, março de 2026, no "
+           "ritmo de 2024";
+    QTest::newRow("entry with indicator, year")
+        << bahia << 2
+        << "Bahia: estimativa de mortes violentas intencionais em 2026, no ritmo de 2024";
+    QTest::newRow("entry without indicator, day")
+        << alagoas << 0 << "Alagoas: estimativa hoje, 10/03/2026, no ritmo de 2022";
+    QTest::newRow("entry without indicator, month")
+        << alagoas << 1 << "Alagoas: estimativa neste mês, março de 2026, no ritmo de 2022";
+    QTest::newRow("entry without indicator, year")
+        << alagoas << 2 << "Alagoas: estimativa em 2026, no ritmo de 2022";
+    QTest::newRow("typed, day") << typed << 0
+                                << "Estimativa a partir de 937 ocorrências por mês, hoje, "
+                                   "10/03/2026";
+    QTest::newRow("typed, month")
+        << typed << 1 << "Estimativa a partir de 937 ocorrências por mês, neste mês, março de 2026";
+    QTest::newRow("typed, year") << typed << 2
+                                 << "Estimativa a partir de 937 ocorrências por mês, em 2026";
+    QTest::newRow("title over an entry, day")
+        << titled << 0 << "Salvador e região: estimativa hoje, 10/03/2026, no ritmo de 2024";
+    QTest::newRow("title over an entry, month")
+        << titled << 1
+        << "Salvador e região: estimativa neste mês, março de 2026, no ritmo de 2024";
+    QTest::newRow("title over an entry, year")
+        << titled << 2 << "Salvador e região: estimativa em 2026, no ritmo de 2024";
+    QTest::newRow("title over a typed figure")
+        << titledTyped << 2 << "Nossa cidade: estimativa em 2026";
+}
+
+void TestPresentation::saysWhatIsCounted()
+{
+    QFETCH(CountDescription, what);
+    QFETCH(int, mode);
+    QFETCH(QString, sentence);
+    ViewFixture f;
+    f.counter.setMode(AccumulationMode(mode));
+    if (what.typedMonthly) {
+        f.counter.setTypedFigure(what.typedMonthly);
+    } else {
+        CurrentChoice choice;
+        choice.chooseEntry(CurrentChoice::List::States, what.entryName, what.entryName);
+        f.counter.chooseEntry(choice, 555);
+    }
+    f.view.setDescription(what);
+    f.view.setSource(QStringLiteral("Fonte: Anuário, dados de 2024"),
+                     QStringLiteral("taxa de 40,6 por 100 mil habitantes em 2024"));
+    f.view.open();
+    QCOMPARE(f.view.sentence(), sentence);
+    QCOMPARE(f.view.sourceText(), QStringLiteral("Fonte: Anuário, dados de 2024 · taxa de 40,6 "
+                                                 "por 100 mil habitantes em 2024"));
+
+    // An emptied figure: nothing named, nothing cited.
+    f.counter.setTypedFigure(std::nullopt);
+    QCOMPARE(f.view.sentence(), QStringLiteral("Nenhum número escolhido"));
+    QVERIFY(f.view.sourceText().isEmpty());
+    QVERIFY(f.view.intervalText().isEmpty());
+}
+
+// At noon in the day mode, half the daily rate (monthly / 30) is counted: monthly / 60.
+void TestPresentation::showsOnlyTheWheelsTheCountNeeds_data()
+{
+    QTest::addColumn<double>("monthly");
+    QTest::addColumn<int>("wheels");
+    QTest::addColumn<QString>("reads");
+    QTest::newRow("below one: 0,5") << 30.0 << 1 << "0,5000";
+    QTest::newRow("one digit: 5") << 300.0 << 1 << "5,0000";
+    QTest::newRow("two digits: 50") << 3000.0 << 2 << "50,0000";
+    QTest::newRow("three digits: 500") << 30000.0 << 3 << "500,0000";
+    QTest::newRow("four digits: 5000") << 300000.0 << 4 << "5000,0000";
+    QTest::newRow("five digits: 50000") << 3000000.0 << 5 << "50000,0000";
+}
+
+void TestPresentation::showsOnlyTheWheelsTheCountNeeds()
+{
+    QFETCH(double, monthly);
+    QFETCH(int, wheels);
+    QFETCH(QString, reads);
+    ViewFixture f;
+    f.view.open();
+    f.view.resize(1920, 1080);
+    f.view.arrange();
+    const int before = f.view.wheelBox()->width();
+    f.countTyped(monthly);
+    QCOMPARE(f.view.shownIntegerWheels(), wheels);
+    QCOMPARE(f.view.odometer()->text(), reads);
+
+    // Centred, inside the view, and no wider than the room: fewer wheels, larger wheels.
+    const QRect box = f.view.wheelBox()->geometry();
+    QVERIFY(qAbs(box.center().x() - f.view.width() / 2) <= 1);
+    QVERIFY(f.view.rect().contains(box));
+    const double wheelHeight = f.view.odometer()->scale() * OdometerView::WheelTwips.height() / 15;
+    QVERIFY2(wheelHeight >= 0.15 * f.view.height(), qPrintable(QString::number(wheelHeight)));
+    if (wheels > 1)
+        QVERIFY(box.width() > before);
+    // The box holds the wheels shown and no more: the first one shown starts at its left.
+    const auto *first = f.view.odometer()->findChild<QWidget *>(
+        QStringList{"Picture29", "Picture17", "Picture18", "Picture19", "Picture20"}[5 - wheels]);
+    const int firstLeft = first->mapTo(f.view.wheelBox(), QPoint(0, 0)).x();
+    QVERIFY2(firstLeft >= 0 && firstLeft < box.height() / 4,
+             qPrintable(QString::number(firstLeft)));
+}
+
 void TestPresentation::layoutFitsTheScreen_data()
 {
     QTest::addColumn<QSize>("screen");
-    QTest::addColumn<QString>("entry");
-    QTest::newRow("1920 x 1080, typed figure") << QSize(1920, 1080) << QString();
-    QTest::newRow("1280 x 720, typed figure") << QSize(1280, 720) << QString();
-    // The longest shipped name with its source line.
-    QTest::newRow("1280 x 720, long entry") << QSize(1280, 720)
-                                            << QStringLiteral("Roubos de veículos na cidade de "
-                                                              "São Paulo");
-    QTest::newRow("1920 x 1080, state") << QSize(1920, 1080) << QStringLiteral("Bahia");
-    QTest::newRow("1024 x 768, 4:3") << QSize(1024, 768) << QStringLiteral("Bahia");
+    QTest::addColumn<double>("monthly");
+    QTest::newRow("1280 x 720, five digits") << QSize(1280, 720) << 3000000.0;
+    QTest::newRow("1920 x 1080, one digit") << QSize(1920, 1080) << 300.0;
+    QTest::newRow("1024 x 768, three digits") << QSize(1024, 768) << 30000.0;
 }
 
 void TestPresentation::layoutFitsTheScreen()
 {
     QFETCH(QSize, screen);
-    QFETCH(QString, entry);
-    Fixture f;
-    if (entry.isEmpty()) {
-        f.countTyped(QStringLiteral("90000"));
-    } else {
-        f.chooseEntry(entry);
-        f.play();
-        f.recount();
-        f.displayTicks();
-    }
-    OdometerView &odometer = f.odometer();
-    f.window.enterPresentation();
-    Apresentacao &view = f.view();
-    view.resize(screen);
-    view.arrange();
-    QCOMPARE(view.size(), screen);
+    QFETCH(double, monthly);
+    ViewFixture f;
+    CurrentChoice choice;
+    const QString name = QStringLiteral("Roubos de veículos na cidade de São Paulo");
+    choice.chooseEntry(CurrentChoice::List::Crimes, name, name);
+    f.counter.chooseEntry(choice, monthly);
+    f.view.setDescription(entry(name, QStringLiteral("roubos de veículos"), "2024"));
+    f.view.setSource(QStringLiteral("Fonte: Anuário Brasileiro de Segurança Pública 2025 (FBSP), "
+                                    "dados de 2024"),
+                     QStringLiteral("taxa de 40,6 por 100 mil habitantes em 2024"));
+    QVERIFY(f.counter.start());
+    f.counter.recount();
+    f.view.open();
+    f.frames();
+    f.view.resize(screen);
+    f.view.arrange();
+    QCOMPARE(f.view.size(), screen);
 
     const QRect whole(QPoint(0, 0), screen);
-    QCOMPARE(odometer.parentWidget(), &view);
-    QVERIFY2(odometer.width() >= 0.9 * screen.width(),
-             qPrintable(QString::number(odometer.width())));
-    if (!entry.isEmpty())
-        QVERIFY(!view.sourceText().isEmpty());
-
-    const QList<QWidget *> parts = view.shownParts();
-    QCOMPARE(parts.size(), 8);
+    const QList<QWidget *> parts = f.view.shownParts();
+    QCOMPARE(parts.size(), 9);
     for (QWidget *part : parts) {
         QVERIFY2(whole.contains(part->geometry()), qPrintable(part->objectName()));
         if (auto *label = qobject_cast<QLabel *>(part)) {
-            // The text, wrapped as shown, inside its own box.
             const QRect needed =
                 QFontMetrics(label->font())
                     .boundingRect(QRect(QPoint(0, 0), label->size()),
-                                  Qt::AlignCenter | Qt::TextWordWrap, label->text());
+                                  label->alignment() | Qt::TextWordWrap, label->text());
             QVERIFY2(needed.height() <= label->height() && needed.width() <= label->width(),
                      qPrintable(label->objectName() + QStringLiteral(": ") + label->text()));
-            // Readable from the back of a room: not below 2 % of the screen's height.
-            if (!label->text().isEmpty())
-                QVERIFY2(label->font().pixelSize() >= screen.height() / 50,
-                         qPrintable(label->objectName()));
         }
         for (QWidget *other : parts) {
             if (other != part)
@@ -153,278 +277,136 @@ void TestPresentation::layoutFitsTheScreen()
                     qPrintable(part->objectName() + QStringLiteral(" / ") + other->objectName()));
         }
     }
+    // The source, the one thing to cite: white and at least 4 % of the screen's height.
+    auto *source = f.part<QLabel>("Fonte");
+    QVERIFY(source->font().pixelSize() * 100 >= 4 * screen.height());
+    QCOMPARE(source->palette().color(QPalette::WindowText), QColor(240, 240, 240));
+    // The time of day, small, in a corner.
+    QCOMPARE(f.part<QLabel>("Hora")->text(), QStringLiteral("12:00"));
+    QVERIFY(f.part<QLabel>("Hora")->font().pixelSize() < source->font().pixelSize());
+    // The decimals veiled, the comma as tall as a wheel.
+    QVERIFY(f.part<QLabel>("Decimais")->isVisibleTo(&f.view));
+    QVERIFY(f.part<QLabel>("Virgula")->font().pixelSize() >= f.view.wheelBox()->height());
 }
 
-void TestPresentation::saysWhatIsCounted_data()
+// 3000 a day: 12 minutes count 25 occurrences.
+void TestPresentation::tallyInMinutesAndTenths()
 {
-    QTest::addColumn<QString>("figure"); // typed, or empty
-    QTest::addColumn<QString>("entry");  // chosen, or empty
-    QTest::addColumn<int>("mode");       // Option1(mode)
-    QTest::addColumn<QString>("sentence");
-    QTest::addColumn<QString>("interval");
-    QTest::addColumn<bool>("hasSource");
-
-    QTest::newRow("typed 937 a month: 31,23 a day")
-        << "937" << QString() << 0 << "Número digitado: 937 por mês — hoje, 10/03/2026"
-        << "uma vítima a cada 46 min 7 s" << false;
-    QTest::newRow("typed 90000: 3000 a day")
-        << "90000" << QString() << 0 << "Número digitado: 90000 por mês — hoje, 10/03/2026"
-        << "uma vítima a cada 29 s" << false;
-    QTest::newRow("typed 0") << "0" << QString() << 0
-                             << "Número digitado: 0 por mês — hoje, 10/03/2026"
-                             << "nenhuma vítima prevista neste ritmo" << false;
-    // Pernambuco: 288 a month, 9,6 a day, one victim every 2 h 30 min.
-    QTest::newRow("state, this month")
-        << QString() << "Pernambuco" << 1 << "Pernambuco — neste mês, março de 2026"
-        << intervalSentence(288 / 30.0) << true;
-    QTest::newRow("state, this year")
-        << QString() << "Pernambuco" << 2 << "Pernambuco — neste ano, 2026"
-        << intervalSentence(288 / 30.0) << true;
-    // Bahia's pattern has four intervals of 6 hours; noon is in the third, 20 of 100.
-    QTest::newRow("state with a pattern, at noon")
-        << QString() << "Bahia" << 0 << "Bahia — hoje, 10/03/2026"
-        << intervalSentence(503 / 30.0 * 0.20 / 6 * 24) << true;
-    // Its pattern is in use: at noon the pace of the 12-16 h interval, 14 of 100 occurrences
-    // in 4 hours, that is 937 / 30 * 0.14 / 4 * 24 a day.
-    QTest::newRow("crime with a pattern, at noon")
-        << QString() << "Homicidios em São Paulo" << 0
-        << "Homicidios em São Paulo — hoje, 10/03/2026" << intervalSentence(31.23 * 0.14 / 4 * 24)
-        << true;
+    ViewFixture f;
+    f.countTyped(90000);
+    f.view.open();
+    QCOMPARE(f.view.tallyText(), QStringLiteral("desde que esta tela abriu (há 0 min): 0,0"));
+    f.clock.advanceMs(12 * 60'000);
+    f.counter.recount();
+    QCOMPARE(f.view.tallyText(), QStringLiteral("desde que esta tela abriu (há 12 min): 25,0"));
+    f.clock.advanceMs(53 * 60'000);
+    f.counter.recount();
+    QCOMPARE(f.view.tallyText(), QStringLiteral("desde que esta tela abriu (há 1 h 5 min): 135,4"));
 }
 
-void TestPresentation::saysWhatIsCounted()
+void TestPresentation::keysAskWhoOpenedIt()
 {
-    QFETCH(QString, figure);
-    QFETCH(QString, entry);
-    QFETCH(int, mode);
-    QFETCH(QString, sentence);
-    QFETCH(QString, interval);
-    QFETCH(bool, hasSource);
-    Fixture f;
-    f.child<QRadioButton>("Option1", mode)->setChecked(true);
-    if (!figure.isEmpty())
-        f.typeMonthly(figure);
-    else
-        f.chooseEntry(entry);
-    f.window.enterPresentation();
-    QCOMPARE(f.view().sentence(), sentence);
-    QCOMPARE(f.view().intervalText(), interval);
-    QCOMPARE(!f.view().sourceText().isEmpty(), hasSource);
-    if (hasSource)
-        QVERIFY2(f.view().sourceText().startsWith(QStringLiteral("Fonte: ")) ||
-                     entry == u"Homicidios em São Paulo", // the example line: its note
-                 qPrintable(f.view().sourceText()));
-
-    // A typed figure afterwards names no entry and no source.
-    f.window.leavePresentation();
-    f.typeMonthly(QStringLiteral("1"));
-    f.window.enterPresentation();
-    QVERIFY(f.view().sentence().startsWith(QStringLiteral("Número digitado: ")));
-    QVERIFY(f.view().sourceText().isEmpty());
+    ViewFixture f;
+    f.view.open();
+    QSignalSpy startOrPause(&f.view, &Apresentacao::startOrPauseRequested);
+    QSignalSpy leave(&f.view, &Apresentacao::leaveRequested);
+    QTest::keyClick(&f.view, Qt::Key_Space);
+    QCOMPARE(startOrPause.count(), 1);
+    QTest::keyClick(&f.view, Qt::Key_Escape);
+    QTest::keyClick(&f.view, Qt::Key_F11);
+    QCOMPARE(leave.count(), 2);
+    // The view itself neither counts nor closes: whoever opened it decides.
+    QVERIFY(f.view.isOpen());
+    QCOMPARE(f.counter.runState(), Counter::RunState::Stopped);
 }
 
-// 3000 a day is 0.0347 a second: 60 s counted, 120 s paused, 60 s counted again. The
-// count follows the clock, so the pause takes nothing away: 180 s make 6.25.
-void TestPresentation::tallyGoesOnAcrossPause()
+void TestPresentation::pauseIsUnmistakable()
 {
-    Fixture f;
-    f.countTyped(QStringLiteral("90000"));
-    f.window.enterPresentation();
-    Apresentacao &view = f.view();
-    QCOMPARE(view.tallyText(), QStringLiteral("desde o início da apresentação: 0,0000 (há 0 s)"));
-
-    f.clock.advanceMs(60'000);
-    f.recount();
-    QVERIFY2(view.tallyText().startsWith(QStringLiteral("desde o início da apresentação: 2,08")),
-             qPrintable(view.tallyText()));
-
-    f.press(&view, Qt::Key_Space);
-    QCOMPARE(f.window.runState(), DeadZone::RunState::Waiting);
-    f.clock.advanceMs(120'000);
-    f.press(&view, Qt::Key_Space);
-    QCOMPARE(f.window.runState(), DeadZone::RunState::Running);
-    f.recount();
-    QVERIFY2(view.tallyText().startsWith(QStringLiteral("desde o início da apresentação: 6,2")),
-             qPrintable(view.tallyText()));
-    QVERIFY2(view.tallyText().endsWith(QStringLiteral("(há 3 min)")), qPrintable(view.tallyText()));
-
-    // A new figure starts the count again; what was counted stays.
-    f.window.leavePresentation();
-    f.typeMonthly(QStringLiteral("0"));
-    f.window.enterPresentation();
-    QCOMPARE(view.tallyText(), QStringLiteral("desde o início da apresentação: 0,0000 (há 0 s)"));
+    ViewFixture f;
+    f.countTyped(90000);
+    f.view.open();
+    auto *paused = f.part<QLabel>("Pausado");
+    QVERIFY(paused->isHidden());
+    f.counter.pause();
+    QVERIFY(!paused->isHidden());
+    QCOMPARE(paused->text(), QStringLiteral("PAUSADO"));
+    QCOMPARE(paused->geometry(), f.view.wheelBox()->rect());
+    QVERIFY(f.view.stateText().startsWith(QStringLiteral("Pausado")));
+    QVERIFY(f.counter.start());
+    QVERIFY(paused->isHidden());
 }
 
-void TestPresentation::spacePausesEscReturnsWithSameCount()
+// 12 000 a month is 400 a day: on 1 October, 273 days make 109 200, over the capacity of the
+// year mode; the month and the day fit.
+void TestPresentation::saysCapacityInLargeText()
 {
-    Fixture f;
-    f.countTyped(QStringLiteral("90000"));
-    OdometerView &odometer = f.odometer();
-    const QString count = odometer.text();
-    const QRect placed = odometer.geometry();
-    QVERIFY(!count.isEmpty());
+    ViewFixture f(QDateTime(QDate(2026, 10, 1), QTime(12, 0)));
+    f.counter.setMode(AccumulationMode::Ano);
+    f.view.open();
+    f.countTyped(12000);
+    QCOMPARE(f.counter.runState(), Counter::RunState::OverCapacity);
+    QCOMPARE(f.view.capacityText(),
+             QStringLiteral("No modo ano a contagem passa de 99.999,9999, o máximo do odômetro. "
+                            "Cabem: dia e mês."));
+    auto *message = f.part<QLabel>("Capacidade");
+    QVERIFY(message->font().pixelSize() >= f.view.height() / 25);
+    QVERIFY(f.view.shownParts().contains(message));
+    QVERIFY(f.view.wheelBox()->isHidden());
+    QVERIFY(f.view.stateText().startsWith(QStringLiteral("Capacidade excedida")));
 
-    f.window.enterPresentation();
-    Apresentacao &view = f.view();
-    QVERIFY(view.isOpen());
-    QVERIFY(f.window.isHidden());
-    QCOMPARE(odometer.parentWidget(), &view);
-    QCOMPARE(odometer.text(), count);
+    // Its keys still work.
+    QSignalSpy leave(&f.view, &Apresentacao::leaveRequested);
+    QTest::keyClick(&f.view, Qt::Key_Escape);
+    QCOMPARE(leave.count(), 1);
 
-    f.press(&view, Qt::Key_Space);
-    QVERIFY(!f.window.counting());
-    QCOMPARE(f.window.runState(), DeadZone::RunState::Waiting);
-    QVERIFY(!f.tickTimer()->isActive());
-    f.press(&view, Qt::Key_Space);
-    QVERIFY(f.window.counting());
-
-    // The view's bar is the main window's bar.
-    f.displayTicks(3);
-    QCOMPARE(view.findChild<QProgressBar *>("ProximaVitima")->value(),
-             f.child<QProgressBar>("Pg1")->value());
-
-    f.press(&view, Qt::Key_Escape);
-    QVERIFY(!view.isOpen());
-    QVERIFY(view.isHidden());
-    QVERIFY(f.window.isVisible());
-    QCOMPARE(odometer.parentWidget(), &f.window);
-    QCOMPARE(odometer.geometry(), placed);
-    QCOMPARE(odometer.text(), count);
-    QVERIFY(f.window.counting());
-
-    // F11 leaves as Esc does; Space with nothing to count only refuses.
-    f.window.enterPresentation();
-    f.press(&view, Qt::Key_F11);
-    QVERIFY(!f.window.inPresentation());
-}
-
-void TestPresentation::enteredFromButtonAndF11()
-{
-    Fixture f;
-    auto *button = f.child<QPushButton>("BotaoApresentacao");
-    QCOMPARE(button->accessibleName(), QStringLiteral("Modo de apresentação"));
-    button->click();
-    QVERIFY(f.window.inPresentation());
-    f.window.leavePresentation();
-    QVERIFY(!f.window.inPresentation());
-
-    QApplication::setActiveWindow(&f.window);
-    QTest::keyClick(f.window.windowHandle(), Qt::Key_F11);
-    QVERIFY(f.window.inPresentation());
-    // Space with no figure: the refusal, no list opened, nothing counting.
-    f.recorder.clear();
-    f.press(&f.view(), Qt::Key_Space);
-    QVERIFY(f.recorder.contains(Cue::Abaixo));
-    QVERIFY(!f.window.counting());
+    // Another mode: the wheels come back.
+    f.counter.setMode(AccumulationMode::Mes);
+    QVERIFY(f.view.capacityText().isEmpty());
+    QVERIFY(!f.view.wheelBox()->isHidden());
 }
 
 void TestPresentation::reducedMotion()
 {
-    Fixture f;
-    // An entry with a pattern: the LED would blink.
-    f.chooseEntry(QStringLiteral("Homicidios em São Paulo"));
-    QVERIFY(f.timer("Timer4")->isActive());
-    auto *box = f.child<QCheckBox>("MovimentoReduzido");
-    QCOMPARE(box->accessibleName(), QStringLiteral("Movimento reduzido"));
-    box->click();
-    QVERIFY(f.window.reducedMotion());
-
-    // The LED: lit and steady.
-    for (int i = 0; i < 5; ++i) {
-        f.fire(f.timer("Timer4"));
-        QCOMPARE(f.window.ledColor(), QColor(0, 255, 0));
-    }
-
-    f.play();
-    f.recount();
-    // The fastest wheel's picture: never a spinning frame between recounts.
-    auto *fastest = f.odometer().findChild<PictureBox *>("Picture0");
-    const qint64 shown = fastest->picture().cacheKey();
-    for (int i = 0; i < 9; ++i)
-        f.fire(f.tickTimer());
-    QCOMPARE(fastest->picture().cacheKey(), shown);
-
-    // The first tick marks a victim: calmly, and no animation starts.
-    f.displayTicks(1);
-    QVERIFY(!sceneRuns(f.scene()));
-    QVERIFY(f.timer("RelogMarcaVitima")->isActive());
-    QVERIFY(f.child<QLabel>("PgCaption")->palette().color(QPalette::WindowText) !=
-            f.child<QLabel>("Label6")->palette().color(QPalette::WindowText));
-    f.displayTicks(10);
-    QVERIFY(!sceneRuns(f.scene()));
-    f.fire(f.timer("RelogMarcaVitima"));
-    QCOMPARE(f.child<QLabel>("PgCaption")->palette().color(QPalette::WindowText),
-             f.child<QLabel>("Label6")->palette().color(QPalette::WindowText));
-
-    // In the view: the sentence changes colour, its scene stays still, the count goes on.
-    f.window.enterPresentation();
-    auto *sentence = f.view().findChild<QLabel *>("Frase");
+    ViewFixture f;
+    f.view.setVictimKind(0);
+    f.view.setReducedMotion(true);
+    f.countTyped(90000);
+    f.view.open();
+    auto *sentence = f.part<QLabel>("Frase");
     const QColor calm = sentence->palette().color(QPalette::WindowText);
-    f.clock.advanceMs(3'600'000); // an hour: several victims
-    f.recount();
-    f.displayTicks(1);
+    f.clock.advanceMs(3'600'000); // an hour: many victims
+    f.counter.recount();
+    f.frames(1);
     QVERIFY(sentence->palette().color(QPalette::WindowText) != calm);
-    QVERIFY(!sceneRuns(*f.view().findChild<VictimScene *>("VictimScene")));
-    f.fire(f.view().findChild<QTimer *>("RelogMarca"));
+    QVERIFY(!sceneRuns(*f.view.findChild<VictimScene *>("VictimScene")));
+    f.fire(f.part<QTimer>("RelogMarca"));
     QCOMPARE(sentence->palette().color(QPalette::WindowText), calm);
 
-    // Motion back on: the next victim drives the scene of the view again.
-    f.window.leavePresentation();
-    box->click();
-    QVERIFY(!f.window.reducedMotion());
-    f.window.enterPresentation();
+    // Motion back on: the next victim drives the scene.
+    f.view.setReducedMotion(false);
     f.clock.advanceMs(3'600'000);
-    f.recount();
-    f.displayTicks(1);
-    QVERIFY(sceneRuns(*f.view().findChild<VictimScene *>("VictimScene")));
+    f.counter.recount();
+    f.frames(1);
+    QVERIFY(sceneRuns(*f.view.findChild<VictimScene *>("VictimScene")));
 }
 
 void TestPresentation::newVictimAnnouncedOnce()
 {
-    Fixture f;
-    auto *announcer = f.child<VictimAnnouncer>("AnuncioVitima");
-    const QString quiet = announcer->accessibleName();
-
-    // 3000 a day: a victim every 28.8 s. The first display after play shows the count and
-    // announces nothing.
-    f.countTyped(QStringLiteral("90000"));
+    ViewFixture f;
+    f.view.open();
+    auto *announcer = f.part<VictimAnnouncer>("AnuncioVitima");
+    // 3000 a day: a victim every 28.8 s. The first show announces nothing.
+    f.countTyped(90000);
     QCOMPARE(announcer->announcements(), 0);
-    QCOMPARE(announcer->accessibleName(), quiet);
-
-    // Ticks and recounts without a new victim: the odometer's name follows the count,
-    // nothing is announced.
-    auto *housing = f.odometer().findChild<QWidget *>("Picture11");
-    for (int i = 0; i < 3; ++i) {
-        f.clock.advanceMs(2'000);
-        f.recount();
-        f.displayTicks(1);
-        const QString name = housing->accessibleName();
-        f.displayTicks(20);
-        QCOMPARE(housing->accessibleName(), name);
-    }
-    const int units = f.window.state().ExibidoUnidade;
-    QCOMPARE(announcer->announcements(), 0);
-
-    f.clock.advanceMs(30'000);
-    f.recount();
-    f.displayTicks(20);
-    QVERIFY(f.window.state().ExibidoUnidade != units);
-    QCOMPARE(announcer->announcements(), 1);
-    QCOMPARE(announcer->accessibleName(), VictimAnnouncer::text(f.window.odometerText()));
-    // Later ticks and a recount without a new victim say nothing more.
     f.clock.advanceMs(2'000);
-    f.recount();
-    f.displayTicks(20);
-    QCOMPARE(announcer->announcements(), 1);
-
-    // The view has its own announcer, spoken while the view is open.
-    f.window.enterPresentation();
-    auto *viewAnnouncer = f.view().findChild<VictimAnnouncer *>("AnuncioVitima");
+    f.counter.recount();
+    f.frames(20);
+    QCOMPARE(announcer->announcements(), 0);
     f.clock.advanceMs(30'000);
-    f.recount();
-    f.displayTicks(20);
-    QCOMPARE(viewAnnouncer->announcements(), 1);
-    QCOMPARE(viewAnnouncer->accessibleName(), VictimAnnouncer::text(f.window.odometerText()));
+    f.counter.recount();
+    f.frames(20);
+    QCOMPARE(announcer->announcements(), 1);
+    QCOMPARE(announcer->accessibleName(), VictimAnnouncer::text(f.view.odometer()->text()));
 }
 
 QTEST_MAIN(TestPresentation)

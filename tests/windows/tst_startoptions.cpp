@@ -44,6 +44,8 @@ private slots:
     void argumentsToWindows();
     void refusedInProcess_data();
     void refusedInProcess();
+    void capacityOfTheChoice_data();
+    void capacityOfTheChoice();
     void dataFileBeforeStart_data();
     void dataFileBeforeStart();
     void dataFileBeforeStartSeesRenewedCopies();
@@ -187,6 +189,62 @@ void TestStartOptions::dataFileBeforeStartSeesRenewedCopies()
     edited.close();
     QCOMPARE(::dataFileBeforeStart(name, program.path(), false, user.path()), copy);
     QCOMPARE(QDir(user.path()).entryList(QDir::Files | QDir::Hidden), QStringList{name});
+}
+
+// "Roubos em geral na cidade de São Paulo" counts 11110 a month, 370,33 a day: on 1 October
+// at noon, 273,5 days of the year make about 101 000, over the odometer's 99.999,9999.
+void TestStartOptions::capacityOfTheChoice_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QDateTime>("now");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("message"); // the first line on standard error
+
+    const QDateTime october(QDate(2026, 10, 1), QTime(12, 0));
+    const QString roubos = QStringLiteral("Roubos em geral na cidade de São Paulo");
+    QTest::newRow("Roubos, year mode, 1 October")
+        << QStringList{"--entrada", roubos, "--modo", "ano"} << october << 2
+        << "quorvel-counter: No modo ano a contagem passa de 99.999,9999, o máximo do "
+           "odômetro. Cabem: dia e mês.";
+    QTest::newRow("Roubos, year mode, in the view")
+        << QStringList{"--entrada", roubos, "--modo", "ano", "--apresentacao"} << october << 2
+        << "quorvel-counter: No modo ano a contagem passa de 99.999,9999, o máximo do "
+           "odômetro. Cabem: dia e mês.";
+    QTest::newRow("Roubos, month mode, 1 October")
+        << QStringList{"--entrada", roubos, "--modo", "mes"} << october << 0 << "";
+    // 1 March at noon: 59,5 days make about 22 000.
+    QTest::newRow("Roubos, year mode, 1 March")
+        << QStringList{"--entrada", roubos, "--modo", "ano"}
+        << QDateTime(QDate(2026, 3, 1), QTime(12, 0)) << 0 << "";
+    // 2 900 000 a month is 96 666 a day: by noon the day holds 48 333, the month far more.
+    QTest::newRow("typed, month mode, 20th")
+        << QStringList{"--mensal", "2900000", "--modo", "mes"}
+        << QDateTime(QDate(2026, 3, 20), QTime(12, 0)) << 2
+        << "quorvel-counter: No modo mês a contagem passa de 99.999,9999, o máximo do "
+           "odômetro. Cabe: dia.";
+    QTest::newRow("typed, day mode by default")
+        << QStringList{"--mensal", "2900000"} << QDateTime(QDate(2026, 3, 20), QTime(12, 0)) << 0
+        << "";
+}
+
+void TestStartOptions::capacityOfTheChoice()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QDateTime, now);
+    QFETCH(int, status);
+    QFETCH(QString, message);
+    const CommandLineResult parsed = parseCommandLine(withProgram(arguments), QStringLiteral("1"));
+    QCOMPARE(parsed.action, CommandLineResult::Action::Run);
+    DeadZoneFixture f(now, DeadZoneFixture::shippedData());
+    const QDir dir(f.window.dataDirectory());
+    const QString parametros = dir.filePath(QStringLiteral("QuorvelParametros.txt"));
+    const QString homicidios = dir.filePath(QStringLiteral("Quorvelhomicidios.txt"));
+    QCOMPARE(checkStartEntry(parsed.options, parametros, homicidios), QString());
+    const QString text = checkStartCapacity(parsed.options, parametros, homicidios, now);
+    QCOMPARE(text.isEmpty() ? 0 : kCommandLineErrorStatus, status);
+    QCOMPARE(text.section(u'\n', 0, 0), message);
+    if (status != 0)
+        QVERIFY(text.endsWith(QStringLiteral("--help\" para ver as opções.\n")));
 }
 
 void TestStartOptions::dataFileBeforeStart_data()

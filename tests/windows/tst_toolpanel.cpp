@@ -154,8 +154,8 @@ private slots:
         QTest::newRow("0 folder") << 0 << "Frame1" << QRect(80, 150, 540, 435)
                                   << "Abre arquivo de ocorrências"
                                   << "Abre arquivo de ocorrências";
-        QTest::newRow("1 exit") << 1 << "Picture8" << QRect(50, 120, 480, 480)
-                                << QStringLiteral("Sair") << "Sair"; // the tooltip of an exit
+        QTest::newRow("1 exit, a door") << 1 << "Picture8" << QRect(50, 120, 480, 480) << "Sair"
+                                        << "Sair";
         QTest::newRow("2 back") << 2 << "Picture42" << QRect(3600, 840, 360, 360) << none
                                 << "Fechar lista";
         QTest::newRow("3 stop") << 3 << "Picture8" << QRect(8760, 45, 525, 375) << none << "Limpar";

@@ -1,22 +1,23 @@
 #include "windows/Apresentacao/apresentacao.h"
 
+#include "core/capacity.h"
 #include "core/clock.h"
+#include "core/counter.h"
 #include "core/intervaltext.h"
-#include "data/sourcesreader.h"
 #include "display/odometerview.h"
 #include "display/twipsscale.h"
 #include "display/victimannouncer.h"
 #include "display/victimscene.h"
-#include "windows/DeadZone/deadzone.h"
 #include "windows/sharepictureactions.h"
 
 #include <QCloseEvent>
-#include <QDir>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QProgressBar>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace {
 
@@ -25,49 +26,70 @@ const QColor kText(240, 240, 240);
 const QColor kQuiet(170, 176, 186);
 // The calm mark of a new victim under reduced motion: a warm, not bright, colour.
 const QColor kMark(255, 196, 92);
+// Laid over the decimal wheels so that the whole part reads first from afar.
+const QColor kDecimalVeil(16, 20, 26, 130);
+// Laid over every wheel while the count is paused.
+const QColor kPauseVeil(16, 20, 26, 185);
 
-// Month names are Portuguese whatever the system's language, as every text of the program.
-const QLocale kPortuguese(QLocale::Portuguese, QLocale::Brazil);
+// The stage the new-victim scene measures its moves on, in twips: the main window's client
+// area, so that the animations keep their pace and proportions at any screen size.
+constexpr QSize kStageTwips{10515, 6225};
+
+// Where, in the odometer's own twips, the wheels start when the leading ones are left out:
+// at the divider before the first wheel shown (index: integer wheels left out).
+constexpr int kIntegerStartTwips[5] = {0, 922, 1882, 2857, 3840};
+// The gap between the two housings, where the comma stands.
+constexpr int kCommaCentreTwips = 5078;
+constexpr int kDecimalHousingLeftTwips = 5160;
+
+QLabel *overlayLabel(QWidget *parent, const QString &name, const QColor &veil)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    label->setAlignment(Qt::AlignCenter);
+    label->setAutoFillBackground(veil.alpha() > 0);
+    QPalette p = label->palette();
+    p.setColor(QPalette::Window, veil);
+    p.setColor(QPalette::WindowText, kText);
+    label->setPalette(p);
+    return label;
+}
 
 } // namespace
 
-Apresentacao::Apresentacao(DeadZone &main, Clock &clock, QWidget *parent)
-    : QWidget(parent), m_main(main), m_clock(clock)
+Apresentacao::Apresentacao(Counter &counter, Clock &clock, QWidget *parent)
+    : QWidget(parent), m_counter(counter), m_clock(clock)
 {
     setObjectName(QStringLiteral("Apresentacao"));
     setWindowTitle(QStringLiteral("Quorvel Counter - Apresentação"));
     setFocusPolicy(Qt::StrongFocus);
+    m_shown.forgetShownDigits();
     build();
 
-    connect(&m_main, &DeadZone::recounted, this, [this](double count) {
-        m_tally.addCount(count);
-        refresh();
+    connect(&m_counter, &Counter::recounted, this, &Apresentacao::onRecounted);
+    connect(&m_counter, &Counter::counterReset, this, &Apresentacao::onReset);
+    connect(&m_counter, &Counter::frameDue, this, &Apresentacao::onFrame);
+    connect(&m_counter, &Counter::wheelStepped, this, [this](int step) {
+        // The fastest wheel turns between frames, as on the main window.
+        if (!m_reducedMotion && step != 0 && m_odometer->showsCount())
+            m_odometer->setFace(OdometerFrame::Picture0, {OdometerFrame::Face::Spin, step});
     });
-    connect(&m_main, &DeadZone::counterReset, this, [this] {
-        m_tally.rebase();
-        m_ProximaVitima->setValue(0);
-        refresh();
-    });
-    connect(&m_main, &DeadZone::displayTicked, this, &Apresentacao::onDisplayTick);
-    connect(&m_main, &DeadZone::runStateChanged, this, &Apresentacao::onRunStateChanged);
-    connect(&m_main, &DeadZone::victimAnnounced, this, [this](const QString &count) {
-        if (m_open)
-            m_announcer->announce(count);
-    });
-    connect(&m_main, &DeadZone::reducedMotionChanged, this, [this](bool on) {
-        if (on)
-            m_scene->pause();
-    });
+    connect(&m_counter, &Counter::runStateChanged, this, &Apresentacao::onRunStateChanged);
+    connect(&m_counter, &Counter::capacityReached, this, &Apresentacao::onCapacityReached);
+    connect(&m_counter, &Counter::figureChanged, this, &Apresentacao::refresh);
+    connect(&m_counter, &Counter::modeChanged, this, &Apresentacao::refresh);
+    connect(&m_counter, &Counter::patternChanged, this, &Apresentacao::refresh);
 
     // Ctrl+S and Ctrl+C: the picture of the view as it stands, at its own size.
     SharePictureActions::Hooks hooks;
     hooks.picture = [this] { return SharePicture(*this).draw(size(), m_clock.now()); };
     hooks.now = [this] { return m_clock.now(); };
     hooks.report = [this](const QString &text) {
-        m_main.showPictureReport(text);
         m_notice = text;
         m_noticeUntil = m_clock.now().addSecs(8);
         refresh();
+        emit pictureReported(text);
     };
     SharePictureActions::attach(this, hooks);
 }
@@ -99,8 +121,26 @@ void Apresentacao::build()
     label(m_DesdeInicio, QStringLiteral("DesdeInicio"), false, kText);
     label(m_LegendaProximaVitima, QStringLiteral("LegendaProximaVitima"), false, kQuiet);
     m_LegendaProximaVitima.label->setText(QStringLiteral("Contagem para próxima vítima"));
-    label(m_Fonte, QStringLiteral("Fonte"), false, kQuiet);
+    // The one thing to cite: white, never washed out by a projector.
+    label(m_Fonte, QStringLiteral("Fonte"), false, kText);
     label(m_Estado, QStringLiteral("Estado"), false, kQuiet);
+    label(m_Hora, QStringLiteral("Hora"), false, kQuiet);
+    m_Hora.label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label(m_Capacidade, QStringLiteral("Capacidade"), true, kMark);
+    m_Capacidade.label->hide();
+
+    // The wheels the count needs, cut out of the odometer and centred.
+    m_Contador = new QWidget(this);
+    m_Contador->setObjectName(QStringLiteral("Contador"));
+    m_odometer = new OdometerView(m_Contador);
+    m_Decimais = overlayLabel(m_Contador, QStringLiteral("Decimais"), kDecimalVeil);
+    m_Virgula = overlayLabel(m_Contador, QStringLiteral("Virgula"), QColor(0, 0, 0, 0));
+    m_Virgula->setText(QStringLiteral(","));
+    m_Virgula->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+    m_Virgula->setAccessibleName(QStringLiteral("vírgula"));
+    m_Pausado = overlayLabel(m_Contador, QStringLiteral("Pausado"), kPauseVeil);
+    m_Pausado->setText(QStringLiteral("PAUSADO"));
+    m_Pausado->hide();
 
     m_ProximaVitima = new QProgressBar(this);
     m_ProximaVitima->setObjectName(QStringLiteral("ProximaVitima"));
@@ -136,20 +176,49 @@ void Apresentacao::build()
     });
 }
 
+void Apresentacao::setDescription(const CountDescription &what)
+{
+    m_what = what;
+    refresh();
+}
+
+void Apresentacao::setSource(const QString &sourceLine, const QString &rateText)
+{
+    m_sourceLine = sourceLine;
+    m_rateText = rateText;
+    refresh();
+}
+
+void Apresentacao::setReducedMotion(bool on)
+{
+    m_reducedMotion = on;
+    m_frame.setReducedMotion(on);
+    if (on)
+        m_scene->pause();
+}
+
+void Apresentacao::setVictimKind(int kind)
+{
+    m_victimKind = kind >= 0 && kind <= 2 ? kind : -1;
+}
+
 void Apresentacao::open()
 {
     if (m_open)
         return;
     m_open = true;
-    m_odometer = m_main.lendOdometer();
-    m_odometer->setParent(this);
-    m_odometer->show();
-    m_scene->raise();
-    m_tally.start(m_clock.now(), m_main.shownCount());
+    m_tally.start(m_clock.now(), m_counter.count());
     m_ProximaVitima->setValue(0);
-    readSource();
+    m_shown = CounterState();
+    m_shown.forgetShownDigits();
+    m_odometer->blank();
+    if (m_counter.count())
+        onRecounted();
     onRunStateChanged();
     arrange();
+    // The count on show at once, not at the next frame.
+    if (m_counter.count())
+        onFrame();
     m_RelogApresentacao->start();
     showFullScreen();
     raise();
@@ -166,60 +235,115 @@ void Apresentacao::closeView()
     m_RelogMarca->stop();
     m_scene->pause();
     hide();
-    m_odometer = nullptr;
-    m_main.takeOdometerBack();
 }
 
-void Apresentacao::readSource()
-{
-    const QString name = m_main.chosenEntryName();
-    m_sourceOf = name;
-    m_source.clear();
-    if (name.isEmpty())
-        return;
-    const SourcesTable sources =
-        readSourcesFile(QDir(m_main.dataDirectory()).filePath(sourcesFileName()));
-    if (const std::optional<EntrySource> source = sources.find(name))
-        m_source = sourceLine(*source);
-}
+// ---- The counter's signals ----------------------------------------------------------------
 
-QString Apresentacao::whatIsCounted() const
+void Apresentacao::onRecounted()
 {
-    const QString name = m_main.chosenEntryName();
-    if (!name.isEmpty())
-        return name;
-    const QString monthly = m_main.monthlyText();
-    if (monthly.isEmpty())
-        return QStringLiteral("Nenhum número escolhido");
-    return QStringLiteral("Número digitado: %1 por mês").arg(monthly);
-}
+    const CounterState &digits = m_counter.digits();
+    // The digits are the counter's, what the wheels last showed is this view's own.
+    const CounterState shown = m_shown;
+    m_shown = digits;
+    m_shown.ExibidoUnidade = shown.ExibidoUnidade;
+    m_shown.ExibidoDezena = shown.ExibidoDezena;
+    m_shown.ExibidoCentena = shown.ExibidoCentena;
+    m_shown.ExibidoMilhar = shown.ExibidoMilhar;
+    m_shown.ExibidoDezenaMilhar = shown.ExibidoDezenaMilhar;
+    m_shown.TiltDesligado = 0;
+    if (m_counter.count())
+        m_tally.addCount(*m_counter.count());
 
-QString Apresentacao::periodText() const
-{
-    const QDate today = m_clock.now().date();
-    switch (m_main.mode()) {
-    case AccumulationMode::Mes:
-        return QStringLiteral("neste mês, %1 de %2")
-            .arg(kPortuguese.standaloneMonthName(today.month()))
-            .arg(today.year());
-    case AccumulationMode::Ano:
-        return QStringLiteral("neste ano, %1").arg(today.year());
-    case AccumulationMode::Dia:
-        break;
+    const std::array<bool, 4> blanks = OdometerFrame::leadingZeros(m_shown);
+    const int wheels = 5 - int(std::count(blanks.cbegin(), blanks.cend(), true));
+    if (wheels != m_integerWheels) {
+        m_integerWheels = wheels;
+        placeWheels();
     }
-    return QStringLiteral("hoje, %1").arg(today.toString(QStringLiteral("dd/MM/yyyy")));
+    refresh();
 }
+
+void Apresentacao::onReset()
+{
+    m_tally.rebase();
+    m_shown = CounterState();
+    m_shown.forgetShownDigits();
+    m_odometer->blank();
+    m_ProximaVitima->setValue(0);
+    if (m_integerWheels != 1) {
+        m_integerWheels = 1;
+        placeWheels();
+    }
+    refresh();
+}
+
+void Apresentacao::onFrame()
+{
+    const bool firstShow = m_shown.ExibidoUnidade == 99;
+    const OdometerFrame::Step step = m_frame.tick(m_shown, m_victimKind);
+    m_ProximaVitima->setValue(step.progress);
+    m_odometer->apply(step, m_shown);
+    if (!m_open || firstShow)
+        return;
+    if (!m_reducedMotion)
+        m_scene->start(step.animation);
+    else if (step.newVictim)
+        markVictimCalmly();
+    if (step.newVictim)
+        m_announcer->announce(m_odometer->text());
+}
+
+void Apresentacao::markVictimCalmly()
+{
+    QPalette p = m_Frase.label->palette();
+    p.setColor(QPalette::WindowText, kMark);
+    m_Frase.label->setPalette(p);
+    m_RelogMarca->start();
+}
+
+void Apresentacao::onRunStateChanged()
+{
+    const Counter::RunState state = m_counter.runState();
+    if (state != Counter::RunState::Running)
+        m_scene->pause();
+    m_Pausado->setVisible(state == Counter::RunState::Paused);
+    if (state != Counter::RunState::OverCapacity && m_Capacidade.label->isVisible()) {
+        m_Capacidade.label->hide();
+        m_Contador->show();
+    }
+    refresh();
+}
+
+void Apresentacao::onCapacityReached()
+{
+    // Said in the view itself, in large text where the wheels stand: no message box over a
+    // full-screen view, and the view's keys go on working.
+    RecountInput in;
+    in.dailyRate = m_counter.dailyRate();
+    in.useDistribution = m_counter.patternInUse();
+    if (m_counter.pattern())
+        in.hourly = m_counter.pattern()->table;
+    in.now = m_clock.now();
+    m_Capacidade.label->setText(overCapacityText(m_counter.mode(), modesWithinCapacity(in)));
+    m_Contador->hide();
+    m_Capacidade.label->show();
+    refresh();
+}
+
+// ---- What the view says -------------------------------------------------------------------
 
 QString Apresentacao::runStateText() const
 {
     if (!m_notice.isEmpty() && m_clock.now() < m_noticeUntil)
         return m_notice;
-    switch (m_main.runState()) {
-    case DeadZone::RunState::Running:
+    switch (m_counter.runState()) {
+    case Counter::RunState::Running:
         return QStringLiteral("Contando  ·  Espaço: pausar  ·  Esc: voltar");
-    case DeadZone::RunState::Waiting:
-        return QStringLiteral("Em pausa  ·  Espaço: continuar  ·  Esc: voltar");
-    case DeadZone::RunState::Off:
+    case Counter::RunState::Paused:
+        return QStringLiteral("Pausado  ·  Espaço: continuar  ·  Esc: voltar");
+    case Counter::RunState::OverCapacity:
+        return QStringLiteral("Capacidade excedida  ·  Esc: voltar");
+    case Counter::RunState::Stopped:
         break;
     }
     return QStringLiteral("Parado  ·  Espaço: iniciar  ·  Esc: voltar");
@@ -227,17 +351,24 @@ QString Apresentacao::runStateText() const
 
 void Apresentacao::refresh()
 {
-    // An entry chosen while the view is open (a script, the editor) has its own source.
-    if (m_main.chosenEntryName() != m_sourceOf)
-        readSource();
-    m_Frase.label->setText(whatIsCounted() + QStringLiteral(" — ") + periodText());
-    const std::optional<double> pace = m_main.paceNow();
+    const QDateTime now = m_clock.now();
+    CountDescription what = m_what;
+    if (!m_counter.hasFigure())
+        what = CountDescription();
+    else if (what.entryName.isEmpty() && what.title.isEmpty() && !what.typedMonthly)
+        what.typedMonthly = m_counter.monthlyFigure();
+    m_Frase.label->setText(countSentence(what, m_counter.mode(), now.date()));
+    const std::optional<double> pace = m_counter.paceNow();
     m_Intervalo.label->setText(pace ? intervalSentence(*pace) : QString());
-    m_DesdeInicio.label->setText(m_tally.text(m_clock.now()));
-    m_Fonte.label->setText(m_source);
+    m_DesdeInicio.label->setText(m_tally.roundedText(now));
+    QString source = m_sourceLine;
+    if (!m_rateText.isEmpty())
+        source += (source.isEmpty() ? QString() : QStringLiteral(" · ")) + m_rateText;
+    m_Fonte.label->setText(m_counter.hasFigure() ? source : QString());
     m_Estado.label->setText(runStateText());
-    for (Caption *caption :
-         {&m_Frase, &m_Intervalo, &m_DesdeInicio, &m_LegendaProximaVitima, &m_Fonte, &m_Estado})
+    m_Hora.label->setText(now.time().toString(QStringLiteral("HH:mm")));
+    for (Caption *caption : {&m_Frase, &m_Intervalo, &m_DesdeInicio, &m_LegendaProximaVitima,
+                             &m_Fonte, &m_Estado, &m_Hora, &m_Capacidade})
         fit(*caption);
 }
 
@@ -247,15 +378,60 @@ void Apresentacao::fit(Caption &caption)
     QFont font = this->font();
     font.setBold(caption.bold);
     const int flags = Qt::AlignCenter | Qt::TextWordWrap;
-    for (int size = caption.pixelSize; size >= 6; size = size * 9 / 10) {
+    const int smallest = std::min(caption.minimumPixelSize, caption.pixelSize);
+    for (int size = caption.pixelSize;; size = std::max(smallest, size * 9 / 10)) {
         font.setPixelSize(size);
         const QRect needed = QFontMetrics(font).boundingRect(
             QRect(0, 0, caption.box.width(), 100000), flags, caption.label->text());
-        if (needed.height() <= caption.box.height() && needed.width() <= caption.box.width())
+        if (size == smallest ||
+            (needed.height() <= caption.box.height() && needed.width() <= caption.box.width()))
             break;
     }
     caption.label->setFont(font);
     caption.label->setGeometry(caption.box);
+}
+
+// ---- Layout -------------------------------------------------------------------------------
+
+void Apresentacao::placeWheels()
+{
+    if (m_wheelArea.isEmpty())
+        return;
+    const QRect area = OdometerView::AreaTwips;
+    const int left = kIntegerStartTwips[5 - std::clamp(m_integerWheels, 1, 5)];
+    const int shownTwips = area.width() - left;
+    // The whole digits as large as the room allows.
+    const double factor =
+        std::min(m_wheelArea.width() * TwipsScale::TwipsPerPixel / double(shownTwips),
+                 m_wheelArea.height() * TwipsScale::TwipsPerPixel / double(area.height()));
+    const auto px = [factor](double twips) {
+        return qRound(twips * factor / TwipsScale::TwipsPerPixel);
+    };
+    const QSize box(px(shownTwips), px(area.height()));
+    m_Contador->setGeometry(m_wheelArea.x() + (m_wheelArea.width() - box.width()) / 2,
+                            m_wheelArea.y() + (m_wheelArea.height() - box.height()) / 2,
+                            box.width(), box.height());
+    m_odometer->setScale(factor);
+    m_odometer->setGeometry(-px(left), 0, px(area.width()), box.height());
+
+    m_Decimais->setGeometry(px(kDecimalHousingLeftTwips - left), 0,
+                            box.width() - px(kDecimalHousingLeftTwips - left), box.height());
+    // A comma as tall as a wheel, white on the gap between the housings.
+    QFont comma = font();
+    comma.setBold(true);
+    comma.setPixelSize(std::max(8, box.height()));
+    m_Virgula->setFont(comma);
+    const int commaWidth = std::max(4, box.height() / 2);
+    m_Virgula->setGeometry(px(kCommaCentreTwips - left) - commaWidth / 2, -box.height() / 5,
+                           commaWidth, box.height() + box.height() / 5);
+    m_Pausado->setGeometry(QRect(QPoint(0, 0), box));
+    QFont paused = font();
+    paused.setBold(true);
+    paused.setPixelSize(std::max(8, box.height() * 6 / 10));
+    m_Pausado->setFont(paused);
+    m_Decimais->raise();
+    m_Virgula->raise();
+    m_Pausado->raise();
 }
 
 void Apresentacao::arrange()
@@ -267,41 +443,42 @@ void Apresentacao::arrange()
     const auto ph = [h](double share) { return qRound(h * share); };
     const int margin = qRound(w * 0.04);
     const int textWidth = w - 2 * margin;
-    int y = ph(0.05);
 
+    m_Hora.box = QRect(w - margin - qRound(w * 0.2), ph(0.005), qRound(w * 0.2), ph(0.04));
+    m_Hora.pixelSize = m_Hora.minimumPixelSize = std::max(8, ph(0.025));
+
+    int y = ph(0.05);
     const auto place = [&](Caption &caption, double height, double text, double gap) {
         caption.box = QRect(margin, y, textWidth, ph(height));
-        caption.pixelSize = qMax(8, ph(text));
+        caption.pixelSize = std::max(8, ph(text));
         y += ph(height) + ph(gap);
     };
-    place(m_Frase, 0.13, 0.05, 0.02);
+    place(m_Frase, 0.12, 0.05, 0.02);
+    m_wheelArea = QRect(margin, y, textWidth, ph(0.27));
+    m_Capacidade.box = m_wheelArea;
+    m_Capacidade.pixelSize = std::max(8, ph(0.07));
+    y += ph(0.27) + ph(0.02);
+    placeWheels();
 
-    // The odometer: 92 % of the width, less on a screen too wide for its height.
-    const QSize area = OdometerView::AreaTwips.size();
-    const int odometerWidth =
-        qMin(qRound(w * 0.92), qRound(h * 0.24 * area.width() / double(area.height())));
-    const double factor = odometerWidth * TwipsScale::TwipsPerPixel / area.width();
-    const int odometerHeight = qRound(area.height() * factor / TwipsScale::TwipsPerPixel);
-    if (m_odometer) {
-        m_odometer->setScale(factor);
-        m_odometer->setGeometry((w - odometerWidth) / 2, y, odometerWidth, odometerHeight);
-    }
-    y += odometerHeight + ph(0.03);
-
-    place(m_Intervalo, 0.09, 0.06, 0.01);
-    place(m_DesdeInicio, 0.06, 0.035, 0.02);
+    place(m_Intervalo, 0.07, 0.05, 0.01);
+    place(m_DesdeInicio, 0.05, 0.036, 0.01);
     place(m_LegendaProximaVitima, 0.04, 0.026, 0.0);
     const int barWidth = qRound(w * 0.6);
     m_ProximaVitima->setGeometry((w - barWidth) / 2, y, barWidth, ph(0.035));
-    y += ph(0.035) + ph(0.03);
-    place(m_Fonte, 0.08, 0.026, 0.0);
-    y = h - ph(0.06);
-    place(m_Estado, 0.045, 0.022, 0.0);
+    y += ph(0.035) + ph(0.025);
+    // The source is cited from the back of the room: never under 4 % of the height (of the
+    // width for a picture standing upright, where the long line would not fit otherwise).
+    place(m_Fonte, 0.15, 0.048, 0.0);
+    m_Fonte.minimumPixelSize = std::max(8, (std::min(h, w) * 4 + 99) / 100);
+    y = h - ph(0.07);
+    place(m_Estado, 0.05, 0.03, 0.0);
 
-    m_scene->setScale(TwipsScale::fitting(DeadZone::ClientTwips, size()));
+    m_scene->setScale(TwipsScale::fitting(kStageTwips, size()));
     m_scene->raise();
     refresh();
 }
+
+// ---- Read back for checks -------------------------------------------------------------------
 
 QString Apresentacao::sentence() const
 {
@@ -323,53 +500,38 @@ QString Apresentacao::sourceText() const
     return m_Fonte.label->text();
 }
 
+QString Apresentacao::stateText() const
+{
+    return m_Estado.label->text();
+}
+
+QString Apresentacao::capacityText() const
+{
+    return m_Capacidade.label->isHidden() ? QString() : m_Capacidade.label->text();
+}
+
 QList<QWidget *> Apresentacao::shownParts() const
 {
     QList<QWidget *> parts{
         m_Frase.label,   m_Intervalo.label, m_DesdeInicio.label, m_LegendaProximaVitima.label,
-        m_ProximaVitima, m_Fonte.label,     m_Estado.label};
-    if (m_odometer)
-        parts.insert(1, m_odometer);
+        m_ProximaVitima, m_Fonte.label,     m_Estado.label,      m_Hora.label};
+    parts.insert(1, m_Capacidade.label->isHidden() ? m_Contador : m_Capacidade.label);
     return parts;
 }
 
-void Apresentacao::onDisplayTick(const OdometerFrame::Step &step)
-{
-    m_ProximaVitima->setValue(step.progress);
-    if (!m_open)
-        return;
-    if (!m_main.reducedMotion())
-        m_scene->start(step.animation);
-    else if (step.newVictim)
-        markVictimCalmly();
-}
-
-void Apresentacao::markVictimCalmly()
-{
-    QPalette p = m_Frase.label->palette();
-    p.setColor(QPalette::WindowText, kMark);
-    m_Frase.label->setPalette(p);
-    m_RelogMarca->start();
-}
-
-void Apresentacao::onRunStateChanged()
-{
-    if (m_main.runState() != DeadZone::RunState::Running)
-        m_scene->pause();
-    refresh();
-}
+// ---- Keys ---------------------------------------------------------------------------------
 
 void Apresentacao::keyPressEvent(QKeyEvent *event)
 {
     switch (event->key()) {
     case Qt::Key_Space:
         if (!event->isAutoRepeat())
-            m_main.startOrPause();
+            emit startOrPauseRequested();
         event->accept();
         return;
     case Qt::Key_Escape:
     case Qt::Key_F11:
-        m_main.leavePresentation();
+        emit leaveRequested();
         event->accept();
         return;
     default:
@@ -388,30 +550,38 @@ void Apresentacao::closeEvent(QCloseEvent *event)
     // Closed by the desktop (a window button, Alt+F4): back to the main window, as with Esc.
     event->accept();
     if (m_open)
-        m_main.leavePresentation();
+        emit leaveRequested();
 }
+
+// ---- The picture to share ------------------------------------------------------------------
 
 void Apresentacao::preparePicture(const QSize &size, int)
 {
-    // The key hints sit in the bottom strip the caption line takes; the tally counts from
-    // when this screen opened, which means nothing to whoever sees the picture.
+    // Not on screen, the view shows the count of this instant straight away.
     if (!m_open) {
-        m_odometer = m_main.lendOdometer();
-        m_odometer->setParent(this);
-        m_odometer->show();
-        m_pictureBorrowed = true;
+        m_shown = CounterState();
+        m_shown.forgetShownDigits();
+        m_odometer->blank();
+        if (m_counter.count()) {
+            onRecounted();
+            onFrame();
+        }
     }
-    m_main.restWheels();
-    m_ProximaVitima->setValue(OdometerFrame::progress(m_main.state()));
-    readSource();
+    // The two fastest wheels at rest on their digits, not on a spinning frame.
+    if (m_odometer->showsCount()) {
+        using Face = OdometerFrame::Face;
+        m_odometer->setFace(OdometerFrame::Picture1, Face::digit(int(m_shown.DigitoDecimal3)));
+        m_odometer->setFace(OdometerFrame::Picture0, Face::digit(int(m_shown.DigitoDecimal4)));
+    }
+    m_ProximaVitima->setValue(m_counter.nextVictimShare());
     m_sizeBeforePicture = this->size();
     if (size != this->size())
         resize(size);
     arrange();
+    // The key hints sit in the strip the caption line takes; the tally counts from when this
+    // screen opened, which means nothing to whoever sees the picture.
     m_Estado.label->hide();
     m_DesdeInicio.label->hide();
-    // A new victim's animation stops where the picture is taken: the angel parked, the cars
-    // hidden, as on a pause.
     m_scene->pause();
 }
 
@@ -419,12 +589,15 @@ void Apresentacao::finishPicture()
 {
     m_Estado.label->show();
     m_DesdeInicio.label->show();
-    if (m_pictureBorrowed) {
-        m_pictureBorrowed = false;
-        m_odometer = nullptr;
-        m_main.takeOdometerBack();
-    }
     if (m_sizeBeforePicture.isValid() && m_sizeBeforePicture != size())
         resize(m_sizeBeforePicture);
     arrange();
+}
+
+QStringList Apresentacao::pictureSources() const
+{
+    QString source = m_sourceLine;
+    if (!m_rateText.isEmpty())
+        source += (source.isEmpty() ? QString() : QStringLiteral(" · ")) + m_rateText;
+    return {source};
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/counterstate.h"
+#include "core/countsentence.h"
 #include "core/odometerframe.h"
 #include "core/presentationtally.h"
 #include "windows/sharepicture.h"
@@ -9,7 +11,7 @@
 #include <QWidget>
 
 class Clock;
-class DeadZone;
+class Counter;
 class OdometerView;
 class QLabel;
 class QProgressBar;
@@ -17,44 +19,65 @@ class QTimer;
 class VictimAnnouncer;
 class VictimScene;
 
-// The presentation view: the count at full screen for a classroom or an event, readable from
-// the back of the room. It shows the main window's own count (it borrows its odometer and
-// follows its signals) and never counts by itself; Space is the play and wait control, Esc or
-// F11 goes back to the main window.
+// The presentation view: one counter at full screen for a classroom or an event, readable from
+// the back of the room. It is a view of a Counter with its own odometer and scene, so that it
+// can show beside the main window on another screen; it never counts by itself. Space asks to
+// start or pause, Esc or F11 to leave: whoever opened it decides.
 class Apresentacao : public QWidget, public PictureSource
 {
     Q_OBJECT
 
 public:
-    Apresentacao(DeadZone &main, Clock &clock, QWidget *parent = nullptr);
+    Apresentacao(Counter &counter, Clock &clock, QWidget *parent = nullptr);
     ~Apresentacao() override;
 
-    // Borrows the odometer, starts "desde o início" and shows the view at full screen.
+    // What is counted, as the sentence names it.
+    void setDescription(const CountDescription &what);
+    // The source to cite ("Fonte: …, dados de 2024") and the published rate beside it
+    // ("taxa de 40,6 por 100 mil habitantes em 2024"); either may be empty.
+    void setSource(const QString &sourceLine, const QString &rateText);
+    void setReducedMotion(bool on);
+    // The kind of victim whose animation a new victim starts: -1 none, 0 angel, 1 car,
+    // 2 police car.
+    void setVictimKind(int kind);
+
+    // Starts "desde que esta tela abriu" and shows the view at full screen.
     void open();
-    // Hides the view; the main window takes its odometer back.
     void closeView();
     bool isOpen() const { return m_open; }
 
     // Lays the view out for its present size (also on every resize).
     void arrange();
 
-    // The texts on show, for checks: what is counted, "uma vítima a cada ...", "desde o
-    // início da apresentação: ...", the source line.
+    // The texts on show, for checks.
     QString sentence() const;
     QString intervalText() const;
     QString tallyText() const;
     QString sourceText() const;
+    QString stateText() const;
+    // The message in place of the wheels when the count is over capacity; empty otherwise.
+    QString capacityText() const;
+    // How many integer wheels are shown: as many as the count's whole part has digits.
+    int shownIntegerWheels() const { return m_integerWheels; }
+    OdometerView *odometer() const { return m_odometer; }
+    // The box the wheels are shown in, centred on the view.
+    QWidget *wheelBox() const { return m_Contador; }
 
     // The parts that must fit the screen without overlapping, by objectName.
     QList<QWidget *> shownParts() const;
 
     // The picture to share (Ctrl+S saves it, Ctrl+C copies it): the view without its key
-    // hints and tally, laid out for the picture's size; when the view is not open it borrows
-    // the odometer for the picture only.
+    // hints and tally, the wheels at rest, laid out for the picture's size.
     QWidget *pictureView() override { return this; }
     void preparePicture(const QSize &size, int captionHeight) override;
     void finishPicture() override;
-    QStringList pictureSources() const override { return {m_source}; }
+    QStringList pictureSources() const override;
+
+signals:
+    void startOrPauseRequested();
+    void leaveRequested();
+    // What became of a picture saved or copied ("Imagem salva em …").
+    void pictureReported(const QString &text);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -62,32 +85,43 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    // A text label with the box it is given and its largest text height, in pixels.
+    // A text label with the box it is given, its largest and smallest text heights in pixels.
     struct Caption
     {
         QLabel *label = nullptr;
         QRect box;
         int pixelSize = 12;
+        int minimumPixelSize = 6;
         bool bold = false;
     };
 
     void build();
     void refresh();
     void fit(Caption &caption);
-    void onDisplayTick(const OdometerFrame::Step &step);
+    void placeWheels();
+    void onRecounted();
+    void onReset();
+    void onFrame();
     void onRunStateChanged();
+    void onCapacityReached();
     void markVictimCalmly();
-    QString whatIsCounted() const;
-    QString periodText() const;
     QString runStateText() const;
-    void readSource();
 
-    DeadZone &m_main;
+    Counter &m_counter;
     Clock &m_clock;
     bool m_open = false;
+    bool m_reducedMotion = false;
+    int m_victimKind = -1;
+    CountDescription m_what;
+    QString m_sourceLine;
+    QString m_rateText;
     PresentationTally m_tally;
-    QString m_source;
-    QString m_sourceOf; // the entry m_source belongs to
+    // The view's own display tick and shown-digit memory: the main window keeps its own.
+    OdometerFrame m_frame;
+    CounterState m_shown;
+    int m_integerWheels = 1;
+    // The room the wheels have, set by arrange().
+    QRect m_wheelArea;
 
     Caption m_Frase;
     Caption m_Intervalo;
@@ -95,15 +129,20 @@ private:
     Caption m_LegendaProximaVitima;
     Caption m_Fonte;
     Caption m_Estado;
+    Caption m_Hora;
+    Caption m_Capacidade;
+    QWidget *m_Contador = nullptr;
     OdometerView *m_odometer = nullptr;
+    QWidget *m_Decimais = nullptr;
+    QLabel *m_Virgula = nullptr;
+    QLabel *m_Pausado = nullptr;
     QProgressBar *m_ProximaVitima = nullptr;
     VictimScene *m_scene = nullptr;
     VictimAnnouncer *m_announcer = nullptr;
     QTimer *m_RelogApresentacao = nullptr;
     QTimer *m_RelogMarca = nullptr;
 
-    // The picture to share: what preparePicture changed, put back by finishPicture.
-    bool m_pictureBorrowed = false;
+    // The picture to share: the size preparePicture changed, put back by finishPicture.
     QSize m_sizeBeforePicture;
     // A notice in place of the key hints for a while ("Imagem salva em …").
     QString m_notice;

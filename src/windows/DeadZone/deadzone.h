@@ -130,9 +130,6 @@ public:
     AccumulationMode mode() const;
     std::optional<double> shownCount() const;
     std::optional<double> paceNow() const;
-    // The presentation borrows the odometer and gives it back.
-    OdometerView *lendOdometer();
-    void takeOdometerBack();
 
     // ---- The command-line start ---------------------------------------------------------
     void selectMode(AccumulationMode mode);
@@ -144,11 +141,16 @@ public:
     // A notice of the start in the status bar (the data folder's), beside any already there;
     // nothing for an empty text. It stays until the next notice.
     void showStartNotice(const QString &notice);
+    // The title the presentation view names instead of the entry or the typed figure.
+    void setPresentationTitle(const QString &title);
 
     // Reduced motion: no scene animations (a calm colour change instead), wheels without
     // spinning frames, the pattern LED lit steadily. The count is unchanged.
     void setReducedMotion(bool on);
     bool reducedMotion() const { return m_reducedMotion; }
+
+    // The presentation view, made on first use and told what is counted.
+    Apresentacao &presentationView();
 
     // ---- The picture to share (deadzone_picture.cpp).
     // The count of this instant on the wheels now, without waiting for the count ticks.
@@ -157,8 +159,9 @@ public:
     void restWheels();
     // What became of a picture saved or copied, on the status bar.
     void showPictureReport(const QString &text);
-    // The presentation view's picture at the default size; the tool panel's "Salvar imagem…".
-    QImage sharePicture();
+    // The presentation view's picture, at the open view's size, or else at `size` (the
+    // default size when none is given); the tool panel's "Salvar imagem…".
+    QImage sharePicture(const QSize &size = QSize());
     SharePictureActions *pictureActions() const { return m_pictureActions; }
 
 signals:
@@ -265,8 +268,9 @@ private:
     // The presentation view (deadzone_presentation.cpp).
     void buildPresentationControls();
     void dropPresentation();
+    // Tells the view what is counted, its title and where the figure comes from.
+    void describePresentation();
     void buildPictureControls();
-    QWidget *messageParent();
 
     // Named controls (objectName = the name shown).
     QLineEdit *ParametroMes = nullptr;
@@ -378,11 +382,10 @@ private:
     Apresentacao *m_presentation = nullptr;
     QCheckBox *MovimentoReduzido = nullptr;
     QPushButton *BotaoApresentacao = nullptr;
+    QLineEdit *Titulo = nullptr;
     VictimAnnouncer *m_announcer = nullptr;
     QTimer *RelogMarcaVitima = nullptr;
     bool m_reducedMotion = false;
-    // Where the odometer stood among its siblings, to put it back in the same place.
-    QWidget *m_odometerAbove = nullptr;
     QPushButton *BotaoSalvarImagem = nullptr;
     SharePictureActions *m_pictureActions = nullptr;
 };

@@ -245,7 +245,10 @@ void DeadZone::showCapacityReached()
     m_odometerView->blank();
     // Every integer wheel is drawn again by the next pass that has a count to show.
     m_state.forgetShownDigits();
-    m_desktop.showModalMessage(messageParent(), QStringLiteral("Quorvel Counter"), kCapacityMessage,
+    // The presentation view says it itself, in large text, and keeps its keys.
+    if (inPresentation())
+        return;
+    m_desktop.showModalMessage(this, QStringLiteral("Quorvel Counter"), kCapacityMessage,
                                DesktopServices::MessageIcon::Information);
 }
 

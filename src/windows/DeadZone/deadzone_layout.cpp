@@ -157,7 +157,7 @@ void DeadZone::buildToolbar()
     // gets a name of its own.
     const std::array<std::pair<QString, QString>, 10> buttonTexts{{
         {QStringLiteral("Abre arquivo de ocorrências"), QString()},
-        {QString(), QStringLiteral("Sair")},
+        {QStringLiteral("Sair"), QString()},
         {QString(), QStringLiteral("Fechar lista")},
         {QString(), QStringLiteral("Limpar")},
         {QString(), QStringLiteral("Sobre")},
@@ -502,6 +502,16 @@ void DeadZone::buildPresentationControls()
     BotaoApresentacao->setToolTip(QStringLiteral("Contagem em tela cheia (F11; Esc volta)"));
     place(BotaoApresentacao, 90, 1830, 2340, 400);
     m_twips.setFontScale(BotaoApresentacao, 1.0);
+
+    // What the view names instead of the entry or the typed figure ("--titulo TEXTO").
+    Titulo = new QLineEdit(PainelFerramentas2);
+    Titulo->setObjectName(QStringLiteral("Titulo"));
+    Titulo->setPlaceholderText(QStringLiteral("Título na apresentação"));
+    Titulo->setAccessibleName(QStringLiteral("Título na apresentação"));
+    Titulo->setToolTip(
+        QStringLiteral("Nomeia o que é contado na apresentação; o período e o ritmo ficam"));
+    place(Titulo, 2970, 2280, 2820, 360);
+    m_twips.setFontScale(Titulo, 1.0);
 
     m_announcer = new VictimAnnouncer(this);
     m_announcer->move(0, 0);

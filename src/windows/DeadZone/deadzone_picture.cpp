@@ -34,14 +34,16 @@ void DeadZone::buildPictureControls()
             [this] { m_pictureActions->saveAs(); });
 }
 
-QImage DeadZone::sharePicture()
+QImage DeadZone::sharePicture(const QSize &size)
 {
-    if (!m_presentation)
-        m_presentation = new Apresentacao(*this, m_clock);
-    // The open view is pictured at its own size; otherwise at the size of a full HD screen.
-    const QSize size = inPresentation() ? m_presentation->size() : kDefaultPictureSize;
-    SharePicture picture(*m_presentation);
-    return picture.draw(size, m_clock.now());
+    Apresentacao &view = presentationView();
+    // The open view is pictured at its own size; otherwise at the size asked, or of a full HD
+    // screen.
+    const QSize drawn = inPresentation() ? view.size()
+                        : size.isValid() ? size
+                                         : kDefaultPictureSize;
+    SharePicture picture(view);
+    return picture.draw(drawn, m_clock.now());
 }
 
 void DeadZone::showCountNow()

@@ -1,17 +1,21 @@
-// The presentation view's side of the main window: entering and leaving it, lending it the
-// odometer, the run control of its Space key, what it shows, the command-line start, reduced
+// The presentation view's side of the main window: entering and leaving it, what it is told
+// of the count, the run control of its Space key, what it shows, the command-line start, reduced
 // motion and the announcement of a new victim to assistive technology.
 #include "windows/DeadZone/deadzone.h"
 
 #include "core/clock.h"
 #include "core/counter.h"
+#include "core/countsentence.h"
 #include "core/soundcues.h"
+#include "data/sourceline.h"
+#include "data/sourcesreader.h"
 #include "display/calmmark.h"
 #include "display/odometerview.h"
 #include "display/victimannouncer.h"
 #include "display/victimscene.h"
 #include "windows/Apresentacao/apresentacao.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
@@ -24,21 +28,67 @@
 #include <QTimer>
 
 // ---- The presentation view --------------------------------------------------------------
-// PRESENTATION SWITCH: these functions are all the main window does for the presentation
-// view: open it (enterPresentation), close it (leavePresentation), answer its Space key
-// (startOrPause, with the run commands' cues) and put the capacity message over it
-// (messageParent). A view built on the counter itself takes m_counter and m_clock here, is
-// told what is counted and its source, and asks for startOrPause and leavePresentation by
-// its signals; lendOdometer, takeOdometerBack and the accessors below serve only a view
-// that borrows this window's odometer and reads this window.
+// The view shows this window's counter with an odometer and scene of its own; the window tells
+// it what is counted and where the figure comes from, and answers its keys.
+Apresentacao &DeadZone::presentationView()
+{
+    if (!m_presentation) {
+        m_presentation = new Apresentacao(*m_counter, m_clock);
+        connect(m_presentation, &Apresentacao::startOrPauseRequested, this,
+                &DeadZone::startOrPause);
+        connect(m_presentation, &Apresentacao::leaveRequested, this, &DeadZone::leavePresentation);
+        connect(this, &DeadZone::reducedMotionChanged, m_presentation,
+                &Apresentacao::setReducedMotion);
+        // A new choice, figure or mode while the view is up (from a second screen) is said there.
+        connect(m_counter, &Counter::figureChanged, this, &DeadZone::describePresentation);
+        connect(m_counter, &Counter::modeChanged, this, &DeadZone::describePresentation);
+        connect(Titulo, &QLineEdit::textChanged, this, &DeadZone::describePresentation);
+        connect(Option4Group, &QButtonGroup::idToggled, m_presentation,
+                [this] { m_presentation->setVictimKind(Option4Group->checkedId()); });
+        connect(m_presentation, &Apresentacao::pictureReported, this, &DeadZone::showPictureReport);
+    }
+    describePresentation();
+    return *m_presentation;
+}
+
 void DeadZone::enterPresentation()
 {
     if (inPresentation())
         return;
-    if (!m_presentation)
-        m_presentation = new Apresentacao(*this, m_clock);
+    presentationView();
+    m_presentation->setReducedMotion(m_reducedMotion);
+    m_presentation->setVictimKind(Option4Group->checkedId());
     m_presentation->open();
     hide();
+}
+
+void DeadZone::describePresentation()
+{
+    if (!m_presentation)
+        return;
+    const CurrentChoice &choice = m_counter->choice();
+    CountDescription what;
+    QString source;
+    QString rate;
+    if (choice.isEntry()) {
+        what.entryName = choice.name();
+        if (const std::optional<EntrySource> found = m_sources.find(choice.name())) {
+            source = sourceLine(*found);
+            rate = rateText(*found);
+            what.dataYear = found->year;
+            what.indicator = found->indicator;
+        }
+    } else {
+        what.typedMonthly = m_counter->monthlyFigure();
+    }
+    what.title = Titulo->text().trimmed();
+    m_presentation->setDescription(what);
+    m_presentation->setSource(source, rate);
+}
+
+void DeadZone::setPresentationTitle(const QString &title)
+{
+    Titulo->setText(title);
 }
 
 void DeadZone::leavePresentation()
@@ -54,34 +104,6 @@ void DeadZone::leavePresentation()
 bool DeadZone::inPresentation() const
 {
     return m_presentation && m_presentation->isOpen();
-}
-
-OdometerView *DeadZone::lendOdometer()
-{
-    // The sibling above it, so that it goes back under the same panels and pictures.
-    m_odometerAbove = nullptr;
-    const QObjectList &siblings = children();
-    const qsizetype at = siblings.indexOf(m_odometerView);
-    for (qsizetype i = at + 1; at >= 0 && i < siblings.size(); ++i) {
-        if (auto *widget = qobject_cast<QWidget *>(siblings.at(i)); widget && !widget->isWindow()) {
-            m_odometerAbove = widget;
-            break;
-        }
-    }
-    return m_odometerView;
-}
-
-void DeadZone::takeOdometerBack()
-{
-    if (m_odometerView->parentWidget() == this)
-        return;
-    m_odometerView->setParent(this);
-    m_odometerView->setScale(m_twips.factor());
-    const QRect area = OdometerView::AreaTwips;
-    place(m_odometerView, area.x(), area.y(), area.width(), area.height());
-    if (m_odometerAbove && m_odometerAbove->parentWidget() == this)
-        m_odometerView->stackUnder(m_odometerAbove);
-    m_odometerView->show();
 }
 
 void DeadZone::dropPresentation()
@@ -101,12 +123,6 @@ void DeadZone::startOrPause()
         startCount();
     else
         m_sound.TocaAbaixo(); // nothing to count: the refusal, without opening the lists
-}
-
-// A message of the count shows over the view that is on the screen, so its keys reach it.
-QWidget *DeadZone::messageParent()
-{
-    return inPresentation() ? static_cast<QWidget *>(m_presentation) : this;
 }
 
 // ---- What the presentation shows -------------------------------------------------------
