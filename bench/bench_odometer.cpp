@@ -350,8 +350,8 @@ int runGuidePictures(const QString &folderPath)
     named<PictureButton>(window, "Image2")->click();
     recountAndDraw(window);
     // Counting, with the timers held so that the picture is the same at every run.
-    named<QTimer>(window, "Timer3")->stop();
-    named<QTimer>(window, "Timer1")->stop();
+    window.counter().tickTimer()->stop();
+    window.counter().frameTimer()->stop();
     std::printf("odometer reads %s\n", qPrintable(window.odometerText()));
     ok = save(window, folder, QStringLiteral("contando.png")) && ok;
     named<PictureButton>(window, "Image3")->click();
