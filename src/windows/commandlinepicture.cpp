@@ -1,6 +1,7 @@
 #include "windows/commandlinepicture.h"
 
 #include "core/clock.h"
+#include "core/counter.h"
 #include "core/soundcues.h"
 #include "core/wholefile.h"
 #include "display/desktopservices.h"
@@ -61,7 +62,7 @@ PictureRun writeStartPicture(const StartOptions &options, Clock &clock,
     }
     window.pressPlay();
     window.showCountNow();
-    if (!window.shownCount()) {
+    if (!window.counter().count()) {
         const QString why = desktop.messages.isEmpty()
                                 ? QStringLiteral("Não há contagem para mostrar na imagem")
                                 : desktop.messages.join(u' ');

@@ -113,7 +113,7 @@ void TestStartOptions::argumentsToWindows()
     applyStartOptions(f.window, parsed.options);
 
     QCOMPARE(f.child<QLineEdit>("ParametroMes")->text(), monthly);
-    QCOMPARE(f.window.chosenEntryName(), entry);
+    QCOMPARE(f.window.counter().choice().name(), entry);
     QVERIFY(f.child<QRadioButton>("Option1", mode)->isChecked());
     QCOMPARE(f.window.counting(), counting);
     QCOMPARE(f.window.inPresentation(), presentation);

@@ -95,7 +95,6 @@ public:
     // Quantity and name of each entry of the incidence list and of the states' list.
     const ParallelList &List2() const { return m_List2; }
     const ParallelList &List3() const { return m_List3; }
-    const ParallelList &List2b() const { return m_List2b; }
     const ParallelList &List3b() const { return m_List3b; }
 
     // The text the odometer shows now, e.g. "105,3720" (leading zeros blank).
@@ -124,13 +123,6 @@ public:
     // The run control for one key (Space): pause while counting, otherwise play.
     void startOrPause();
 
-    // What the presentation view reads of this window, from the counter.
-    QString chosenEntryName() const;
-    QString monthlyText() const;
-    AccumulationMode mode() const;
-    std::optional<double> shownCount() const;
-    std::optional<double> paceNow() const;
-
     // ---- The command-line start ---------------------------------------------------------
     void selectMode(AccumulationMode mode);
     void typeMonthlyFigure(int figure);
@@ -155,8 +147,6 @@ public:
     // ---- The picture to share (deadzone_picture.cpp).
     // The count of this instant on the wheels now, without waiting for the count ticks.
     void showCountNow();
-    // The two fastest wheels on their digits instead of a spinning frame.
-    void restWheels();
     // What became of a picture saved or copied, on the status bar.
     void showPictureReport(const QString &text);
     // The presentation view's picture, at the open view's size, or else at `size` (the

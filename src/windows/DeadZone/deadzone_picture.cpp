@@ -1,5 +1,5 @@
 // The picture to share from the main window: the tool panel's "Salvar imagem…" button, the
-// count shown at once for a picture made from the command line, and the wheels at rest.
+// count shown at once for a picture made from the command line.
 #include "windows/DeadZone/deadzone.h"
 
 #include "core/clock.h"
@@ -50,11 +50,6 @@ void DeadZone::showCountNow()
 {
     m_counter->recount();
     showFrame();
-}
-
-void DeadZone::restWheels()
-{
-    restFastWheels();
 }
 
 void DeadZone::showPictureReport(const QString &text)

@@ -125,34 +125,6 @@ void DeadZone::startOrPause()
         m_sound.TocaAbaixo(); // nothing to count: the refusal, without opening the lists
 }
 
-// ---- What the presentation shows -------------------------------------------------------
-
-QString DeadZone::chosenEntryName() const
-{
-    return m_counter->choice().name();
-}
-
-QString DeadZone::monthlyText() const
-{
-    const std::optional<double> monthly = m_counter->monthlyFigure();
-    return monthly ? QString::number(*monthly, 'f', 0) : QString();
-}
-
-AccumulationMode DeadZone::mode() const
-{
-    return m_counter->mode();
-}
-
-std::optional<double> DeadZone::shownCount() const
-{
-    return m_counter->count();
-}
-
-std::optional<double> DeadZone::paceNow() const
-{
-    return m_counter->paceNow();
-}
-
 // ---- The command-line start -------------------------------------------------------------
 
 void DeadZone::selectMode(AccumulationMode mode)
