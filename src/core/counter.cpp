@@ -32,6 +32,7 @@ void Counter::setTypedFigure(std::optional<double> monthly)
     m_entryPattern.reset();
     reset();
     m_pattern.reset();
+    m_handedOver = false;
     emit patternChanged();
     emit figureChanged();
 }
@@ -45,6 +46,7 @@ void Counter::chooseEntry(const CurrentChoice &entry, double monthly,
     m_entryPattern = std::move(pattern);
     reset();
     m_pattern = m_entryPattern;
+    m_handedOver = false;
     m_patternInUse = m_pattern.has_value();
     emit patternChanged();
     emit figureChanged();
@@ -104,6 +106,7 @@ void Counter::setMode(AccumulationMode mode)
     // The reset greys the pattern out; the chosen entry's own pattern comes back with the mode,
     // a pattern handed over for a typed figure does not.
     m_pattern = m_entryPattern;
+    m_handedOver = false;
     m_patternInUse = m_pattern.has_value();
     emit patternChanged();
     if (changed)
@@ -115,6 +118,7 @@ void Counter::setMode(AccumulationMode mode)
 void Counter::usePattern(const HourlyPattern &pattern)
 {
     m_pattern = pattern;
+    m_handedOver = true;
     m_patternInUse = true;
     emit patternChanged();
     emit patternActivated(pattern.name);
@@ -127,6 +131,11 @@ void Counter::setPatternInUse(bool on)
         return;
     m_patternInUse = on;
     emit patternChanged();
+}
+
+QString Counter::heading() const
+{
+    return patternHandedOver() ? m_pattern->name : m_choice.caption();
 }
 
 // ---- Run state ------------------------------------------------------------------------------

@@ -88,6 +88,11 @@ public:
     void usePattern(const HourlyPattern &pattern);
     // Switches the available pattern off and on; without one it stays off.
     void setPatternInUse(bool on);
+    // Whether the pattern counted with was handed over rather than found for the choice.
+    bool patternHandedOver() const { return m_handedOver && patternInUse(); }
+    // What a view's header names: a pattern handed over while it is counted with, otherwise
+    // the chosen entry as its list shows it (nothing for a typed figure).
+    QString heading() const;
 
     // ---- Run state ------------------------------------------------------------------------
     RunState runState() const { return m_runState; }
@@ -166,6 +171,8 @@ private:
     std::optional<HourlyPattern> m_entryPattern;
     std::optional<HourlyPattern> m_pattern;
     bool m_patternInUse = false;
+    // m_pattern came from usePattern(), not from the chosen entry.
+    bool m_handedOver = false;
 
     RunState m_runState = RunState::Stopped;
     bool m_stopsAtCapacity = true;

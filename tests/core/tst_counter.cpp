@@ -53,6 +53,7 @@ private slots:
     void newFigureOrModeStopsAndResets();
     void entryPatternWeightsTheCountAndSurvivesToggling();
     void handedOverPatternIsKeptUntilTheModeChanges();
+    void headingNamesAHandedOverPatternInUse();
     void capacityStopsTheOdometerCountOnly();
     void newVictimOncePerWholeOccurrence();
     void emptiedFigureCountsNothing();
@@ -245,6 +246,37 @@ void TestCounter::handedOverPatternIsKeptUntilTheModeChanges()
     counter.setMode(AccumulationMode::Mes);
     QVERIFY(!counter.patternInUse());
     QVERIFY(!counter.pattern());
+}
+
+void TestCounter::headingNamesAHandedOverPatternInUse()
+{
+    FakeClock clock;
+    Counter counter(clock);
+    const QString roubos = QStringLiteral("Roubos em geral na cidade de São Paulo");
+    HourlyPattern furtos = risingPattern();
+    furtos.name = QStringLiteral("Furtos em geral na cidade de São Paulo");
+
+    counter.chooseEntry(entry(roubos), 11110, risingPattern());
+    QVERIFY(!counter.patternHandedOver()); // the entry's own pattern
+    QCOMPARE(counter.heading(), roubos);
+
+    counter.usePattern(furtos);
+    QVERIFY(counter.patternHandedOver());
+    QCOMPARE(counter.heading(), furtos.name);
+    counter.setPatternInUse(false);
+    QCOMPARE(counter.heading(), roubos);
+    counter.setPatternInUse(true);
+    QCOMPARE(counter.heading(), furtos.name);
+
+    // A new mode counts with the entry's pattern again; a new choice forgets the hand-over.
+    counter.setMode(AccumulationMode::Ano);
+    QCOMPARE(counter.heading(), roubos);
+    counter.usePattern(furtos);
+    counter.setTypedFigure(937);
+    QVERIFY(!counter.patternHandedOver());
+    QCOMPARE(counter.heading(), QString());
+    counter.usePattern(furtos);
+    QCOMPARE(counter.heading(), furtos.name);
 }
 
 void TestCounter::capacityStopsTheOdometerCountOnly()

@@ -50,6 +50,8 @@ private slots:
     void editorEditsSurviveChoiceAndMode();
     void toggledPatternStaysTheChosenEntrys();
     void handedOverPatternIsNamed();
+    void headerNamesTheHandedOverPattern_data();
+    void headerNamesTheHandedOverPattern();
     void commandsAreActions();
     void shortcutsAreNoTextFieldKeys();
     void capacitySaidByThePresentation();
@@ -110,6 +112,40 @@ void TestMainWindowModel::handedOverPatternIsNamed()
     // Saving another pattern in the editor leaves the count's pattern as it is.
     f.browse(kRoubos);
     QCOMPARE(f.window.counter().pattern()->name, kFurtos);
+}
+
+void TestMainWindowModel::headerNamesTheHandedOverPattern_data()
+{
+    QTest::addColumn<QString>("entry");  // empty: a typed figure
+    QTest::addColumn<QString>("header"); // before the hand-over and once it is switched off
+    QTest::newRow("typed figure") << QString() << QString();
+    QTest::newRow("chosen entry") << kRoubos << kRoubos + QStringLiteral("   11110");
+}
+
+void TestMainWindowModel::headerNamesTheHandedOverPattern()
+{
+    QFETCH(QString, entry);
+    QFETCH(QString, header);
+    Fixture f;
+    if (entry.isEmpty())
+        f.typeMonthly(QStringLiteral("937"));
+    else
+        QVERIFY(f.window.chooseEntryNamed(entry));
+    auto *label9 = f.child<QLabel>("Label9");
+    auto *led = f.child<QLabel>("Led");
+    QCOMPARE(label9->text(), header);
+
+    f.browse(kFurtos);
+    f.editor().botao_Click(3); // "Usar esta distribuição como padrão"
+    QCOMPARE(label9->text(), kFurtos);
+    QCOMPARE(led->accessibleName(),
+             QStringLiteral("Indicador de distribuição: padrão em uso (%1)").arg(kFurtos));
+    QCOMPARE(led->toolTip(), kFurtos);
+
+    // Switched off, the header names what the figure came from again, and the LED nothing.
+    f.child<QRadioButton>("opcaoDistribuicao", 1)->click();
+    QCOMPARE(label9->text(), header);
+    QCOMPARE(led->accessibleName(), QStringLiteral("Indicador de distribuição: sem padrão ativo"));
 }
 
 void TestMainWindowModel::commandsAreActions()

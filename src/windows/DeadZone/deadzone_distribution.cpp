@@ -72,6 +72,7 @@ void DeadZone::showPattern()
     if (m_counter->hasFigure())
         Parametrohora->setText(hourlyText());
     showInterval();
+    showChoice();
 }
 
 void DeadZone::showPatternActivated()

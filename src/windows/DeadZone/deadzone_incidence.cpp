@@ -94,7 +94,8 @@ void DeadZone::showListSources()
 void DeadZone::showChoice()
 {
     const CurrentChoice &choice = m_counter->choice();
-    Label9->setText(choice.caption());
+    // A pattern handed over from the editor is named instead of the entry while it counts.
+    Label9->setText(m_counter->heading());
     const auto source =
         choice.isEntry() ? m_sources.find(choice.name()) : std::optional<EntrySource>();
     FonteEntrada->setText(source ? sourceLineWithRate(*source) : QString());
