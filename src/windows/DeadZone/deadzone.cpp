@@ -4,10 +4,11 @@
 #include "core/counter.h"
 #include "core/soundcues.h"
 #include "core/timers.h"
+#include "display/datafileopener.h"
 #include "display/odometerview.h"
 #include "display/picturebox.h"
 #include "display/picturebutton.h"
-#include "display/svgpicture.h"
+#include "display/soundswitch.h"
 #include "display/victimscene.h"
 
 #include <QApplication>
@@ -36,36 +37,34 @@ DeadZone::DeadZone(Clock &clock, SoundCues &sound, DesktopServices &desktop, QSt
     buildControls();
     buildPresentationControls();
     buildPictureControls();
+    buildParts();
     buildActions();
     connectControls();
     connectCounter();
+    connectPresentation();
     setUpWindow();
 }
 
 DeadZone::~DeadZone()
 {
-    dropPresentation();
-    // The editor is a window of its own, not a child: it goes before the model it shows.
-    closeSecondaryWindows();
+    // The view and the editor are windows of their own, not children: they go before the
+    // counter and the model they show.
+    m_presentation->drop();
+    m_sides->closeAll();
 }
 
-bool DeadZone::counting() const
+void DeadZone::buildParts()
 {
-    return m_counter->isCounting();
-}
-
-DeadZone::RunState DeadZone::runState() const
-{
-    switch (m_counter->runState()) {
-    case Counter::RunState::Running:
-        return RunState::Running;
-    case Counter::RunState::Paused:
-    case Counter::RunState::OverCapacity:
-        return RunState::Waiting;
-    case Counter::RunState::Stopped:
-        break;
-    }
-    return RunState::Off;
+    m_notices = new StatusNotices(st1Panel[0], this);
+    m_led = new PatternLed(Led, this);
+    m_runButtons = new RunControlButtons(Image2, Image3, this);
+    m_soundSwitch = new SoundSwitch(
+        Option2, Option3, somGroup, m_sound, [this] { return counting(); }, this);
+    m_lists =
+        new IncidenceListPanel(PainelList1, List1, Homicidios, m_desktop, m_dataDirectory, this);
+    m_files = new DataFileOpener(m_desktop, m_dataDirectory, this);
+    m_presentation = new PresentationLauncher(*m_counter, m_clock, this);
+    m_sides = new SideWindows(*m_counter, m_sound, m_desktop, m_dataDirectory, this);
 }
 
 void DeadZone::connectControls()
@@ -80,31 +79,14 @@ void DeadZone::connectControls()
         if (on)
             distributionOptionChosen(id == 0);
     });
-    connect(Option2, &QRadioButton::clicked, this, &DeadZone::soundSwitched);
-    connect(Option3, &QRadioButton::clicked, this, &DeadZone::soundSwitched);
     connect(Option6Group, &QButtonGroup::idToggled, this, [this](int, bool on) {
         if (on)
             tiltSwitched();
     });
 
     connect(Timer2, &QTimer::timeout, this, &DeadZone::playRollingSound);
-    connect(Timer4, &QTimer::timeout, this, &DeadZone::blinkLed);
-    connect(RelogMensagem, &QTimer::timeout, this, [this] {
-        st1Panel[0]->clear();
-        RelogMensagem->stop();
-    });
-
-    for (PictureButton *button : {Image2, Image3}) {
-        connect(button, &PictureButton::mousePressed, button,
-                [button] { button->setBorderStyle(1); });
-        connect(button, &PictureButton::mouseReleased, button,
-                [button] { button->setBorderStyle(0); });
-    }
-
-    connect(List1, &QListWidget::itemDoubleClicked, this,
-            [this] { chooseIncidence(List1->currentRow(), false); });
-    connect(Homicidios, &QComboBox::currentIndexChanged, this,
-            [this](int index) { chooseIncidence(index, true); });
+    connect(m_lists, &IncidenceListPanel::entryChosen, this, &DeadZone::chooseIncidence);
+    connect(m_files, &DataFileOpener::failed, this, &DeadZone::reportOpenFailure);
 
     for (PictureButton *button : botao) {
         connect(button, &PictureButton::mouseMoved, button,
@@ -146,11 +128,14 @@ void DeadZone::setUpWindow()
 
     m_odometerView->showDecimals(m_state);
     m_state.forgetShownDigits();
-    setLed(QColor(128, 0, 0));
+    m_led->showOff();
     // The jolt timers stored enabled give one jolt when the window comes up.
     m_odometerView->startJolts();
     enable(Timer2);
-    checkSoundOutput();
+    // Said once: a machine without an audio device plays no cue.
+    const QString noSound = m_soundSwitch->checkOutput();
+    if (!noSound.isEmpty())
+        m_notices->show(noSound);
 }
 
 void DeadZone::closeEvent(QCloseEvent *event)
@@ -188,15 +173,6 @@ bool DeadZone::eventFilter(QObject *watched, QEvent *event)
         filterMonthlyKey(static_cast<QKeyEvent *>(event)->key() |
                          int(static_cast<QKeyEvent *>(event)->modifiers() & Qt::KeypadModifier));
         return false;
-    }
-    if (watched == List1 && event->type() == QEvent::KeyPress) {
-        // Enter and Space choose the entry, as a double click does.
-        const int key = static_cast<QKeyEvent *>(event)->key();
-        if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) &&
-            List1->currentItem()) {
-            chooseIncidence(List1->currentRow(), false);
-            return true;
-        }
     }
     if (event->type() == QEvent::MouseMove &&
         (watched == static_cast<QObject *>(Frame1) || watched == Label9 || watched == List1 ||

@@ -2,9 +2,13 @@
 
 #include "core/counterstate.h"
 #include "core/odometerframe.h"
-#include "core/parallellist.h"
-#include "data/sourcesreader.h"
+#include "display/patternled.h"
+#include "display/runcontrolbuttons.h"
+#include "display/statusnotices.h"
 #include "display/twipsscale.h"
+#include "windows/MainWindow/incidencelistpanel.h"
+#include "windows/MainWindow/presentationlauncher.h"
+#include "windows/MainWindow/sidewindows.h"
 
 #include <QImage>
 #include <QPixmap>
@@ -19,6 +23,7 @@ class Apresentacao;
 class Clock;
 class Configurador;
 class Counter;
+class DataFileOpener;
 class QAction;
 class QKeySequence;
 class DesktopServices;
@@ -42,6 +47,7 @@ class QStatusBar;
 class QTimer;
 class SharePictureActions;
 class SoundCues;
+class SoundSwitch;
 class SpectrumChart;
 class VictimAnnouncer;
 class VictimScene;
@@ -68,9 +74,9 @@ public:
     QString dataDirectory() const { return m_dataDirectory; }
 
     // The run state as the play and wait buttons show it.
-    enum class RunState { Off, Running, Waiting };
-    RunState runState() const;
-    bool counting() const;
+    using RunState = RunFace;
+    RunState runState() const { return runFace(m_counter->runState()); }
+    bool counting() const { return m_counter->isCounting(); }
 
     // The commands of the toolbar, the tool panel and the presentation view.
     void startCount();
@@ -82,20 +88,20 @@ public:
     void openStatesFile();
 
     // The distribution editor, created hidden on first use (reads the pattern file).
-    DistributionModel &distributionModel();
-    Configurador &configurador();
-    bool editorLoaded() const { return m_configurador != nullptr; }
+    DistributionModel &distributionModel() { return m_sides->distributionModel(); }
+    Configurador &configurador() { return m_sides->editor(); }
+    bool editorLoaded() const { return m_sides->editorLoaded(); }
     // The about window once opened (one for the run), or null.
-    AboutSom *aboutWindow() const { return m_about; }
+    AboutSom *aboutWindow() const { return m_sides->aboutWindow(); }
     // Whether the program may end now: asks about the editor's unsaved edits, if any.
     bool mayQuit();
     // Ends the program with every window, after mayQuit().
     void quit();
 
     // Quantity and name of each entry of the incidence list and of the states' list.
-    const ParallelList &List2() const { return m_List2; }
-    const ParallelList &List3() const { return m_List3; }
-    const ParallelList &List3b() const { return m_List3b; }
+    const ParallelList &List2() const { return m_lists->crimeQuantities(); }
+    const ParallelList &List3() const { return m_lists->crimeNames(); }
+    const ParallelList &List3b() const { return m_lists->stateNames(); }
 
     // The text the odometer shows now, e.g. "105,3720" (leading zeros blank).
     QString odometerText() const;
@@ -103,7 +109,7 @@ public:
     int QuadroRolagem() const { return m_odometer.QuadroRolagem(); }
 
     // The LED's colour and the spectrum's 12 values, as shown.
-    QColor ledColor() const;
+    QColor ledColor() const { return m_led->color(); }
     std::array<double, 12> chartValues() const;
 
     // Client area at scale 1, in twips, and the text height of ordinary captions.
@@ -117,9 +123,9 @@ public:
     // Opens the full-screen presentation (F11 or the tool panel's button): this window hides
     // until it is left (Esc or F11).
     void enterPresentation();
-    void leavePresentation();
-    bool inPresentation() const;
-    Apresentacao *presentation() const { return m_presentation; }
+    void leavePresentation() { m_presentation->close(); }
+    bool inPresentation() const { return m_presentation->isOpen(); }
+    Apresentacao *presentation() const { return m_presentation->viewIfMade(); }
     // The run control for one key (Space): pause while counting, otherwise play.
     void startOrPause();
 
@@ -132,7 +138,7 @@ public:
     void pressPlay() { startCount(); }
     // A notice of the start in the status bar (the data folder's), beside any already there;
     // nothing for an empty text. It stays until the next notice.
-    void showStartNotice(const QString &notice);
+    void showStartNotice(const QString &notice) { m_notices->add(notice); }
     // The title the presentation view names instead of the entry or the typed figure.
     void setPresentationTitle(const QString &title);
 
@@ -148,7 +154,7 @@ public:
     // The count of this instant on the wheels now, without waiting for the count ticks.
     void showCountNow();
     // What became of a picture saved or copied, on the status bar.
-    void showPictureReport(const QString &text);
+    void showPictureReport(const QString &text) { m_notices->show(text); }
     // The presentation view's picture, at the open view's size, or else at `size` (the
     // default size when none is given); the tool panel's "Salvar imagem…".
     QImage sharePicture(const QSize &size = QSize());
@@ -192,8 +198,10 @@ private:
     void applyScale();
 
     // Start-up and events (deadzone.cpp).
+    void buildParts();
     void connectControls();
     void connectCounter();
+    void connectPresentation();
     void setUpWindow();
     void loadPictures();
 
@@ -204,10 +212,9 @@ private:
     void toggleListPanel();
     void toggleToolPanel();
     void hideToolPanel();
-    void showEditor();
-    void showAbout();
+    void showEditor() { m_sides->showEditor(); }
+    void showAbout() { m_sides->showAbout(); }
     void exitProgram();
-    void closeSecondaryWindows();
     void hoverOff();
 
     // What is counted and how (deadzone_count.cpp).
@@ -217,6 +224,7 @@ private:
     void quietPause();
     void showFigure();
     void showRunState();
+    void showNoCount();
     void showRecount();
     void showCapacityReached();
     void showResetLook();
@@ -224,9 +232,7 @@ private:
     void showInterval();
     QString hourlyText() const;
     void turnFastestWheel(int step);
-    void soundSwitched();
     void tiltSwitched();
-    void checkSoundOutput();
 
     // The odometer's display tick (deadzone_odometer.cpp).
     void showFrame();
@@ -235,29 +241,24 @@ private:
     void announceVictim();
 
     // Incidence lists (deadzone_incidence.cpp).
-    void chooseIncidence(int index, bool homicides);
+    void chooseIncidence(const IncidenceListPanel::Row &row);
     void showChoice();
-    void showListSources();
-    void openDataFile(const QString &fileName);
     void reportOpenFailure(const QString &notice);
-    void reportListFailure(const QString &failedFile);
-    void showNotice(const QString &text);
+    // A notice in the status bar, cleared after three seconds.
+    void showNotice(const QString &text) { m_notices->showBriefly(text); }
 
     // The hourly pattern (deadzone_distribution.cpp).
     void distributionOptionChosen(bool use);
     void showPattern();
     void showPatternActivated();
-    void blinkLed();
     void showPatternChart();
     void showFlatChart();
     void clearChart();
     void setChartBars(const std::array<double, 12> &values);
-    void setLed(const QColor &color);
     void showHourOnSlider();
 
     // The presentation view (deadzone_presentation.cpp).
     void buildPresentationControls();
-    void dropPresentation();
     // Tells the view what is counted, its title and where the figure comes from.
     void describePresentation();
     void buildPictureControls();
@@ -338,15 +339,16 @@ private:
     VictimScene *m_scene = nullptr;
 
     QTimer *Timer2 = nullptr;
-    QTimer *Timer4 = nullptr;
-    QTimer *RelogMensagem = nullptr;
 
-    ParallelList m_List2;
-    ParallelList m_List3;
-    ParallelList m_List2b;
-    ParallelList m_List3b;
-    // Where each entry's figure comes from (QuorvelFontes.txt); empty when the file is not there.
-    SourcesTable m_sources;
+    // The window's parts, each with one job (src/display, src/windows/MainWindow).
+    StatusNotices *m_notices = nullptr;
+    PatternLed *m_led = nullptr;
+    RunControlButtons *m_runButtons = nullptr;
+    SoundSwitch *m_soundSwitch = nullptr;
+    IncidenceListPanel *m_lists = nullptr;
+    DataFileOpener *m_files = nullptr;
+    PresentationLauncher *m_presentation = nullptr;
+    SideWindows *m_sides = nullptr;
 
     Clock &m_clock;
     SoundCues &m_sound;
@@ -357,19 +359,12 @@ private:
     CounterState m_state;
 
     OdometerFrame m_odometer;
-    int m_EstadoLed = 0;
     // The program is ending: the editor's edits have been settled.
     bool m_quitting = false;
-    QPixmap m_playon, m_playoff, m_waitOn, m_WaitOff;
-
-    DistributionModel *m_distribution = nullptr;
-    Configurador *m_configurador = nullptr;
-    AboutSom *m_about = nullptr;
 
     TwipsScale m_twips;
 
-    // The presentation view and reduced motion (deadzone_presentation.cpp).
-    Apresentacao *m_presentation = nullptr;
+    // The presentation view's controls and reduced motion (deadzone_presentation.cpp).
     QCheckBox *MovimentoReduzido = nullptr;
     QPushButton *BotaoApresentacao = nullptr;
     QLineEdit *Titulo = nullptr;

@@ -1,13 +1,10 @@
 // The window's commands as actions, shared by its buttons, its keys and the tests; the
-// windows it opens; the end of the program.
+// panels they slide in and out; the end of the program.
 #include "windows/DeadZone/deadzone.h"
 
 #include "core/soundcues.h"
 #include "display/desktopservices.h"
 #include "display/picturebutton.h"
-#include "distribution/distributionmodel.h"
-#include "windows/AboutSom/aboutsom.h"
-#include "windows/Configurador/configurador.h"
 
 #include <QAction>
 #include <QApplication>
@@ -127,51 +124,11 @@ void DeadZone::hoverOff()
         button->setBorderStyle(0);
 }
 
-// ---- The windows it opens -----------------------------------------------------------------
-
-Configurador &DeadZone::configurador()
-{
-    if (!m_configurador) {
-        // A window of its own, not a child: its controls share names with ours.
-        m_configurador = new Configurador(distributionModel(), m_sound);
-        m_configurador->setDesktop(m_desktop);
-    }
-    return *m_configurador;
-}
-
-void DeadZone::showEditor()
-{
-    Configurador &editor = configurador();
-    editor.show();
-    editor.raise();
-    editor.activateWindow();
-}
-
-void DeadZone::showAbout()
-{
-    m_sound.TocaZapt();
-    if (!m_about)
-        m_about = new AboutSom(m_desktop, this);
-    m_about->show();
-    m_about->raise();
-    m_about->activateWindow();
-}
-
-void DeadZone::closeSecondaryWindows()
-{
-    delete m_about;
-    m_about = nullptr;
-    delete m_configurador;
-    m_configurador = nullptr;
-}
-
 // ---- The end of the program ---------------------------------------------------------------
 
 bool DeadZone::mayQuit()
 {
-    if (m_quitting || !m_configurador)
-        return true;
-    return m_configurador->settleUnsavedEdits();
+    return m_quitting || m_sides->mayClose();
 }
 
 void DeadZone::exitProgram()
@@ -186,7 +143,7 @@ void DeadZone::quit()
 {
     // Nothing is saved on the way out: the editor's edits were settled before.
     m_quitting = true;
-    closeSecondaryWindows();
+    m_sides->closeAll();
     QApplication::closeAllWindows();
     QCoreApplication::quit();
 }

@@ -13,6 +13,7 @@
 #include "display/odometerview.h"
 #include "display/picturebox.h"
 #include "display/picturebutton.h"
+#include "display/soundswitch.h"
 #include "display/victimscene.h"
 
 #include <QButtonGroup>
@@ -104,8 +105,7 @@ void DeadZone::quietPause()
 {
     m_counter->pause();
     restFastWheels();
-    m_sound.SomDesligado = 1;
-    Option3->setChecked(true);
+    m_soundSwitch->silence();
     m_sound.TocaClicar();
     m_scene->pause();
 }
@@ -123,40 +123,10 @@ void DeadZone::resetCount()
     Percent->clear();
 }
 
-void DeadZone::soundSwitched()
-{
-    if (Option3->isChecked()) {
-        if (counting())
-            m_sound.SomDesligado = 1;
-        return;
-    }
-    if (counting()) {
-        m_sound.SomDesligado = 0;
-        return;
-    }
-    // ON is refused while no count runs: neither switch position stays selected.
-    somGroup->setExclusive(false);
-    Option2->setChecked(false);
-    somGroup->setExclusive(true);
-}
-
 void DeadZone::tiltSwitched()
 {
     m_state.TiltDesligado = Option6[0]->isChecked() ? 0 : 1;
     m_odometerView->setTilt(m_state.TiltDesligado == 0);
-}
-
-// Said once, when the window comes up: a machine without an audio device plays no cue, and the
-// sound switch stays OFF instead of offering what cannot be heard.
-void DeadZone::checkSoundOutput()
-{
-    if (m_sound.outputAvailable())
-        return;
-    const QString notice = QStringLiteral("Som indisponível: nenhum dispositivo de áudio");
-    st1Panel[0]->setText(notice);
-    Option3->setChecked(true);
-    Option2->setEnabled(false);
-    Option2->setToolTip(notice);
 }
 
 // ---- What the counter says --------------------------------------------------------------
@@ -184,17 +154,9 @@ void DeadZone::showInterval()
     IntervaloVitimas->setText(pace ? intervalSentence(*pace) : QString());
 }
 
-// The faces carry the run state; assistive technology hears it as the buttons' state.
 void DeadZone::showRunState()
 {
-    const RunState state = runState();
-    Image2->setPicture(state == RunState::Running ? m_playon : m_playoff);
-    Image3->setPicture(state == RunState::Waiting ? m_waitOn : m_WaitOff);
-    const auto said = [](bool on) {
-        return on ? QStringLiteral("ligado") : QStringLiteral("desligado");
-    };
-    Image2->setAccessibleDescription(said(state == RunState::Running));
-    Image3->setAccessibleDescription(said(state == RunState::Waiting));
+    m_runButtons->show(runState());
     emit runStateChanged();
 }
 
@@ -237,14 +199,7 @@ void DeadZone::showCapacityReached()
     showRunState();
     Parametrohora->setText(hourlyText());
     showInterval();
-    ParametroHoje->clear();
-    Label6->clear();
-    st1Panel[1]->clear();
-    Percent->setText(QStringLiteral("0"));
-    Pg1->setValue(0);
-    m_odometerView->blank();
-    // Every integer wheel is drawn again by the next pass that has a count to show.
-    m_state.forgetShownDigits();
+    showNoCount();
     // The presentation view says it itself, in large text, and keeps its keys.
     if (inPresentation())
         return;
@@ -252,16 +207,22 @@ void DeadZone::showCapacityReached()
                                DesktopServices::MessageIcon::Information);
 }
 
-void DeadZone::showResetLook()
+// No figure of a previous count stays beside the blank wheels; every integer wheel is drawn
+// again by the next pass that has a count to show.
+void DeadZone::showNoCount()
 {
     Percent->setText(QStringLiteral("0"));
     Pg1->setValue(0);
-    // No figure of the previous count stays beside the blank wheels.
     ParametroHoje->clear();
     Label6->clear();
     st1Panel[1]->clear();
     m_odometerView->blank();
     m_state.forgetShownDigits();
+}
+
+void DeadZone::showResetLook()
+{
+    showNoCount();
     PercentualDinamico->clear();
     showPattern();
     clearChart();

@@ -1,18 +1,13 @@
-// The hourly pattern as the window shows it: the option, the LED and the risk spectrum; the
-// editor, which hands its checked pattern to the counter.
+// The hourly pattern as the window shows it: the option, the LED and the risk spectrum.
 #include "windows/DeadZone/deadzone.h"
 
 #include "core/clock.h"
 #include "core/counter.h"
 #include "core/soundcues.h"
-#include "core/timers.h"
 #include "display/riskchart.h"
-#include "distribution/distributionmodel.h"
-#include "distribution/entrypattern.h"
 #include "distribution/hourlyexpansion.h"
 
 #include <QButtonGroup>
-#include <QDir>
 #include <QLabel>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -24,25 +19,8 @@ namespace {
 
 const QString kFoundNotice =
     QStringLiteral("Atenção: O Sistema Localizou uma distribuição com o titulo desta amostragem");
-const QColor kLedOff(128, 0, 0);
-const QColor kLedRed(255, 0, 0);
-const QColor kLedGreen(0, 255, 0);
 
 } // namespace
-
-DistributionModel &DeadZone::distributionModel()
-{
-    if (!m_distribution) {
-        m_distribution = new DistributionModel(
-            QDir(m_dataDirectory).filePath(QStringLiteral("QuorvelDistribuicao.txt")), m_sound,
-            this);
-        // The editor's "use as default" hands its checked pattern over explicitly.
-        m_distribution->setActivation(
-            [this] { return counting(); }, [this] { return m_counter->hasFigure(); },
-            [this] { m_counter->usePattern(patternInEditor(*m_distribution)); });
-    }
-    return *m_distribution;
-}
 
 // ---- The option and the LED ---------------------------------------------------------------
 
@@ -62,12 +40,10 @@ void DeadZone::showPattern()
         opcaoDistribuicao[inUse ? 0 : 1]->setChecked(true);
     }
     if (inUse) {
-        enable(Timer4);
-        setLed(ledColor()); // the colour stays; its name says which pattern is in use
+        m_led->showInUse(m_counter->pattern()->name);
         showPatternChart();
     } else {
-        Timer4->stop();
-        setLed(kLedOff);
+        m_led->showOff();
     }
     if (m_counter->hasFigure())
         Parametrohora->setText(hourlyText());
@@ -79,42 +55,13 @@ void DeadZone::showPatternActivated()
 {
     showNotice(kFoundNotice);
     m_sound.TocaStop();
-    setLed(kLedRed);
+    m_led->showFound();
     {
         const QSignalBlocker blocker(opcaoDistribuicaoGroup);
         opcaoDistribuicao[0]->setEnabled(true);
         opcaoDistribuicao[0]->setChecked(true);
     }
     showHourOnSlider();
-}
-
-void DeadZone::blinkLed()
-{
-    // Reduced motion: lit and steady (a 120 ms blink is about four flashes a second).
-    const bool green = m_reducedMotion || m_EstadoLed == 0;
-    setLed(green ? kLedGreen : kLedRed);
-    m_EstadoLed = green ? 1 : 0;
-}
-
-void DeadZone::setLed(const QColor &color)
-{
-    QPalette p = Led->palette();
-    p.setColor(QPalette::Window, color);
-    Led->setPalette(p);
-    // Dark: no pattern in use; lit, blinking red and green: the pattern named is counted with.
-    const QString name = m_counter->patternInUse()
-                             ? QStringLiteral("Indicador de distribuição: padrão em uso (%1)")
-                                   .arg(m_counter->pattern()->name)
-                             : QStringLiteral("Indicador de distribuição: sem padrão ativo");
-    if (Led->accessibleName() != name) {
-        Led->setAccessibleName(name);
-        Led->setToolTip(m_counter->patternInUse() ? m_counter->pattern()->name : QString());
-    }
-}
-
-QColor DeadZone::ledColor() const
-{
-    return Led->palette().color(QPalette::Window);
 }
 
 void DeadZone::showHourOnSlider()

@@ -124,9 +124,8 @@ void DeadZone::buildControls()
 
 void DeadZone::buildTimers()
 {
+    // The LED's blink and the notices' clearing are timers of their own parts.
     Timer2 = namedTimer(this, QStringLiteral("Timer2"), 100);
-    Timer4 = namedTimer(this, QStringLiteral("Timer4"), 120);
-    RelogMensagem = namedTimer(this, QStringLiteral("RelogMensagem"), 3000);
 }
 
 void DeadZone::buildToolbar()
@@ -529,12 +528,7 @@ void DeadZone::buildPresentationControls()
 void DeadZone::loadPictures()
 {
     const qreal dpr = devicePixelRatioF();
-    const QSize face(px(640), px(600));
-    m_playon = svgPicture(QStringLiteral(":/pictures/playon.svg"), face, dpr);
-    m_playoff = svgPicture(QStringLiteral(":/pictures/playoff.svg"), face, dpr);
-    m_waitOn = svgPicture(QStringLiteral(":/pictures/waiton.svg"), face, dpr);
-    m_WaitOff = svgPicture(QStringLiteral(":/pictures/waitoff.svg"), face, dpr);
-    showRunState();
+    m_runButtons->loadPictures(QSize(px(640), px(600)), dpr);
     const auto render = [this, dpr](const QString &name, int width, int height) {
         return svgPicture(QStringLiteral(":/pictures/%1.svg").arg(name),
                           QSize(px(width), px(height)), dpr);

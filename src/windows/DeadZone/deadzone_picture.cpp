@@ -4,10 +4,6 @@
 
 #include "core/clock.h"
 #include "core/counter.h"
-#include "core/sharepicturetext.h"
-#include "display/odometerview.h"
-#include "windows/Apresentacao/apresentacao.h"
-#include "windows/sharepicture.h"
 #include "windows/sharepictureactions.h"
 
 #include <QFrame>
@@ -36,23 +32,12 @@ void DeadZone::buildPictureControls()
 
 QImage DeadZone::sharePicture(const QSize &size)
 {
-    Apresentacao &view = presentationView();
-    // The open view is pictured at its own size; otherwise at the size asked, or of a full HD
-    // screen.
-    const QSize drawn = inPresentation() ? view.size()
-                        : size.isValid() ? size
-                                         : kDefaultPictureSize;
-    SharePicture picture(view);
-    return picture.draw(drawn, m_clock.now());
+    presentationView(); // told what is counted before it is pictured
+    return m_presentation->picture(size);
 }
 
 void DeadZone::showCountNow()
 {
     m_counter->recount();
     showFrame();
-}
-
-void DeadZone::showPictureReport(const QString &text)
-{
-    st1Panel[0]->setText(text);
 }
