@@ -4,7 +4,9 @@
 #include "core/counter.h"
 #include "core/soundcues.h"
 #include "core/timers.h"
+#include "display/buttonoutlines.h"
 #include "display/datafileopener.h"
+#include "display/monthlyfigurefield.h"
 #include "display/odometerview.h"
 #include "display/picturebox.h"
 #include "display/picturebutton.h"
@@ -15,10 +17,8 @@
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QEvent>
 #include <QFrame>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -56,6 +56,12 @@ DeadZone::~DeadZone()
 void DeadZone::buildParts()
 {
     m_notices = new StatusNotices(st1Panel[0], this);
+    m_monthlyField = new MonthlyFigureField(ParametroMes, this);
+    m_outlines = new ButtonOutlines(
+        {botao.begin(), botao.end()},
+        {this, Frame1, Label9, List1, List1->viewport(), PainelFerramentas, Picture42, Picture8},
+        this);
+    m_outlines->raiseOnRelease(Picture8, botao[0]);
     m_led = new PatternLed(Led, this);
     m_runButtons = new RunControlButtons(Image2, Image3, this);
     m_soundSwitch = new SoundSwitch(
@@ -69,8 +75,8 @@ void DeadZone::buildParts()
 
 void DeadZone::connectControls()
 {
-    connect(ParametroMes, &QLineEdit::textChanged, this, &DeadZone::monthlyFieldEdited);
-    ParametroMes->installEventFilter(this);
+    connect(m_monthlyField, &MonthlyFigureField::figureTyped, this, &DeadZone::monthlyFigureTyped);
+    connect(m_monthlyField, &MonthlyFigureField::keyRefused, this, &DeadZone::refuseMonthlyKey);
     connect(Option1Group, &QButtonGroup::idToggled, this, [this](int id, bool on) {
         if (on)
             modeChosen(id);
@@ -87,15 +93,6 @@ void DeadZone::connectControls()
     connect(Timer2, &QTimer::timeout, this, &DeadZone::playRollingSound);
     connect(m_lists, &IncidenceListPanel::entryChosen, this, &DeadZone::chooseIncidence);
     connect(m_files, &DataFileOpener::failed, this, &DeadZone::reportOpenFailure);
-
-    for (PictureButton *button : botao) {
-        connect(button, &PictureButton::mouseMoved, button,
-                [button] { button->setBorderStyle(1); });
-        connect(button, &PictureButton::mousePressed, button,
-                [button] { button->setAppearance(0); });
-        connect(button, &PictureButton::mouseReleased, button,
-                [button] { button->setAppearance(1); });
-    }
 }
 
 void DeadZone::connectCounter()
@@ -158,29 +155,4 @@ void DeadZone::resizeEvent(QResizeEvent *event)
         applyScale();
         loadPictures();
     }
-}
-
-void DeadZone::mouseMoveEvent(QMouseEvent *event)
-{
-    hoverOff();
-    QWidget::mouseMoveEvent(event);
-}
-
-bool DeadZone::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == ParametroMes && event->type() == QEvent::KeyPress) {
-        // The handler runs first, then the key still has its own effect on the field.
-        filterMonthlyKey(static_cast<QKeyEvent *>(event)->key() |
-                         int(static_cast<QKeyEvent *>(event)->modifiers() & Qt::KeypadModifier));
-        return false;
-    }
-    if (event->type() == QEvent::MouseMove &&
-        (watched == static_cast<QObject *>(Frame1) || watched == Label9 || watched == List1 ||
-         watched == List1->viewport() || watched == PainelFerramentas || watched == Picture42 ||
-         watched == Picture8)) {
-        hoverOff();
-    }
-    if (event->type() == QEvent::MouseButtonRelease && watched == Picture8)
-        botao[0]->setAppearance(1);
-    return QWidget::eventFilter(watched, event);
 }

@@ -19,13 +19,14 @@
 #include <optional>
 
 class AboutSom;
+class ButtonOutlines;
+class MonthlyFigureField;
 class Apresentacao;
 class Clock;
 class Configurador;
 class Counter;
 class DataFileOpener;
 class QAction;
-class QKeySequence;
 class DesktopServices;
 class DistributionModel;
 class OdometerView;
@@ -180,8 +181,6 @@ protected:
 
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     // Building and layout (deadzone_layout.cpp).
@@ -207,19 +206,16 @@ private:
 
     // The commands as actions (deadzone_actions.cpp).
     void buildActions();
-    QAction *addCommand(const char *name, const QString &text, const QKeySequence &key,
-                        const QString &tip, void (DeadZone::*slot)());
     void toggleListPanel();
     void toggleToolPanel();
     void hideToolPanel();
     void showEditor() { m_sides->showEditor(); }
     void showAbout() { m_sides->showAbout(); }
     void exitProgram();
-    void hoverOff();
 
     // What is counted and how (deadzone_count.cpp).
-    void monthlyFieldEdited();
-    void filterMonthlyKey(int key);
+    void monthlyFigureTyped(std::optional<double> monthly);
+    void refuseMonthlyKey();
     void modeChosen(int index);
     void quietPause();
     void showFigure();
@@ -342,6 +338,8 @@ private:
 
     // The window's parts, each with one job (src/display, src/windows/MainWindow).
     StatusNotices *m_notices = nullptr;
+    MonthlyFigureField *m_monthlyField = nullptr;
+    ButtonOutlines *m_outlines = nullptr;
     PatternLed *m_led = nullptr;
     RunControlButtons *m_runButtons = nullptr;
     SoundSwitch *m_soundSwitch = nullptr;

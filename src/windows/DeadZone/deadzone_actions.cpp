@@ -3,84 +3,32 @@
 #include "windows/DeadZone/deadzone.h"
 
 #include "core/soundcues.h"
-#include "display/desktopservices.h"
 #include "display/picturebutton.h"
+#include "windows/MainWindow/commandactions.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QFrame>
 #include <QPushButton>
 
-QAction *DeadZone::addCommand(const char *name, const QString &text, const QKeySequence &key,
-                              const QString &tip, void (DeadZone::*slot)())
-{
-    auto *action = new QAction(text, this);
-    action->setObjectName(QLatin1String(name));
-    action->setShortcut(key);
-    action->setStatusTip(tip);
-    connect(action, &QAction::triggered, this, slot);
-    addAction(action);
-    return action;
-}
-
-// Each button says its command's text to a screen reader and triggers it.
-static void triggeredBy(QAction *action, PictureButton *button)
-{
-    button->setAccessibleName(action->text());
-    QObject::connect(button, &PictureButton::clicked, action, &QAction::trigger);
-}
-
 void DeadZone::buildActions()
 {
-    // Function keys and Ctrl with letters no text field uses (docs/guia.md lists them).
-    triggeredBy(addCommand("acaoListas", QStringLiteral("Abre arquivo de ocorrências"),
-                           QKeySequence(Qt::CTRL | Qt::Key_L),
-                           QStringLiteral("Mostra ou esconde a lista de ocorrências"),
-                           &DeadZone::toggleListPanel),
-                botao[0]);
-    triggeredBy(addCommand("acaoEditor", QStringLiteral("Mapa de Distribuição"),
-                           QKeySequence(Qt::CTRL | Qt::Key_E),
-                           QStringLiteral("Abre o editor de padrões de distribuição por hora"),
-                           &DeadZone::showEditor),
-                botao[8]);
-    triggeredBy(addCommand("acaoFerramentas", QStringLiteral("Painel de Ferramentas"),
-                           QKeySequence(Qt::CTRL | Qt::Key_T),
-                           QStringLiteral("Mostra ou esconde o painel de ferramentas"),
-                           &DeadZone::toggleToolPanel),
-                botao[6]);
-    QAction *presentation = addCommand(
-        "acaoApresentacao", QStringLiteral("Modo de apresentação"), QKeySequence(Qt::Key_F11),
-        QStringLiteral("Contagem em tela cheia (F11; Esc volta)"), &DeadZone::enterPresentation);
-    connect(BotaoApresentacao, &QPushButton::clicked, presentation, &QAction::trigger);
-    BotaoApresentacao->setAccessibleName(presentation->text());
-    triggeredBy(addCommand("acaoIniciar", QStringLiteral("Iniciar contagem"),
-                           QKeySequence(Qt::Key_F5), QStringLiteral("Inicia ou retoma a contagem"),
-                           &DeadZone::startCount),
-                Image2);
-    triggeredBy(
-        addCommand("acaoPausar", QStringLiteral("Pausar contagem"), QKeySequence(Qt::Key_F6),
-                   QStringLiteral("Pausa a contagem; em pausa, retoma"), &DeadZone::pauseCount),
-        Image3);
-    triggeredBy(addCommand("acaoLimpar", QStringLiteral("Limpar"), QKeySequence(Qt::Key_F7),
-                           QStringLiteral("Zera a contagem e esquece o número escolhido"),
-                           &DeadZone::resetCount),
-                botao[3]);
-    triggeredBy(addCommand("acaoSobre", QStringLiteral("Sobre"), QKeySequence(Qt::Key_F1),
-                           QStringLiteral("Sobre o programa"), &DeadZone::showAbout),
-                botao[4]);
-    triggeredBy(addCommand("acaoAbrirOcorrencias", QStringLiteral("Edita arquivo Ocorrências"),
-                           QKeySequence(Qt::CTRL | Qt::Key_O),
-                           QStringLiteral("Abre QuorvelParametros.txt no editor de textos"),
-                           &DeadZone::openIncidenceFile),
-                botao[5]);
-    triggeredBy(addCommand("acaoAbrirHomicidios", QStringLiteral("Edita arquivo Homicidios"),
-                           QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O),
-                           QStringLiteral("Abre Quorvelhomicidios.txt no editor de textos"),
-                           &DeadZone::openStatesFile),
-                botao[9]);
-    triggeredBy(addCommand("acaoSair", QStringLiteral("Sair"), QKeySequence(Qt::CTRL | Qt::Key_Q),
-                           QStringLiteral("Encerra o programa"), &DeadZone::exitProgram),
-                botao[1]);
+    const auto add = [this](Command command, void (DeadZone::*slot)(), QAbstractButton *button) {
+        QAction *action = addCommandAction(this, command);
+        connect(action, &QAction::triggered, this, slot);
+        triggerWith(action, button);
+    };
+    add(Command::Lists, &DeadZone::toggleListPanel, botao[0]);
+    add(Command::Editor, &DeadZone::showEditor, botao[8]);
+    add(Command::Tools, &DeadZone::toggleToolPanel, botao[6]);
+    add(Command::Presentation, &DeadZone::enterPresentation, BotaoApresentacao);
+    add(Command::Start, &DeadZone::startCount, Image2);
+    add(Command::Pause, &DeadZone::pauseCount, Image3);
+    add(Command::Reset, &DeadZone::resetCount, botao[3]);
+    add(Command::About, &DeadZone::showAbout, botao[4]);
+    add(Command::OpenIncidences, &DeadZone::openIncidenceFile, botao[5]);
+    add(Command::OpenStates, &DeadZone::openStatesFile, botao[9]);
+    add(Command::Exit, &DeadZone::exitProgram, botao[1]);
     botao[1]->setToolTip(QStringLiteral("Sair"));
     connect(botao[2], &PictureButton::clicked, this, [this] {
         PainelList1->hide();
@@ -116,12 +64,6 @@ void DeadZone::hideToolPanel()
 {
     PainelFerramentas->hide();
     m_sound.TocaAbretrena();
-}
-
-void DeadZone::hoverOff()
-{
-    for (PictureButton *button : botao)
-        button->setBorderStyle(0);
 }
 
 // ---- The end of the program ---------------------------------------------------------------

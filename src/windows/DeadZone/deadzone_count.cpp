@@ -35,24 +35,19 @@ const QString kNoRateNotice = QStringLiteral("Erro: Não há quantidade numéric
 
 // ---- Commands ---------------------------------------------------------------------------
 
-void DeadZone::monthlyFieldEdited()
+// The figure typed by hand. An emptied field is no figure: the count is reset and nothing is
+// shown.
+void DeadZone::monthlyFigureTyped(std::optional<double> monthly)
 {
-    // The one field whose text becomes a number: the figure typed by hand. An emptied field
-    // is no figure: the count is reset and nothing is shown.
-    const std::optional<double> monthly = readNumber(ParametroMes->text());
     if (monthly)
         quietPause();
     m_counter->setTypedFigure(monthly);
 }
 
-void DeadZone::filterMonthlyKey(int key)
+void DeadZone::refuseMonthlyKey()
 {
-    // Digits of the main keyboard pass; focus keys are not typing.
-    if ((key >= Qt::Key_0 && key <= Qt::Key_9) || key == Qt::Key_Tab || key == Qt::Key_Backtab)
-        return;
     m_sound.TocaAbaixo();
     StatusBar1Panel[0]->setText(QStringLiteral("Erro: Apenas dados numéricos neste campo"));
-    ParametroMes->clear();
 }
 
 void DeadZone::modeChosen(int index)

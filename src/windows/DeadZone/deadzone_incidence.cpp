@@ -7,6 +7,7 @@
 #include "core/rates.h"
 #include "core/soundcues.h"
 #include "data/sourceline.h"
+#include "display/buttonoutlines.h"
 #include "display/datafileopener.h"
 #include "display/picturebutton.h"
 #include "distribution/distributionmodel.h"
@@ -21,7 +22,7 @@ void DeadZone::openLists()
 {
     const QString failedFile = m_lists->read();
     if (!failedFile.isEmpty()) {
-        hoverOff();
+        m_outlines->clear();
         m_lists->reportFailure(failedFile);
     }
 }

@@ -133,13 +133,11 @@ void DeadZone::buildToolbar()
     Picture8 = named(new QFrame(this), QStringLiteral("Picture8"));
     static_cast<QFrame *>(Picture8)->setFrameShape(QFrame::StyledPanel);
     Picture8->setMouseTracking(true);
-    Picture8->installEventFilter(this);
     place(Picture8, 0, 0, kClientWidth, 960);
 
     Frame1 = named(new QGroupBox(QStringLiteral("Indice Criminal Ativado"), Picture8),
                    QStringLiteral("Frame1"));
     Frame1->setMouseTracking(true);
-    Frame1->installEventFilter(this);
     place(Frame1, 2450, 0, 3850, 930);
     Label11 = caption(m_twips, Frame1, QStringLiteral("Label11"),
                       QStringLiteral("Clique no folder para exibir os indicadores do arquivo "
@@ -149,7 +147,6 @@ void DeadZone::buildToolbar()
     place(Label11, 870, 180, 2930, 380);
     Label9 = caption(m_twips, Frame1, QStringLiteral("Label9"), QString(), 1.0, true);
     Label9->setMouseTracking(true);
-    Label9->installEventFilter(this);
     place(Label9, 870, 570, 2930, 330);
 
     // Tooltip (empty: none) and the name a screen reader says; a button without a tooltip
@@ -393,8 +390,6 @@ void DeadZone::buildListPanel()
     List1 = named(new QListWidget(PainelList1), QStringLiteral("List1"));
     List1->setMouseTracking(true);
     List1->viewport()->setMouseTracking(true);
-    List1->installEventFilter(this);
-    List1->viewport()->installEventFilter(this);
     List1->setAccessibleName(QStringLiteral("Lista de ocorrências"));
     // Every entry is one line of text: measuring each of 100,000 would freeze the window.
     List1->setUniformItemSizes(true);
@@ -402,7 +397,6 @@ void DeadZone::buildListPanel()
 
     Picture42 = panel(PainelList1, QStringLiteral("Picture42"));
     Picture42->setMouseTracking(true);
-    Picture42->installEventFilter(this);
     place(Picture42, 90, 3120, 5900, 1290);
     Label22 = caption(m_twips, Picture42, QStringLiteral("Label22"),
                       QStringLiteral("Homicídios nos Estados"), 0.9, true);
@@ -420,7 +414,6 @@ void DeadZone::buildToolPanel()
 {
     PainelFerramentas = panel(this, QStringLiteral("PainelFerramentas"));
     PainelFerramentas->setMouseTracking(true);
-    PainelFerramentas->installEventFilter(this);
     place(PainelFerramentas, 4300, -2520, 6000, 2800);
     PainelFerramentas->hide();
     PainelFerramentas2 = panel(PainelFerramentas, QStringLiteral("PainelFerramentas2"));
