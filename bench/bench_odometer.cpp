@@ -48,7 +48,7 @@
 // The digits the main window's odometer shows from, set by hand for a picture of a count.
 struct DeadZoneProbe
 {
-    static CounterState &shownDigits(DeadZone &window) { return window.m_state; }
+    static CounterState &shownDigits(DeadZone &window) { return window.m_wheels->state(); }
 };
 
 #include <array>

@@ -6,6 +6,6 @@
 // hand to show a count without a clock that gives it) and the look of a reset.
 struct DeadZoneProbe
 {
-    static CounterState &shownDigits(DeadZone &window) { return window.m_state; }
+    static CounterState &shownDigits(DeadZone &window) { return window.m_wheels->state(); }
     static void showResetLook(DeadZone &window) { window.showResetLook(); }
 };

@@ -55,6 +55,16 @@ DeadZone::~DeadZone()
 
 void DeadZone::buildParts()
 {
+    CountOdometer::Parts wheels;
+    wheels.wheels = m_odometerView;
+    wheels.scene = m_scene;
+    wheels.bar = Pg1;
+    wheels.percent = Percent;
+    wheels.barCaption = PgCaption;
+    wheels.victimKinds = Option4Group;
+    wheels.firstRollingSound = Option5[0];
+    wheels.announcer = m_announcer;
+    m_wheels = new CountOdometer(wheels, m_sound, this);
     m_notices = new StatusNotices(st1Panel[0], this);
     m_monthlyField = new MonthlyFigureField(ParametroMes, this);
     m_outlines = new ButtonOutlines(
@@ -90,7 +100,6 @@ void DeadZone::connectControls()
             tiltSwitched();
     });
 
-    connect(Timer2, &QTimer::timeout, this, &DeadZone::playRollingSound);
     connect(m_lists, &IncidenceListPanel::entryChosen, this, &DeadZone::chooseIncidence);
     connect(m_files, &DataFileOpener::failed, this, &DeadZone::reportOpenFailure);
 }
@@ -101,8 +110,10 @@ void DeadZone::connectCounter()
     connect(c, &Counter::figureChanged, this, &DeadZone::showFigure);
     connect(c, &Counter::runStateChanged, this, &DeadZone::showRunState);
     connect(c, &Counter::counterReset, this, &DeadZone::showResetLook);
-    connect(c, &Counter::wheelStepped, this, &DeadZone::turnFastestWheel);
+    connect(c, &Counter::wheelStepped, m_wheels, &CountOdometer::turnFastestWheel);
     connect(c, &Counter::frameDue, this, &DeadZone::showFrame);
+    connect(m_wheels, &CountOdometer::frameShown, this, &DeadZone::displayTicked);
+    connect(m_wheels, &CountOdometer::victimAnnounced, this, &DeadZone::victimAnnounced);
     connect(c, &Counter::recounted, this, &DeadZone::showRecount);
     connect(c, &Counter::capacityReached, this, &DeadZone::showCapacityReached);
     connect(c, &Counter::patternChanged, this, &DeadZone::showPattern);
@@ -123,12 +134,10 @@ void DeadZone::setUpWindow()
           m_twips.geometry(PainelFerramentas).height());
     clearChart();
 
-    m_odometerView->showDecimals(m_state);
-    m_state.forgetShownDigits();
+    m_wheels->showStart();
     m_led->showOff();
     // The jolt timers stored enabled give one jolt when the window comes up.
     m_odometerView->startJolts();
-    enable(Timer2);
     // Said once: a machine without an audio device plays no cue.
     const QString noSound = m_soundSwitch->checkOutput();
     if (!noSound.isEmpty())

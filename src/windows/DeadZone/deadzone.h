@@ -2,6 +2,7 @@
 
 #include "core/counterstate.h"
 #include "core/odometerframe.h"
+#include "display/countodometer.h"
 #include "display/patternled.h"
 #include "display/runcontrolbuttons.h"
 #include "display/statusnotices.h"
@@ -71,7 +72,7 @@ public:
     Counter &counter() { return *m_counter; }
     const Counter &counter() const { return *m_counter; }
     // The digits the odometer works from and what its wheels last showed.
-    const CounterState &state() const { return m_state; }
+    const CounterState &state() const { return m_wheels->state(); }
     QString dataDirectory() const { return m_dataDirectory; }
 
     // The run state as the play and wait buttons show it.
@@ -105,9 +106,9 @@ public:
     const ParallelList &List3b() const { return m_lists->stateNames(); }
 
     // The text the odometer shows now, e.g. "105,3720" (leading zeros blank).
-    QString odometerText() const;
+    QString odometerText() const { return m_wheels->text(); }
     // The display tick's roll frame (1..9, -1, 0).
-    int QuadroRolagem() const { return m_odometer.QuadroRolagem(); }
+    int QuadroRolagem() const { return m_wheels->rollFrame(); }
 
     // The LED's colour and the spectrum's 12 values, as shown.
     QColor ledColor() const { return m_led->color(); }
@@ -191,7 +192,6 @@ private:
     void buildChartArea();
     void buildListPanel();
     void buildToolPanel();
-    void buildTimers();
     // Places a widget at a position in twips inside its parent; kept for rescaling.
     void place(QWidget *widget, int left, int top, int width, int height);
     void applyScale();
@@ -224,17 +224,12 @@ private:
     void showRecount();
     void showCapacityReached();
     void showResetLook();
-    void restFastWheels();
     void showInterval();
     QString hourlyText() const;
-    void turnFastestWheel(int step);
     void tiltSwitched();
 
-    // The odometer's display tick (deadzone_odometer.cpp).
+    // The odometer's display tick.
     void showFrame();
-    void playRollingSound();
-    void markVictimCalmly();
-    void announceVictim();
 
     // Incidence lists (deadzone_incidence.cpp).
     void chooseIncidence(const IncidenceListPanel::Row &row);
@@ -334,9 +329,8 @@ private:
     OdometerView *m_odometerView = nullptr;
     VictimScene *m_scene = nullptr;
 
-    QTimer *Timer2 = nullptr;
-
     // The window's parts, each with one job (src/display, src/windows/MainWindow).
+    CountOdometer *m_wheels = nullptr;
     StatusNotices *m_notices = nullptr;
     MonthlyFigureField *m_monthlyField = nullptr;
     ButtonOutlines *m_outlines = nullptr;
@@ -353,10 +347,6 @@ private:
     DesktopServices &m_desktop;
     QString m_dataDirectory;
     Counter *m_counter = nullptr;
-    // The digits of the last count and what the wheels last showed.
-    CounterState m_state;
-
-    OdometerFrame m_odometer;
     // The program is ending: the editor's edits have been settled.
     bool m_quitting = false;
 
@@ -367,7 +357,6 @@ private:
     QPushButton *BotaoApresentacao = nullptr;
     QLineEdit *Titulo = nullptr;
     VictimAnnouncer *m_announcer = nullptr;
-    QTimer *RelogMarcaVitima = nullptr;
     bool m_reducedMotion = false;
     QPushButton *BotaoSalvarImagem = nullptr;
     SharePictureActions *m_pictureActions = nullptr;

@@ -99,10 +99,9 @@ void DeadZone::pauseCount()
 void DeadZone::quietPause()
 {
     m_counter->pause();
-    restFastWheels();
+    m_wheels->rest();
     m_soundSwitch->silence();
     m_sound.TocaClicar();
-    m_scene->pause();
 }
 
 void DeadZone::resetCount()
@@ -120,8 +119,7 @@ void DeadZone::resetCount()
 
 void DeadZone::tiltSwitched()
 {
-    m_state.TiltDesligado = Option6[0]->isChecked() ? 0 : 1;
-    m_odometerView->setTilt(m_state.TiltDesligado == 0);
+    m_wheels->setTilt(Option6[0]->isChecked());
 }
 
 // ---- What the counter says --------------------------------------------------------------
@@ -155,12 +153,6 @@ void DeadZone::showRunState()
     emit runStateChanged();
 }
 
-void DeadZone::turnFastestWheel(int step)
-{
-    if (step != 0 && !m_reducedMotion)
-        m_odometerView->setFace(OdometerFrame::Picture0, {OdometerFrame::Face::Spin, step});
-}
-
 void DeadZone::showRecount()
 {
     const RecountResult &out = *m_counter->lastRecount();
@@ -172,19 +164,8 @@ void DeadZone::showRecount()
     st1Panel[1]->setText(out.statusText);
     ParametroHoje->setText(out.hojeShown);
     Label6->setText(out.hojeShown);
-    m_state.setDigits(out.digits);
+    m_wheels->setDigits(out.digits);
     emit recounted(*m_counter->count());
-}
-
-// The fast wheels rest on the last count's digits; a blank odometer has shown no count since
-// its reset, and stays blank.
-void DeadZone::restFastWheels()
-{
-    if (!m_odometerView->showsCount())
-        return;
-    using Face = OdometerFrame::Face;
-    m_odometerView->setFace(OdometerFrame::Picture1, Face::digit(int(m_state.DigitoDecimal3)));
-    m_odometerView->setFace(OdometerFrame::Picture0, Face::digit(int(m_state.DigitoDecimal4)));
 }
 
 void DeadZone::showCapacityReached()
@@ -206,13 +187,10 @@ void DeadZone::showCapacityReached()
 // again by the next pass that has a count to show.
 void DeadZone::showNoCount()
 {
-    Percent->setText(QStringLiteral("0"));
-    Pg1->setValue(0);
     ParametroHoje->clear();
     Label6->clear();
     st1Panel[1]->clear();
-    m_odometerView->blank();
-    m_state.forgetShownDigits();
+    m_wheels->showNoCount();
 }
 
 void DeadZone::showResetLook()
@@ -224,4 +202,10 @@ void DeadZone::showResetLook()
     sl2->setMaximum(24);
     sl2->setValue(0);
     emit counterReset();
+}
+
+void DeadZone::showFrame()
+{
+    showHourOnSlider();
+    m_wheels->showFrame();
 }

@@ -88,7 +88,6 @@ void DeadZone::buildControls()
     setMouseTracking(true);
     resize(m_twips.px(ClientTwips));
 
-    buildTimers();
     buildCounterArea();
     buildChartArea();
     buildOdometer();
@@ -120,12 +119,6 @@ void DeadZone::buildControls()
     m_scene->raise();
 
     applyScale();
-}
-
-void DeadZone::buildTimers()
-{
-    // The LED's blink and the notices' clearing are timers of their own parts.
-    Timer2 = namedTimer(this, QStringLiteral("Timer2"), 100);
 }
 
 void DeadZone::buildToolbar()
@@ -508,13 +501,6 @@ void DeadZone::buildPresentationControls()
     m_announcer = new VictimAnnouncer(this);
     m_announcer->move(0, 0);
     m_announcer->lower();
-
-    RelogMarcaVitima = new QTimer(this);
-    RelogMarcaVitima->setObjectName(QStringLiteral("RelogMarcaVitima"));
-    RelogMarcaVitima->setSingleShot(true);
-    RelogMarcaVitima->setInterval(kCalmVictimMarkMs);
-    connect(RelogMarcaVitima, &QTimer::timeout, this,
-            [this] { PgCaption->setPalette(QPalette()); });
 }
 
 // Renders the window's pictures at its present scale; the faces keep showing what they showed.

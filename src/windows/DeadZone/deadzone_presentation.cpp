@@ -90,9 +90,7 @@ void DeadZone::setReducedMotion(bool on)
     if (on == m_reducedMotion)
         return;
     m_reducedMotion = on;
-    m_odometer.setReducedMotion(on);
-    if (on) // a run under way stops where it is; the pictures park as on a pause
-        m_scene->pause();
+    m_wheels->setReducedMotion(on);
     m_led->setReducedMotion(on);
     emit reducedMotionChanged(on);
 }
