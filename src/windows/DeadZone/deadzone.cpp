@@ -5,6 +5,7 @@
 #include "core/soundcues.h"
 #include "core/timers.h"
 #include "display/buttonoutlines.h"
+#include "display/countfields.h"
 #include "display/datafileopener.h"
 #include "display/monthlyfigurefield.h"
 #include "display/odometerview.h"
@@ -36,9 +37,9 @@ DeadZone::DeadZone(Clock &clock, SoundCues &sound, DesktopServices &desktop, QSt
     m_counter = new Counter(clock, this);
     buildControls();
     buildPresentationControls();
-    buildPictureControls();
     buildParts();
     buildActions();
+    connectPictureActions();
     connectControls();
     connectCounter();
     connectPresentation();
@@ -55,16 +56,27 @@ DeadZone::~DeadZone()
 
 void DeadZone::buildParts()
 {
-    CountOdometer::Parts wheels;
-    wheels.wheels = m_odometerView;
-    wheels.scene = m_scene;
-    wheels.bar = Pg1;
-    wheels.percent = Percent;
-    wheels.barCaption = PgCaption;
-    wheels.victimKinds = Option4Group;
-    wheels.firstRollingSound = Option5[0];
-    wheels.announcer = m_announcer;
-    m_wheels = new CountOdometer(wheels, m_sound, this);
+    m_wheels = new CountOdometer({.wheels = m_odometerView,
+                                  .scene = m_scene,
+                                  .bar = Pg1,
+                                  .percent = Percent,
+                                  .barCaption = PgCaption,
+                                  .victimKinds = Option4Group,
+                                  .firstRollingSound = Option5[0],
+                                  .announcer = m_announcer},
+                                 m_sound, this);
+    m_fields = new CountFields(*m_counter,
+                               {.daily = ParametroDia,
+                                .dailyMirror = Label4,
+                                .hourly = Parametrohora,
+                                .yearly = Label8,
+                                .interval = IntervaloVitimas,
+                                .count = ParametroHoje,
+                                .countMirror = Label6,
+                                .hourShare = PercentualDinamico,
+                                .statusLine = st1Panel[1]},
+                               this);
+    m_spectrum = new RiskSpectrum(MSChart3, this);
     m_notices = new StatusNotices(st1Panel[0], this);
     m_monthlyField = new MonthlyFigureField(ParametroMes, this);
     m_outlines = new ButtonOutlines(
@@ -78,7 +90,8 @@ void DeadZone::buildParts()
         Option2, Option3, somGroup, m_sound, [this] { return counting(); }, this);
     m_lists =
         new IncidenceListPanel(PainelList1, List1, Homicidios, m_desktop, m_dataDirectory, this);
-    m_files = new DataFileOpener(m_desktop, m_dataDirectory, this);
+    m_files = new DataFileOpener(m_desktop, m_sound, *m_notices, m_dataDirectory, this);
+    m_toolPanel = new ToolPanel(PainelFerramentas, botao[7], Option6Group, m_sound, this);
     m_presentation = new PresentationLauncher(*m_counter, m_clock, this);
     m_sides = new SideWindows(*m_counter, m_sound, m_desktop, m_dataDirectory, this);
 }
@@ -95,19 +108,16 @@ void DeadZone::connectControls()
         if (on)
             distributionOptionChosen(id == 0);
     });
-    connect(Option6Group, &QButtonGroup::idToggled, this, [this](int, bool on) {
-        if (on)
-            tiltSwitched();
-    });
+    connect(m_toolPanel, &ToolPanel::tiltSwitched, m_wheels, &CountOdometer::setTilt);
 
     connect(m_lists, &IncidenceListPanel::entryChosen, this, &DeadZone::chooseIncidence);
-    connect(m_files, &DataFileOpener::failed, this, &DeadZone::reportOpenFailure);
 }
 
 void DeadZone::connectCounter()
 {
     Counter *c = m_counter;
-    connect(c, &Counter::figureChanged, this, &DeadZone::showFigure);
+    connect(c, &Counter::figureChanged, this, &DeadZone::showChoice);
+    connect(m_spectrum, &RiskSpectrum::changed, this, &DeadZone::chartChanged);
     connect(c, &Counter::runStateChanged, this, &DeadZone::showRunState);
     connect(c, &Counter::counterReset, this, &DeadZone::showResetLook);
     connect(c, &Counter::wheelStepped, m_wheels, &CountOdometer::turnFastestWheel);
@@ -126,13 +136,7 @@ void DeadZone::setUpWindow()
     loadPictures();
     showRunState();
     m_sound.SomDesligado = 1;
-
-    place(PainelList1, m_twips.geometry(PainelList1).x(), 720,
-          m_twips.geometry(PainelList1).width(), m_twips.geometry(PainelList1).height());
-    place(PainelFerramentas, m_twips.geometry(PainelFerramentas).x(), 660,
-          m_twips.geometry(PainelFerramentas).width(),
-          m_twips.geometry(PainelFerramentas).height());
-    clearChart();
+    m_spectrum->clear();
 
     m_wheels->showStart();
     m_led->showOff();

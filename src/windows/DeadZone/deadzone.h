@@ -3,13 +3,16 @@
 #include "core/counterstate.h"
 #include "core/odometerframe.h"
 #include "display/countodometer.h"
+#include "display/datafileopener.h"
 #include "display/patternled.h"
 #include "display/runcontrolbuttons.h"
 #include "display/statusnotices.h"
 #include "display/twipsscale.h"
 #include "windows/MainWindow/incidencelistpanel.h"
 #include "windows/MainWindow/presentationlauncher.h"
+#include "windows/MainWindow/riskspectrum.h"
 #include "windows/MainWindow/sidewindows.h"
+#include "windows/MainWindow/toolpanel.h"
 
 #include <QImage>
 #include <QPixmap>
@@ -20,13 +23,13 @@
 #include <optional>
 
 class AboutSom;
+class CountFields;
 class ButtonOutlines;
 class MonthlyFigureField;
 class Apresentacao;
 class Clock;
 class Configurador;
 class Counter;
-class DataFileOpener;
 class QAction;
 class DesktopServices;
 class DistributionModel;
@@ -86,8 +89,8 @@ public:
     void resetCount();
     // Reads both incidence lists again and shows the list panel.
     void openLists();
-    void openIncidenceFile();
-    void openStatesFile();
+    void openIncidenceFile() { m_files->open(IncidenceListPanel::crimesFileName()); }
+    void openStatesFile() { m_files->open(IncidenceListPanel::statesFileName()); }
 
     // The distribution editor, created hidden on first use (reads the pattern file).
     DistributionModel &distributionModel() { return m_sides->distributionModel(); }
@@ -112,7 +115,7 @@ public:
 
     // The LED's colour and the spectrum's 12 values, as shown.
     QColor ledColor() const { return m_led->color(); }
-    std::array<double, 12> chartValues() const;
+    std::array<double, 12> chartValues() const { return m_spectrum->values(); }
 
     // Client area at scale 1, in twips, and the text height of ordinary captions.
     static constexpr QSize ClientTwips{10515, 6225};
@@ -207,8 +210,7 @@ private:
     // The commands as actions (deadzone_actions.cpp).
     void buildActions();
     void toggleListPanel();
-    void toggleToolPanel();
-    void hideToolPanel();
+    void toggleToolPanel() { m_toolPanel->toggle(); }
     void showEditor() { m_sides->showEditor(); }
     void showAbout() { m_sides->showAbout(); }
     void exitProgram();
@@ -218,15 +220,10 @@ private:
     void refuseMonthlyKey();
     void modeChosen(int index);
     void quietPause();
-    void showFigure();
     void showRunState();
-    void showNoCount();
     void showRecount();
     void showCapacityReached();
     void showResetLook();
-    void showInterval();
-    QString hourlyText() const;
-    void tiltSwitched();
 
     // The odometer's display tick.
     void showFrame();
@@ -234,7 +231,6 @@ private:
     // Incidence lists (deadzone_incidence.cpp).
     void chooseIncidence(const IncidenceListPanel::Row &row);
     void showChoice();
-    void reportOpenFailure(const QString &notice);
     // A notice in the status bar, cleared after three seconds.
     void showNotice(const QString &text) { m_notices->showBriefly(text); }
 
@@ -242,17 +238,13 @@ private:
     void distributionOptionChosen(bool use);
     void showPattern();
     void showPatternActivated();
-    void showPatternChart();
-    void showFlatChart();
-    void clearChart();
-    void setChartBars(const std::array<double, 12> &values);
     void showHourOnSlider();
 
     // The presentation view (deadzone_presentation.cpp).
     void buildPresentationControls();
     // Tells the view what is counted, its title and where the figure comes from.
     void describePresentation();
-    void buildPictureControls();
+    void connectPictureActions();
 
     // Named controls (objectName = the name shown).
     QLineEdit *ParametroMes = nullptr;
@@ -331,6 +323,8 @@ private:
 
     // The window's parts, each with one job (src/display, src/windows/MainWindow).
     CountOdometer *m_wheels = nullptr;
+    CountFields *m_fields = nullptr;
+    RiskSpectrum *m_spectrum = nullptr;
     StatusNotices *m_notices = nullptr;
     MonthlyFigureField *m_monthlyField = nullptr;
     ButtonOutlines *m_outlines = nullptr;
@@ -341,6 +335,7 @@ private:
     DataFileOpener *m_files = nullptr;
     PresentationLauncher *m_presentation = nullptr;
     SideWindows *m_sides = nullptr;
+    ToolPanel *m_toolPanel = nullptr;
 
     Clock &m_clock;
     SoundCues &m_sound;

@@ -34,7 +34,6 @@ void DeadZone::buildActions()
         PainelList1->hide();
         m_sound.TocaAbretrena();
     });
-    connect(botao[7], &PictureButton::clicked, this, &DeadZone::hideToolPanel);
 }
 
 void DeadZone::toggleListPanel()
@@ -46,23 +45,6 @@ void DeadZone::toggleListPanel()
     } else {
         PainelList1->hide();
     }
-    m_sound.TocaAbretrena();
-}
-
-void DeadZone::toggleToolPanel()
-{
-    if (!PainelFerramentas->isHidden()) {
-        hideToolPanel();
-        return;
-    }
-    m_sound.TocaAbretrena();
-    PainelFerramentas->show();
-    PainelFerramentas->raise();
-}
-
-void DeadZone::hideToolPanel()
-{
-    PainelFerramentas->hide();
     m_sound.TocaAbretrena();
 }
 

@@ -55,7 +55,6 @@ void DeadZone::modeChosen(int index)
     quietPause();
     m_counter->setMode(AccumulationMode(index));
     showHourOnSlider();
-    showInterval();
 }
 
 void DeadZone::startCount()
@@ -117,35 +116,7 @@ void DeadZone::resetCount()
     Percent->clear();
 }
 
-void DeadZone::tiltSwitched()
-{
-    m_wheels->setTilt(Option6[0]->isChecked());
-}
-
 // ---- What the counter says --------------------------------------------------------------
-
-QString DeadZone::hourlyText() const
-{
-    return formatMask(m_counter->hourlyFigureNow(), u"##0.00#");
-}
-
-void DeadZone::showFigure()
-{
-    const std::optional<double> monthly = m_counter->monthlyFigure();
-    const RateFigures rates = monthly ? deriveRates(*monthly) : RateFigures();
-    ParametroDia->setText(monthly ? rates.ParametroDia : QString());
-    Label4->setText(ParametroDia->text());
-    Parametrohora->setText(monthly ? hourlyText() : QString());
-    Label8->setText(monthly ? rates.Label8 : QString());
-    showChoice();
-    showInterval();
-}
-
-void DeadZone::showInterval()
-{
-    const std::optional<double> pace = m_counter->paceNow();
-    IntervaloVitimas->setText(pace ? intervalSentence(*pace) : QString());
-}
 
 void DeadZone::showRunState()
 {
@@ -155,15 +126,10 @@ void DeadZone::showRunState()
 
 void DeadZone::showRecount()
 {
+    // The fields show it themselves (CountFields).
     const RecountResult &out = *m_counter->lastRecount();
-    Parametrohora->setText(out.Parametrohora);
-    PercentualDinamico->setText(out.PercentualDinamico);
-    showInterval();
     if (out.clearChart)
-        clearChart();
-    st1Panel[1]->setText(out.statusText);
-    ParametroHoje->setText(out.hojeShown);
-    Label6->setText(out.hojeShown);
+        m_spectrum->clear();
     m_wheels->setDigits(out.digits);
     emit recounted(*m_counter->count());
 }
@@ -173,9 +139,7 @@ void DeadZone::showCapacityReached()
     // The counter has paused: the pause's look, then no count anywhere, then the message.
     quietPause();
     showRunState();
-    Parametrohora->setText(hourlyText());
-    showInterval();
-    showNoCount();
+    m_wheels->showNoCount();
     // The presentation view says it itself, in large text, and keeps its keys.
     if (inPresentation())
         return;
@@ -183,22 +147,11 @@ void DeadZone::showCapacityReached()
                                DesktopServices::MessageIcon::Information);
 }
 
-// No figure of a previous count stays beside the blank wheels; every integer wheel is drawn
-// again by the next pass that has a count to show.
-void DeadZone::showNoCount()
-{
-    ParametroHoje->clear();
-    Label6->clear();
-    st1Panel[1]->clear();
-    m_wheels->showNoCount();
-}
-
 void DeadZone::showResetLook()
 {
-    showNoCount();
-    PercentualDinamico->clear();
+    m_wheels->showNoCount();
     showPattern();
-    clearChart();
+    m_spectrum->clear();
     sl2->setMaximum(24);
     sl2->setValue(0);
     emit counterReset();

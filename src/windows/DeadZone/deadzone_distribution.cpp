@@ -4,8 +4,7 @@
 #include "core/clock.h"
 #include "core/counter.h"
 #include "core/soundcues.h"
-#include "display/riskchart.h"
-#include "distribution/hourlyexpansion.h"
+#include "display/countfields.h"
 
 #include <QButtonGroup>
 #include <QLabel>
@@ -28,7 +27,7 @@ void DeadZone::distributionOptionChosen(bool use)
 {
     m_counter->setPatternInUse(use);
     if (!use)
-        showFlatChart();
+        m_spectrum->showFlat(m_fields->hourlyText());
 }
 
 void DeadZone::showPattern()
@@ -41,13 +40,10 @@ void DeadZone::showPattern()
     }
     if (inUse) {
         m_led->showInUse(m_counter->pattern()->name);
-        showPatternChart();
+        m_spectrum->showPattern(*m_counter->pattern());
     } else {
         m_led->showOff();
     }
-    if (m_counter->hasFigure())
-        Parametrohora->setText(hourlyText());
-    showInterval();
     showChoice();
 }
 
@@ -68,38 +64,4 @@ void DeadZone::showHourOnSlider()
 {
     sl2->setMaximum(24);
     sl2->setValue(m_clock.now().time().hour());
-}
-
-// ---- The risk spectrum --------------------------------------------------------------------
-
-std::array<double, 12> DeadZone::chartValues() const
-{
-    return MSChart3->values();
-}
-
-void DeadZone::setChartBars(const std::array<double, 12> &values)
-{
-    if (values == chartValues())
-        return; // the recount clears the chart every two seconds: nothing to redraw
-    // The chart's scale follows the highest bar, so small shares stay readable.
-    MSChart3->setValues(values);
-    emit chartChanged();
-}
-
-void DeadZone::clearChart()
-{
-    setChartBars({});
-}
-
-void DeadZone::showFlatChart()
-{
-    std::array<double, 12> bars;
-    bars.fill(flatSpectrumValue(hourlyText()));
-    setChartBars(bars);
-}
-
-void DeadZone::showPatternChart()
-{
-    const HourlyPattern &pattern = *m_counter->pattern();
-    setChartBars(spectrumBars(pattern.intervalCount(), pattern.shares));
 }

@@ -1,6 +1,5 @@
 // The incidence lists as the window uses them: reading them, choosing an entry as what is
-// counted (with its pattern, read from the pattern file), the header that names it, and
-// opening a data file in the desktop's application for it.
+// counted (with its pattern, read from the pattern file), and the header that names it.
 #include "windows/DeadZone/deadzone.h"
 
 #include "core/counter.h"
@@ -8,7 +7,6 @@
 #include "core/soundcues.h"
 #include "data/sourceline.h"
 #include "display/buttonoutlines.h"
-#include "display/datafileopener.h"
 #include "display/picturebutton.h"
 #include "distribution/distributionmodel.h"
 #include "distribution/entrypattern.h"
@@ -37,22 +35,6 @@ void DeadZone::showChoice()
     FonteEntrada->setText(source ? sourceLineWithRate(*source) : QString());
     FonteEntrada->setToolTip(source ? sourceDetails(*source) : QString());
     Label17->setVisible(!source); // the hint to choose or type, under the source's lines
-}
-
-void DeadZone::openIncidenceFile()
-{
-    m_files->open(IncidenceListPanel::crimesFileName());
-}
-
-void DeadZone::openStatesFile()
-{
-    m_files->open(IncidenceListPanel::statesFileName());
-}
-
-void DeadZone::reportOpenFailure(const QString &notice)
-{
-    m_sound.TocaAbaixo();
-    showNotice(notice);
 }
 
 void DeadZone::chooseIncidence(const IncidenceListPanel::Row &row)

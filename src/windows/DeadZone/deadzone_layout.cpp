@@ -407,7 +407,8 @@ void DeadZone::buildToolPanel()
 {
     PainelFerramentas = panel(this, QStringLiteral("PainelFerramentas"));
     PainelFerramentas->setMouseTracking(true);
-    place(PainelFerramentas, 4300, -2520, 6000, 2800);
+    // Hidden until Ctrl+T, just under the toolbar's buttons.
+    place(PainelFerramentas, 4300, 660, 6000, 2800);
     PainelFerramentas->hide();
     PainelFerramentas2 = panel(PainelFerramentas, QStringLiteral("PainelFerramentas2"));
     place(PainelFerramentas2, 60, 60, 5880, 2680);
@@ -497,6 +498,16 @@ void DeadZone::buildPresentationControls()
         QStringLiteral("Nomeia o que é contado na apresentação; o período e o ritmo ficam"));
     place(Titulo, 2970, 2280, 2820, 360);
     m_twips.setFontScale(Titulo, 1.0);
+
+    // The picture to share, saved at 1920 x 1080 (deadzone_picture.cpp).
+    BotaoSalvarImagem = new QPushButton(QStringLiteral("Salvar imagem…"), PainelFerramentas2);
+    BotaoSalvarImagem->setObjectName(QStringLiteral("BotaoSalvarImagem"));
+    BotaoSalvarImagem->setAccessibleName(QStringLiteral("Salvar imagem da contagem"));
+    BotaoSalvarImagem->setToolTip(
+        QStringLiteral("Salva a contagem como imagem PNG para compartilhar (Ctrl+S na "
+                       "apresentação)"));
+    place(BotaoSalvarImagem, 90, 2280, 2340, 360);
+    m_twips.setFontScale(BotaoSalvarImagem, 1.0);
 
     m_announcer = new VictimAnnouncer(this);
     m_announcer->move(0, 0);

@@ -6,21 +6,10 @@
 #include "core/counter.h"
 #include "windows/sharepictureactions.h"
 
-#include <QFrame>
-#include <QLabel>
 #include <QPushButton>
 
-void DeadZone::buildPictureControls()
+void DeadZone::connectPictureActions()
 {
-    BotaoSalvarImagem = new QPushButton(QStringLiteral("Salvar imagem…"), PainelFerramentas2);
-    BotaoSalvarImagem->setObjectName(QStringLiteral("BotaoSalvarImagem"));
-    BotaoSalvarImagem->setAccessibleName(QStringLiteral("Salvar imagem da contagem"));
-    BotaoSalvarImagem->setToolTip(
-        QStringLiteral("Salva a contagem como imagem PNG para compartilhar (Ctrl+S na "
-                       "apresentação)"));
-    place(BotaoSalvarImagem, 90, 2280, 2340, 360);
-    m_twips.setFontScale(BotaoSalvarImagem, 1.0);
-
     SharePictureActions::Hooks hooks;
     hooks.picture = [this] { return sharePicture(); };
     hooks.now = [this] { return m_clock.now(); };

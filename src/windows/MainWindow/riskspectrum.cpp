@@ -1,0 +1,40 @@
+#include "windows/MainWindow/riskspectrum.h"
+
+#include "core/counter.h"
+#include "display/riskchart.h"
+#include "distribution/hourlyexpansion.h"
+
+RiskSpectrum::RiskSpectrum(SpectrumChart *chart, QObject *parent) : QObject(parent), m_chart(chart)
+{
+}
+
+void RiskSpectrum::showPattern(const HourlyPattern &pattern)
+{
+    setBars(spectrumBars(pattern.intervalCount(), pattern.shares));
+}
+
+void RiskSpectrum::showFlat(const QString &hourlyText)
+{
+    std::array<double, 12> bars;
+    bars.fill(flatSpectrumValue(hourlyText));
+    setBars(bars);
+}
+
+void RiskSpectrum::clear()
+{
+    setBars({});
+}
+
+std::array<double, 12> RiskSpectrum::values() const
+{
+    return m_chart->values();
+}
+
+void RiskSpectrum::setBars(const std::array<double, 12> &values)
+{
+    if (values == this->values())
+        return; // the recount clears the chart every two seconds: nothing to redraw
+    // The chart's scale follows the highest bar, so small shares stay readable.
+    m_chart->setValues(values);
+    emit changed();
+}
