@@ -37,6 +37,7 @@ DeadZone::DeadZone(Clock &clock, SoundCues &sound, DesktopServices &desktop, QSt
     buildPresentationControls();
     buildPictureControls();
     buildActions();
+    buildComparisonControls();
     connectControls();
     connectCounter();
     setUpWindow();

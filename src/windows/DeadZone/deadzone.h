@@ -17,6 +17,7 @@
 class AboutSom;
 class Apresentacao;
 class Clock;
+class ComparisonLauncher;
 class Configurador;
 class Counter;
 class QAction;
@@ -154,6 +155,11 @@ public:
     QImage sharePicture(const QSize &size = QSize());
     SharePictureActions *pictureActions() const { return m_pictureActions; }
 
+    // ---- The comparison of several counters (deadzone_comparison.cpp) --------------------
+    // Ctrl+K and the tool panel's "Comparar…": the dialog, then the comparison view.
+    void compareCounters();
+    ComparisonLauncher &comparison() const { return *m_comparison; }
+
 signals:
     void chartChanged();
     // After each recount that showed a count.
@@ -199,6 +205,7 @@ private:
 
     // The commands as actions (deadzone_actions.cpp).
     void buildActions();
+    void buildComparisonControls();
     QAction *addCommand(const char *name, const QString &text, const QKeySequence &key,
                         const QString &tip, void (DeadZone::*slot)());
     void toggleListPanel();
@@ -377,5 +384,7 @@ private:
     QTimer *RelogMarcaVitima = nullptr;
     bool m_reducedMotion = false;
     QPushButton *BotaoSalvarImagem = nullptr;
+    QPushButton *BotaoComparar = nullptr;
+    ComparisonLauncher *m_comparison = nullptr;
     SharePictureActions *m_pictureActions = nullptr;
 };
