@@ -159,7 +159,9 @@ void Comparacao::showState()
 
 void Comparacao::arrange()
 {
-    const int footer = m_picture ? 0 : int(std::round(height() * kFooterShare));
+    // In a picture the caption line takes the foot (a hidden view gets its resize late,
+    // when it is drawn, so the caption's height is kept for it).
+    const int footer = m_picture ? m_pictureFooter : int(std::round(height() * kFooterShare));
     arrangeIn(size(), footer);
 }
 
@@ -169,7 +171,7 @@ void Comparacao::arrangeIn(const QSize &size, int footerHeight)
     QFont font = m_state->font();
     font.setPixelSize(std::max(10, footerHeight * 2 / 5));
     m_state->setFont(font);
-    m_state->setVisible(footerHeight > 0);
+    m_state->setVisible(footerHeight > 0 && !m_picture);
     const int count = int(m_panels.size());
     if (count == 0)
         return;
@@ -249,6 +251,7 @@ void Comparacao::closeEvent(QCloseEvent *event)
 void Comparacao::preparePicture(const QSize &size, int captionHeight)
 {
     m_picture = true;
+    m_pictureFooter = captionHeight;
     m_sizeBeforePicture = this->size();
     for (Counter *counter : std::as_const(m_counters)) {
         if (!counter->count() && counter->hasFigure())

@@ -76,6 +76,7 @@ private:
     bool m_open = false;
     bool m_reducedMotion = false;
     bool m_picture = false;
+    int m_pictureFooter = 0;
     int m_countPixelSize = 48;
     QLabel *m_state = nullptr;
     QSize m_sizeBeforePicture;
