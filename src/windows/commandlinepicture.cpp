@@ -43,7 +43,6 @@ PictureRun refused(int status, const QString &message)
     return {status, QStringLiteral("quorvel-counter: %1\n").arg(message), QString()};
 }
 
-
 // The file written whole or not at all.
 PictureRun writePicture(const QImage &image, const QString &path, const QString &count)
 {

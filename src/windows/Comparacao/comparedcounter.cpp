@@ -3,6 +3,7 @@
 #include "core/clock.h"
 #include "core/counter.h"
 #include "core/intervaltext.h"
+#include "core/numbermask.h"
 #include "display/victimannouncer.h"
 
 #include <QFontMetrics>
@@ -59,15 +60,17 @@ bool fits(const QLabel *label, const QSize &box)
            metrics.height() <= box.height();
 }
 
-// The count with four decimals and the locale's separators, cut at the decimal separator.
+// The count with four decimals, rounded as every other view rounds it, with the locale's
+// separators of thousands; cut at the decimal separator.
 QPair<QString, QString> countParts(double count)
 {
     const QLocale locale;
-    const QString text = locale.toString(count, 'f', 4);
+    const QString text = formatMask(count, u"0.0000", locale);
     const qsizetype point = text.lastIndexOf(locale.decimalPoint());
-    if (point < 0)
-        return {text, QString()};
-    return {text.left(point), text.mid(point)};
+    QString whole = point < 0 ? text : text.left(point);
+    for (qsizetype at = whole.size() - 3; at > 0; at -= 3)
+        whole.insert(at, locale.groupSeparator());
+    return {whole, point < 0 ? QString() : text.mid(point)};
 }
 
 } // namespace
