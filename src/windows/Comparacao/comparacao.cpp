@@ -29,8 +29,7 @@ constexpr int kGap = 12;
 Comparacao::Comparacao(Clock &clock, QWidget *parent) : QWidget(parent), m_clock(clock)
 {
     setObjectName(QStringLiteral("Comparacao"));
-    setWindowTitle(QStringLiteral("Comparação"));
-    setAccessibleName(QStringLiteral("Comparação"));
+    setWindowTitle(QStringLiteral("Quorvel Counter - Comparação"));
     setFocusPolicy(Qt::StrongFocus);
     setAutoFillBackground(true);
     QPalette colours = palette();
