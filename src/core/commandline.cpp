@@ -236,7 +236,7 @@ QString commandLineHelp()
                "                          salva a imagem da contagem deste instante (a\n"
                "                          apresentação, com data e fonte) em ARQUIVO.png e\n"
                "                          termina, sem abrir janela nem tocar som; exige\n"
-               "                          --entrada ou --mensal\n"
+               "                          --entrada ou --mensal (várias: a comparação)\n"
                "      --tamanho LARGURAxALTURA\n"
                "                          o tamanho da imagem em pixels, cada lado de %3 a\n"
                "                          %4 (o normal é %5x%6)\n"

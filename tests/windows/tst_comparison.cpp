@@ -9,10 +9,12 @@
 #include "windows/Comparacao/comparedcounter.h"
 #include "windows/Comparacao/comparisonlauncher.h"
 #include "windows/Comparacao/escolhacomparacao.h"
+#include "windows/sharepicture.h"
 #include "windows/startoptions.h"
 
 #include <QAction>
 #include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -83,6 +85,8 @@ private slots:
     void dialogKeepsChoicesForNextTime();
     void dialogLimits();
     void commandLineOpensComparison();
+    void pictureOfTheComparison_data();
+    void pictureOfTheComparison();
 };
 
 void TestComparison::initTestCase()
@@ -400,6 +404,44 @@ void TestComparison::commandLineOpensComparison()
              QStringLiteral("taxa de 40,6 por 100 mil habitantes em 2024"));
     QVERIFY(view.isCounting());
     QVERIFY(!f.window.counter().isCounting()); // the main window's own count is not started
+}
+
+void TestComparison::pictureOfTheComparison_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("full HD") << QSize(1920, 1080);
+    QTest::newRow("square") << QSize(1080, 1080);
+    QTest::newRow("upright") << QSize(1080, 1920);
+}
+
+// The picture to share of a comparison: every counter as the view shows it on screen, the
+// caption with the date and every source once; the view on screen is left as it was.
+void TestComparison::pictureOfTheComparison()
+{
+    QFETCH(QSize, size);
+    DeadZoneFixture f(QDateTime(QDate(2026, 12, 10), QTime(14, 32)),
+                      DeadZoneFixture::shippedData());
+    Comparacao view(f.clock);
+    view.setChoices(
+        prepared({"entrada:Bahia", "entrada:" + kRoubos, "mensal:937"}, f.window.dataDirectory()),
+        AccumulationMode::Ano);
+    view.startAll();
+    view.resize(1280, 720);
+    const QStringList counts{view.panel(0)->countText(), view.panel(1)->countText(),
+                             view.panel(2)->countText()};
+
+    SharePicture picture(view);
+    const QImage image = picture.draw(size, f.clock.now());
+    QCOMPARE(image.size(), size);
+    QCOMPARE(picture.caption().dateText(), QStringLiteral("em 10/12/2026 às 14:32"));
+    const QString sources = picture.caption().sourcesText();
+    QCOMPARE(sources.count(QStringLiteral("Anuário Brasileiro de Segurança Pública 2025")), 1);
+    QVERIFY(sources.contains(QStringLiteral("Secretaria da Segurança Pública")));
+    // Drawn at the picture's size, each counter with the count of that instant.
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(view.panel(i)->countText(), counts.at(i));
+    QCOMPARE(view.size(), QSize(1280, 720));
+    QVERIFY(view.panel(2)->geometry().bottom() < 720);
 }
 
 QTEST_MAIN(TestComparison)
