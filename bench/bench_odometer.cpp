@@ -449,9 +449,8 @@ int main(int argc, char *argv[])
     std::printf("odometer benchmark: %d s measured after %d s warm-up\n", seconds,
                 kWarmupMs / 1000);
     std::fflush(stdout);
-    for (const QString &child :
-         {QStringLiteral("floor"), QStringLiteral("count"), QStringLiteral("victims"),
-          QStringLiteral("compare")}) {
+    for (const QString &child : {QStringLiteral("floor"), QStringLiteral("count"),
+                                 QStringLiteral("victims"), QStringLiteral("compare")}) {
         QProcess process;
         process.setProcessChannelMode(QProcess::ForwardedChannels);
         process.start(QCoreApplication::applicationFilePath(), {child, QString::number(seconds)});

@@ -15,8 +15,8 @@
 struct StartOptions
 {
     // With one choice alone, what it is: its figure or its entry.
-    std::optional<int> monthly;           // --mensal N: a whole figure, 0 to kMaxMonthlyFigure
-    std::optional<QString> entry;         // --entrada NOME: exact name, looked up by findEntry
+    std::optional<int> monthly;   // --mensal N: a whole figure, 0 to kMaxMonthlyFigure
+    std::optional<QString> entry; // --entrada NOME: exact name, looked up by findEntry
     // Every --mensal and --entrada in the order given: two to six open a comparison.
     CounterChoices choices;
     std::optional<AccumulationMode> mode; // --modo dia|mes|ano
