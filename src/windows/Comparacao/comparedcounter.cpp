@@ -3,7 +3,7 @@
 #include "core/clock.h"
 #include "core/counter.h"
 #include "core/intervaltext.h"
-#include "core/numbermask.h"
+#include "core/counttext.h"
 #include "display/victimannouncer.h"
 
 #include <QFontMetrics>
@@ -60,17 +60,11 @@ bool fits(const QLabel *label, const QSize &box)
            metrics.height() <= box.height();
 }
 
-// The count with four decimals, rounded as every other view rounds it, with the locale's
-// separators of thousands; cut at the decimal separator.
+// The count's two parts, for the text and for the widths.
 QPair<QString, QString> countParts(double count)
 {
-    const QLocale locale;
-    const QString text = formatMask(count, u"0.0000", locale);
-    const qsizetype point = text.lastIndexOf(locale.decimalPoint());
-    QString whole = point < 0 ? text : text.left(point);
-    for (qsizetype at = whole.size() - 3; at > 0; at -= 3)
-        whole.insert(at, locale.groupSeparator());
-    return {whole, point < 0 ? QString() : text.mid(point)};
+    const CountTextParts parts = countTextParts(count);
+    return {parts.whole, parts.decimals};
 }
 
 } // namespace
