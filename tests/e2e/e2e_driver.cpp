@@ -464,15 +464,7 @@ private:
         // Esc: back to the main window, with the same count on its odometer.
         xdotool({"key", "Escape"});
         waitForWindow(QStringLiteral("Quorvel Counter - Apresentação"), false);
-        const Node main = waitFor<Node>(
-            QStringLiteral("the main window after Esc"), [&]() -> std::optional<Node> {
-                for (const Node &window : m_atspi->children(m_app)) {
-                    if (m_atspi->showing(window) &&
-                        !m_atspi->findNamed(window, "Abre arquivo de ocorrências").isNull())
-                        return window;
-                }
-                return std::nullopt;
-            });
+        const Node main = waitForMainWindow(QStringLiteral("the main window after Esc"));
         const Node back = m_atspi->findNamed(main, paused);
         if (back.isNull() || !m_atspi->showing(back))
             fail(QStringLiteral("the main window does not show the paused count ") + paused);
@@ -539,15 +531,7 @@ private:
         pointAt(m_atspi->extents(groups.front()));
         xdotool({"key", "Escape"});
         waitForWindow(QStringLiteral("Quorvel Counter - Comparação"), false);
-        const Node main = waitFor<Node>(
-            QStringLiteral("the main window after Esc"), [&]() -> std::optional<Node> {
-                for (const Node &window : m_atspi->children(m_app)) {
-                    if (m_atspi->showing(window) &&
-                        !m_atspi->findNamed(window, "Abre arquivo de ocorrências").isNull())
-                        return window;
-                }
-                return std::nullopt;
-            });
+        const Node main = waitForMainWindow(QStringLiteral("the main window after Esc"));
         g_program = nullptr;
         click(extentsOf(main, "Sair"));
         expectEnded(QStringLiteral("the exit button after the comparison"), dataBefore);
@@ -682,6 +666,19 @@ private:
         if (node.isNull() || !m_atspi->showing(node))
             fail(QStringLiteral("no control \"%1\" showing").arg(name));
         return m_atspi->extents(node);
+    }
+
+    // The main window, known by its toolbar, showing again.
+    Node waitForMainWindow(const QString &what)
+    {
+        return waitFor<Node>(what, [&]() -> std::optional<Node> {
+            for (const Node &window : m_atspi->children(m_app)) {
+                if (m_atspi->showing(window) &&
+                    !m_atspi->findNamed(window, "Abre arquivo de ocorrências").isNull())
+                    return window;
+            }
+            return std::nullopt;
+        });
     }
 
     Node waitForWindow(const QString &title, bool shown)
