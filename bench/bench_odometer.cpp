@@ -8,6 +8,9 @@
 //           an hour or so), measured once the first recount's animation is over
 //   victims the main window at 1296000 a month: a victim, and so an animation, at every
 //           recount, the heaviest counting there is
+//   compare the comparison view at 1280 x 720 with six counters counting in year mode (five
+//           states and crimes and 1296000 a month, a victim at every recount); it should
+//           cost at most 3 times the floor
 // Reports CPU seconds per minute of counting (getrusage, user + system), the peak resident
 // memory, and for the counts how often each integer wheel was redrawn against how often its
 // digit changed. Measuring starts after a warm-up of 8 s (start-up, first recount and its
@@ -29,6 +32,7 @@
 #include "display/picturebutton.h"
 #include "display/svgpicture.h"
 #include "windows/Apresentacao/apresentacao.h"
+#include "windows/Comparacao/comparacao.h"
 #include "windows/Configurador/configurador.h"
 #include "windows/DeadZone/deadzone.h"
 
@@ -239,6 +243,27 @@ int runFloor(int seconds)
     return 0;
 }
 
+int runComparison(int seconds)
+{
+    QTemporaryDir dir;
+    SystemClock clock;
+    const ChoiceFiles files = ChoiceFiles::read(dataDirectory(dir));
+    QList<PreparedChoice> choices;
+    for (const QString &name :
+         {QStringLiteral("Bahia"), QStringLiteral("São Paulo"), QStringLiteral("Brasil"),
+          QStringLiteral("Roubos em geral na cidade de São Paulo"),
+          QStringLiteral("Furtos em geral na cidade de São Paulo")})
+        choices.append(prepareChoice(CounterChoice::entry(name), files));
+    choices.append(prepareChoice(CounterChoice::typed(1296000), files));
+    Comparacao view(clock);
+    view.setChoices(choices, AccumulationMode::Ano);
+    view.resize(1280, 720);
+    view.show();
+    view.startAll();
+    measure(seconds, "compare");
+    return 0;
+}
+
 int runShot(const QString &path, const QString &countText, int width)
 {
     QTemporaryDir dir;
@@ -417,13 +442,15 @@ int main(int argc, char *argv[])
         return runCount(seconds, QStringLiteral("1296000"), "victims");
     if (mode == QLatin1String("floor"))
         return runFloor(seconds);
+    if (mode == QLatin1String("compare"))
+        return runComparison(seconds);
 
     // All three, one after the other, each in a process of its own.
     std::printf("odometer benchmark: %d s measured after %d s warm-up\n", seconds,
                 kWarmupMs / 1000);
     std::fflush(stdout);
-    for (const QString &child :
-         {QStringLiteral("floor"), QStringLiteral("count"), QStringLiteral("victims")}) {
+    for (const QString &child : {QStringLiteral("floor"), QStringLiteral("count"),
+                                 QStringLiteral("victims"), QStringLiteral("compare")}) {
         QProcess process;
         process.setProcessChannelMode(QProcess::ForwardedChannels);
         process.start(QCoreApplication::applicationFilePath(), {child, QString::number(seconds)});

@@ -24,3 +24,11 @@ env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM LANG=pt_BR.UTF-8 \
     XDG_DATA_HOME="$user_data" "$build/src/quorvel-counter" --entrada Bahia --modo ano \
     --tamanho 1080x1080 --imagem "$root/docs/imagens/compartilhar.png"
 rm -rf "$user_data"
+
+# The comparison view, as the command line opens it, drawn the same way.
+user_data="$(mktemp -d)"
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM LANG=pt_BR.UTF-8 \
+    XDG_DATA_HOME="$user_data" "$build/src/quorvel-counter" --entrada Bahia \
+    --entrada "São Paulo" --entrada Brasil --entrada "Roubos em geral na cidade de São Paulo" \
+    --modo ano --tamanho 1280x720 --imagem "$root/docs/imagens/comparacao.png"
+rm -rf "$user_data"

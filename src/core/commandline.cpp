@@ -95,6 +95,89 @@ std::optional<AccumulationMode> modeNamed(const QString &text)
     return std::nullopt;
 }
 
+// The order --mensal and --entrada were given in, read from the arguments themselves (the
+// parser keeps each option's values apart): true for an entry, false for a figure. The value
+// after an option that takes one is skipped, so that "--titulo -m" is no figure.
+QList<bool> choiceOrder(const QStringList &arguments, const Names &names)
+{
+    QList<bool> order;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString &argument = arguments.at(i);
+        if (argument == u"--")
+            break;
+        if (!argument.startsWith(u'-') || argument.size() < 2)
+            continue;
+        const bool isLong = argument.startsWith(QLatin1String("--"));
+        QString name = argument.mid(isLong ? 2 : 1);
+        const bool valueJoined = isLong ? name.contains(u'=') : name.size() > 1;
+        name = isLong ? name.section(u'=', 0, 0) : name.left(1);
+        if (names.entry.names().contains(name))
+            order.append(true);
+        else if (names.monthly.names().contains(name))
+            order.append(false);
+        if (names.takesValue(name) && !valueJoined)
+            ++i;
+    }
+    return order;
+}
+
+// A figure typed on the command line; empty when it is sound, otherwise why not.
+QString readMonthly(const QString &text, std::optional<int> &monthly)
+{
+    if (!isDigitsOnly(QStringView(text).trimmed()))
+        return QStringLiteral("O número mensal deve ser um número inteiro, sem sinal nem "
+                              "separadores: \"%1\"")
+            .arg(text);
+    monthly = wholeMonthlyFigure(text);
+    if (!monthly)
+        return QStringLiteral("Número mensal grande demais: %1 (o máximo é %2)")
+            .arg(text.trimmed())
+            .arg(kMaxMonthlyFigure);
+    return QString();
+}
+
+// Every --mensal and --entrada, in the order given; one alone also fills `monthly` or
+// `entry`. Empty when they are sound, otherwise why not.
+QString readChoices(const QStringList &arguments, const QCommandLineParser &parser,
+                    const Names &names, StartOptions &options)
+{
+    const QStringList entries = parser.values(names.entry);
+    const QStringList figures = parser.values(names.monthly);
+    if (entries.size() + figures.size() > kMaxComparedCounters)
+        return QStringLiteral("Uma comparação tem no máximo %1 contadores (foram dados %2)")
+            .arg(kMaxComparedCounters)
+            .arg(entries.size() + figures.size());
+    QList<bool> order = choiceOrder(arguments, names);
+    if (order.count(true) != entries.size() || order.count(false) != figures.size()) {
+        // Written some way the reading above does not follow: the entries, then the figures.
+        order = QList<bool>(entries.size(), true) + QList<bool>(figures.size(), false);
+    }
+    qsizetype nextEntry = 0;
+    qsizetype nextFigure = 0;
+    for (const bool isEntry : order) {
+        if (isEntry) {
+            const QString &name = entries.at(nextEntry++);
+            if (name.isEmpty())
+                return QStringLiteral("Falta o nome da entrada em --entrada");
+            options.choices.append(CounterChoice::entry(name));
+        } else {
+            std::optional<int> monthly;
+            if (const QString refusal = readMonthly(figures.at(nextFigure++), monthly);
+                !refusal.isEmpty())
+                return refusal;
+            options.choices.append(CounterChoice::typed(*monthly));
+        }
+    }
+    if (options.choices.size() == 1) {
+        const CounterChoice &only = options.choices.front();
+        if (only.isEntry())
+            options.entry = only.entryName;
+        else
+            options.monthly = only.monthly;
+    }
+    return QString();
+}
+
 // --imagem and --tamanho; empty when they are sound (or not given).
 QString readPictureOptions(const QCommandLineParser &parser, const Names &names,
                            StartOptions &options)
@@ -153,7 +236,7 @@ QString commandLineHelp()
                "                          salva a imagem da contagem deste instante (a\n"
                "                          apresentação, com data e fonte) em ARQUIVO.png e\n"
                "                          termina, sem abrir janela nem tocar som; exige\n"
-               "                          --entrada ou --mensal\n"
+               "                          --entrada ou --mensal (várias: a comparação)\n"
                "      --tamanho LARGURAxALTURA\n"
                "                          o tamanho da imagem em pixels, cada lado de %3 a\n"
                "                          %4 (o normal é %5x%6)\n"
@@ -162,7 +245,12 @@ QString commandLineHelp()
                "\n"
                "Com qualquer opção o programa abre sem a tela de abertura. Com --mensal ou\n"
                "--entrada a contagem começa de imediato, como se o botão de iniciar fosse\n"
-               "pressionado; as duas juntas não são aceitas.\n"
+               "pressionado.\n"
+               "\n"
+               "Comparação: --mensal e --entrada podem ser repetidas e misturadas; de 2 a %7\n"
+               "delas abrem a comparação em tela cheia, um contador para cada uma, na ordem\n"
+               "dada, todos no mesmo modo e já contando. Por exemplo:\n"
+               "  %1 -e Bahia -e \"São Paulo\" -e Brasil --modo ano\n"
                "\n"
                "Diante de uma opção desconhecida, de um número que não é inteiro ou de uma\n"
                "entrada que não existe, ou de uma contagem que já passa da capacidade do\n"
@@ -179,7 +267,8 @@ QString commandLineHelp()
         .arg(kMinPictureSide)
         .arg(kMaxPictureSide)
         .arg(kDefaultPictureSize.width())
-        .arg(kDefaultPictureSize.height());
+        .arg(kDefaultPictureSize.height())
+        .arg(kMaxComparedCounters);
 }
 
 QString commandLineVersion(const QString &version)
@@ -203,8 +292,8 @@ CommandLineResult parseCommandLine(const QStringList &arguments, const QString &
     if (!parser.positionalArguments().isEmpty())
         return failure(QStringLiteral("Argumento inesperado: ") +
                        parser.positionalArguments().front());
-    for (const QCommandLineOption *option : {&names.monthly, &names.entry, &names.mode,
-                                             &names.title, &names.picture, &names.pictureSize}) {
+    for (const QCommandLineOption *option :
+         {&names.mode, &names.title, &names.picture, &names.pictureSize}) {
         if (parser.values(*option).size() > 1)
             return failure(QStringLiteral("A opção ") + dashed(option->names().constLast()) +
                            QStringLiteral(" foi dada mais de uma vez"));
@@ -217,27 +306,12 @@ CommandLineResult parseCommandLine(const QStringList &arguments, const QString &
     options.noSound = parser.isSet(names.noSound);
     options.reducedMotion = parser.isSet(names.reducedMotion);
 
-    if (parser.isSet(names.monthly) && parser.isSet(names.entry))
-        return failure(QStringLiteral("Use --mensal ou --entrada, não as duas"));
-
-    if (parser.isSet(names.monthly)) {
-        const QString text = parser.value(names.monthly);
-        if (!isDigitsOnly(QStringView(text).trimmed()))
-            return failure(QStringLiteral("O número mensal deve ser um número inteiro, sem "
-                                          "sinal nem separadores: \"%1\"")
-                               .arg(text));
-        options.monthly = wholeMonthlyFigure(text);
-        if (!options.monthly)
-            return failure(QStringLiteral("Número mensal grande demais: %1 (o máximo é %2)")
-                               .arg(text.trimmed())
-                               .arg(kMaxMonthlyFigure));
-    }
-    if (parser.isSet(names.entry)) {
-        options.entry = parser.value(names.entry);
-        if (options.entry->isEmpty())
-            return failure(QStringLiteral("Falta o nome da entrada em --entrada"));
-    }
+    if (const QString refusal = readChoices(arguments, parser, names, options); !refusal.isEmpty())
+        return failure(refusal);
     if (parser.isSet(names.title)) {
+        if (options.comparison())
+            return failure(QStringLiteral("A opção --titulo vale para um contador só, não para "
+                                          "uma comparação"));
         options.title = parser.value(names.title).trimmed();
         if (options.title->isEmpty())
             return failure(QStringLiteral("Falta o texto do título em --titulo"));

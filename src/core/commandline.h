@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/counterchoice.h"
 #include "core/counterstate.h"
 #include "core/sharepicturetext.h"
 
@@ -13,8 +14,11 @@
 // running count, in the presentation view.
 struct StartOptions
 {
-    std::optional<int> monthly;           // --mensal N: a whole figure, 0 to kMaxMonthlyFigure
-    std::optional<QString> entry;         // --entrada NOME: exact name, looked up by findEntry
+    // With one choice alone, what it is: its figure or its entry.
+    std::optional<int> monthly;   // --mensal N: a whole figure, 0 to kMaxMonthlyFigure
+    std::optional<QString> entry; // --entrada NOME: exact name, looked up by findEntry
+    // Every --mensal and --entrada in the order given: two to six open a comparison.
+    CounterChoices choices;
     std::optional<AccumulationMode> mode; // --modo dia|mes|ano
     std::optional<QString> title;         // --titulo TEXTO: names what is counted in views
     bool presentation = false;            // --apresentacao
@@ -27,7 +31,12 @@ struct StartOptions
     // Any option at all: the splash is skipped.
     bool anyGiven = false;
     // A figure or an entry: the count starts at once, as if play were pressed.
-    bool startsCount() const { return monthly.has_value() || entry.has_value(); }
+    bool startsCount() const
+    {
+        return monthly.has_value() || entry.has_value() || !choices.isEmpty();
+    }
+    // Two choices or more: the comparison view, started, instead of the main window's count.
+    bool comparison() const { return choices.size() >= kMinComparedCounters; }
 };
 
 // Exit status of a command line the program refuses.
@@ -48,8 +57,9 @@ struct CommandLineResult
 
 // Reads the program's arguments, the program's own path first (as
 // QCoreApplication::arguments() gives them). Never prints and never exits: the caller does.
-// --mensal and --entrada together are refused (which one should count is not clear), as is a
-// value option given twice and any argument that is not an option.
+// --mensal and --entrada may each be given several times, mixed: two to six of them make a
+// comparison, more are refused, as is a value option of any other kind given twice and any
+// argument that is not an option.
 CommandLineResult parseCommandLine(const QStringList &arguments, const QString &version);
 
 // The text of --help, in Portuguese; a manual page can be made from it (help2man).

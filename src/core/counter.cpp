@@ -245,7 +245,8 @@ void Counter::recount()
         emit capacityReached();
         return;
     }
-    enable(m_frameTimer);
+    if (m_pacesWheels)
+        enable(m_frameTimer);
 
     const std::optional<double> before = m_count;
     m_last = out;

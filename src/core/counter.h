@@ -108,6 +108,9 @@ public:
     // text only keeps counting past it.
     void setStopsAtCapacity(bool on) { m_stopsAtCapacity = on; }
     bool stopsAtCapacity() const { return m_stopsAtCapacity; }
+    // Whether the 25 ms frame tick runs while counting: a counter shown as text has no wheels
+    // to turn, and six of them would wake the program 240 times a second for nothing.
+    void setPacesWheels(bool on) { m_pacesWheels = on; }
 
     // ---- The count ------------------------------------------------------------------------
     // The count of the last recount; none after a reset, without a figure, or over capacity.
@@ -176,6 +179,7 @@ private:
 
     RunState m_runState = RunState::Stopped;
     bool m_stopsAtCapacity = true;
+    bool m_pacesWheels = true;
     int m_ticks = 0;
     int m_wheelStep = 0;
     std::optional<double> m_count;

@@ -19,9 +19,13 @@ QString VictimAnnouncer::text(const QString &count)
 
 void VictimAnnouncer::announce(const QString &count)
 {
+    announceText(text(count));
+}
+
+void VictimAnnouncer::announceText(const QString &name)
+{
     ++m_announcements;
     // The name changes on every announcement, even at the same count, so it is heard again.
-    const QString name = text(count);
     setAccessibleName(accessibleName() == name ? name + u' ' : name);
     QAccessibleEvent nameChanged(this, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&nameChanged);

@@ -14,6 +14,8 @@ public:
 
     // "Nova vítima. Contagem: 105,0012"
     void announce(const QString &count);
+    // Any other news, said the same way: "Nova vítima em Bahia. Contagem: 6.356,0012".
+    void announceText(const QString &text);
     // How many times announce() ran, for a window to check it spoke once.
     int announcements() const { return m_announcements; }
 

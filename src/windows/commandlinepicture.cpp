@@ -6,6 +6,8 @@
 #include "core/wholefile.h"
 #include "display/desktopservices.h"
 #include "windows/Apresentacao/apresentacao.h"
+#include "windows/Comparacao/comparacao.h"
+#include "windows/Comparacao/comparedcounter.h"
 #include "windows/DeadZone/deadzone.h"
 #include "windows/sharepicture.h"
 
@@ -41,11 +43,48 @@ PictureRun refused(int status, const QString &message)
     return {status, QStringLiteral("quorvel-counter: %1\n").arg(message), QString()};
 }
 
+// The file written whole or not at all.
+PictureRun writePicture(const QImage &image, const QString &path, const QString &count)
+{
+    const QByteArray bytes = pngBytes(image);
+    const QString reason = bytes.isEmpty() ? QStringLiteral("a imagem não pôde ser desenhada")
+                                           : writeWholeFile(path, bytes);
+    if (!reason.isEmpty())
+        return refused(
+            kPictureWriteErrorStatus,
+            QStringLiteral("Não foi possível salvar a imagem em %1: %2").arg(path, reason));
+    return {0, QString(), count};
+}
+
+// Several choices: the comparison view, every counter at the clock's instant.
+PictureRun writeComparisonPicture(const StartOptions &options, Clock &clock,
+                                  const QString &dataDirectory)
+{
+    const ChoiceFiles files = ChoiceFiles::read(dataDirectory);
+    QList<PreparedChoice> prepared;
+    for (const CounterChoice &choice : options.choices) {
+        prepared.append(prepareChoice(choice, files));
+        if (!prepared.constLast().isCountable())
+            return refused(kCommandLineErrorStatus, prepared.constLast().error);
+    }
+    Comparacao view(clock);
+    view.setReducedMotion(true);
+    view.setChoices(prepared, options.mode.value_or(AccumulationMode::Dia));
+    view.startAll();
+    QStringList counts;
+    for (int i = 0; i < view.counterCount(); ++i)
+        counts.append(view.panel(i)->countText());
+    const QImage image = SharePicture(view).draw(options.pictureSize, clock.now());
+    return writePicture(image, *options.pictureFile, counts.join(QStringLiteral(" ")));
+}
+
 } // namespace
 
 PictureRun writeStartPicture(const StartOptions &options, Clock &clock,
                              const QString &dataDirectory)
 {
+    if (options.comparison())
+        return writeComparisonPicture(options, clock, dataDirectory);
     SilentSoundOutput silence;
     SoundCues cues(silence, QString());
     QuietDesktop desktop;
@@ -69,14 +108,6 @@ PictureRun writeStartPicture(const StartOptions &options, Clock &clock,
         return refused(kCommandLineErrorStatus, why);
     }
 
-    const QByteArray bytes = pngBytes(window.sharePicture(options.pictureSize));
-    const QString count = window.odometerText();
-    const QString path = *options.pictureFile;
-    const QString reason = bytes.isEmpty() ? QStringLiteral("a imagem não pôde ser desenhada")
-                                           : writeWholeFile(path, bytes);
-    if (!reason.isEmpty())
-        return refused(
-            kPictureWriteErrorStatus,
-            QStringLiteral("Não foi possível salvar a imagem em %1: %2").arg(path, reason));
-    return {0, QString(), count};
+    return writePicture(window.sharePicture(options.pictureSize), *options.pictureFile,
+                        window.odometerText());
 }

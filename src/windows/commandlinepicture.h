@@ -13,7 +13,8 @@ struct PictureRun
 {
     int exitStatus = 0;
     QString message;
-    // What the wheels read in the picture, e.g. "6355,0421".
+    // What the wheels read in the picture, e.g. "6355,0421"; for a comparison every count,
+    // in order, separated by blanks.
     QString count;
 };
 

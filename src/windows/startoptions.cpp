@@ -5,11 +5,13 @@
 #include "core/rates.h"
 #include "data/entrylookup.h"
 #include "data/incidencereader.h"
+#include "windows/Comparacao/comparisonlauncher.h"
 #include "windows/DeadZone/deadzone.h"
 
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cmath>
 
 QString dataFileBeforeStart(const QString &fileName, const QString &programDirectory,
@@ -30,20 +32,35 @@ QString dataFileBeforeStart(const QString &fileName, const QString &programDirec
 QString checkStartEntry(const StartOptions &options, const QString &parametrosFile,
                         const QString &homicidiosFile)
 {
-    if (!options.entry)
+    const bool anyEntry = std::any_of(options.choices.cbegin(), options.choices.cend(),
+                                      [](const CounterChoice &choice) { return choice.isEntry(); });
+    if (!options.entry && !anyEntry)
         return QString();
-    const EntryLookup lookup = findEntry(*options.entry, readIncidenceFile(parametrosFile),
-                                         readIncidenceFile(homicidiosFile));
-    if (lookup.entry)
-        return QString();
-    return QStringLiteral("quorvel-counter: %1\nUse \"quorvel-counter --help\" para ver as "
-                          "opções.\n")
-        .arg(lookup.error);
+    const IncidenceReading parametros = readIncidenceFile(parametrosFile);
+    const IncidenceReading homicidios = readIncidenceFile(homicidiosFile);
+    QStringList names;
+    for (const CounterChoice &choice : options.choices) {
+        if (choice.isEntry())
+            names.append(choice.entryName);
+    }
+    if (options.entry && !names.contains(*options.entry))
+        names.append(*options.entry);
+    for (const QString &name : std::as_const(names)) {
+        const EntryLookup lookup = findEntry(name, parametros, homicidios);
+        if (!lookup.entry)
+            return QStringLiteral("quorvel-counter: %1\nUse \"quorvel-counter --help\" para ver "
+                                  "as opções.\n")
+                .arg(lookup.error);
+    }
+    return QString();
 }
 
 QString checkStartCapacity(const StartOptions &options, const QString &parametrosFile,
                            const QString &homicidiosFile, const QDateTime &now)
 {
+    // A comparison's counters are text, with no odometer to fill: they count past it.
+    if (options.comparison())
+        return QString();
     std::optional<double> monthly;
     if (options.monthly) {
         monthly = *options.monthly;
@@ -76,6 +93,17 @@ void applyStartOptions(DeadZone &window, const StartOptions &options)
         window.selectMode(*options.mode);
     if (options.title)
         window.setPresentationTitle(*options.title);
+    if (options.comparison()) {
+        // Two or more choices: the comparison, full screen and counting, in place of the
+        // main window's count.
+        const QString problem = window.comparison().open(
+            {options.choices, options.mode.value_or(AccumulationMode::Dia)});
+        if (problem.isEmpty())
+            return;
+        window.showStartNotice(problem);
+        window.show();
+        return;
+    }
     if (options.entry)
         window.chooseEntryNamed(*options.entry);
     else if (options.monthly)

@@ -56,6 +56,8 @@ private slots:
     void acceptedArguments();
     void refusedArguments_data();
     void refusedArguments();
+    void comparisonChoices_data();
+    void comparisonChoices();
     void helpAndVersionEndTheRun_data();
     void helpAndVersionEndTheRun();
     void monthlyFigureLimits_data();
@@ -117,6 +119,55 @@ void TestCommandLine::acceptedArguments()
     QCOMPARE(result.options.startsCount(), startsCount);
 }
 
+// --mensal and --entrada repeated and mixed: the counters in the order given. One alone is the
+// single count of old, two to six a comparison.
+void TestCommandLine::comparisonChoices_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QStringList>("choices");
+    QTest::addColumn<bool>("comparison");
+
+    QTest::newRow("one entry") << QStringList{"-e", "Bahia"} << QStringList{"entrada:Bahia"}
+                               << false;
+    QTest::newRow("figure and entry, mixed") << QStringList{"--mensal", "10", "--entrada", "Bahia"}
+                                             << QStringList{"mensal:10", "entrada:Bahia"} << true;
+    QTest::newRow("figure twice") << QStringList{"--mensal", "10", "-m", "20"}
+                                  << QStringList{"mensal:10", "mensal:20"} << true;
+    QTest::newRow("order kept across kinds and forms")
+        << QStringList{"-e", "Bahia", "--mensal=937", "--modo", "ano", "--entrada=São Paulo",
+                       "-m", "5",     "--entrada",    "Brasil"}
+        << QStringList{"entrada:Bahia", "mensal:937", "entrada:São Paulo", "mensal:5",
+                       "entrada:Brasil"}
+        << true;
+    QTest::newRow("a value that looks like an option is no choice")
+        << QStringList{"--imagem", "-m", "-e", "Bahia", "-e", "Brasil"}
+        << QStringList{"entrada:Bahia", "entrada:Brasil"} << true;
+    QTest::newRow("six") << QStringList{"-m", "1", "-m", "2", "-m", "3",
+                                        "-e", "A", "-e", "B", "-m", "6"}
+                         << QStringList{"mensal:1",  "mensal:2",  "mensal:3",
+                                        "entrada:A", "entrada:B", "mensal:6"}
+                         << true;
+}
+
+void TestCommandLine::comparisonChoices()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QStringList, choices);
+    QFETCH(bool, comparison);
+
+    const CommandLineResult result =
+        parseCommandLine(QStringList{"quorvel-counter"} + arguments, "1.0.0");
+    QCOMPARE(result.action, CommandLineResult::Action::Run);
+    QStringList given;
+    for (const CounterChoice &choice : result.options.choices)
+        given.append(choice.toSetting());
+    QCOMPARE(given, choices);
+    QCOMPARE(result.options.comparison(), comparison);
+    QVERIFY(result.options.startsCount());
+    // One alone is also the single count's figure or entry; a comparison fills neither.
+    QCOMPARE(result.options.entry.has_value() || result.options.monthly.has_value(), !comparison);
+}
+
 void TestCommandLine::refusedArguments_data()
 {
     QTest::addColumn<QStringList>("arguments");
@@ -152,10 +203,19 @@ void TestCommandLine::refusedArguments_data()
     QTest::newRow("figure far too large")
         << QStringList{"--mensal", "99999999999999999999"}
         << "Número mensal grande demais: 99999999999999999999 (o máximo é 2999970)";
-    QTest::newRow("figure and entry") << QStringList{"--mensal", "10", "--entrada", "Bahia"}
-                                      << "Use --mensal ou --entrada, não as duas";
-    QTest::newRow("figure twice") << QStringList{"--mensal", "10", "-m", "20"}
-                                  << "A opção --mensal foi dada mais de uma vez";
+    QTest::newRow("seven counters")
+        << QStringList{"-m", "1", "-m", "2", "-m", "3", "-m", "4", "-e", "A", "-e", "B", "-e", "C"}
+        << "Uma comparação tem no máximo 6 contadores (foram dados 7)";
+    QTest::newRow("bad figure among entries")
+        << QStringList{"-e", "Bahia", "--mensal", "1.000", "-e", "Brasil"}
+        << "O número mensal deve ser um número inteiro, sem sinal nem separadores: \"1.000\"";
+    QTest::newRow("empty entry in a comparison")
+        << QStringList{"-e", "Bahia", "--entrada="} << "Falta o nome da entrada em --entrada";
+    QTest::newRow("title for a comparison")
+        << QStringList{"-e", "Bahia", "-e", "Brasil", "--titulo", "Dois"}
+        << "A opção --titulo vale para um contador só, não para uma comparação";
+    QTest::newRow("mode twice") << QStringList{"--modo", "dia", "--modo", "ano"}
+                                << "A opção --modo foi dada mais de uma vez";
     QTest::newRow("empty entry") << QStringList{"--entrada", ""}
                                  << "Falta o nome da entrada em --entrada";
     QTest::newRow("unknown mode") << QStringList{"--modo", "semana"}

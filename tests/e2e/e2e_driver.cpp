@@ -280,6 +280,7 @@ public:
             exitThroughTheToolbar();
             closeTheMainWindow();
             presentationFromTheCommandLine();
+            comparisonFromTheCommandLine();
             say(QStringLiteral("PASS"));
             return 0;
         } catch (const Failure &failure) {
@@ -463,15 +464,7 @@ private:
         // Esc: back to the main window, with the same count on its odometer.
         xdotool({"key", "Escape"});
         waitForWindow(QStringLiteral("Quorvel Counter - Apresentação"), false);
-        const Node main = waitFor<Node>(
-            QStringLiteral("the main window after Esc"), [&]() -> std::optional<Node> {
-                for (const Node &window : m_atspi->children(m_app)) {
-                    if (m_atspi->showing(window) &&
-                        !m_atspi->findNamed(window, "Abre arquivo de ocorrências").isNull())
-                        return window;
-                }
-                return std::nullopt;
-            });
+        const Node main = waitForMainWindow(QStringLiteral("the main window after Esc"));
         const Node back = m_atspi->findNamed(main, paused);
         if (back.isNull() || !m_atspi->showing(back))
             fail(QStringLiteral("the main window does not show the paused count ") + paused);
@@ -480,6 +473,68 @@ private:
         g_program = nullptr;
         click(extentsOf(main, "Sair"));
         expectEnded(QStringLiteral("the exit button after the presentation"), dataBefore);
+    }
+
+    // A comparison of three states started from the command line: each counter is a group
+    // named for its entry, whose count is read as text and moves; Esc goes back to the main
+    // window.
+    void comparisonFromTheCommandLine()
+    {
+        const QByteArray dataBefore = fingerprint(dataDirectory());
+        startProgram(
+            {QStringLiteral("--entrada"), QStringLiteral("Bahia"), QStringLiteral("--entrada"),
+             QStringLiteral("São Paulo"), QStringLiteral("--entrada"), QStringLiteral("Brasil"),
+             QStringLiteral("--modo"), QStringLiteral("ano"), QStringLiteral("--sem-som")});
+        const Node view = waitForWindow(QStringLiteral("Quorvel Counter - Comparação"), true);
+        const QRegularExpression countPattern(QStringLiteral("^\\d{1,3}([.,]\\d{3})*[.,]\\d{4}$"));
+        const auto countOf = [&](const Node &group) {
+            const Node count = m_atspi->find(group, [&](const Node &n) {
+                return countPattern.match(m_atspi->name(n)).hasMatch();
+            });
+            return count.isNull() ? QString() : m_atspi->name(count);
+        };
+        QList<Node> groups;
+        QStringList first;
+        for (const QString name : {"Bahia", "São Paulo", "Brasil"}) {
+            const Node group = m_atspi->findNamed(view, name);
+            if (group.isNull() || !m_atspi->showing(group))
+                fail(QStringLiteral("the comparison shows no counter named ") + name);
+            const QString count = waitFor<QString>(
+                QStringLiteral("the count of ") + name, [&]() -> std::optional<QString> {
+                    const QString text = countOf(group);
+                    return text.isEmpty() ? std::nullopt : std::optional<QString>(text);
+                });
+            const Node sentence = m_atspi->find(group, [&](const Node &n) {
+                return m_atspi->name(n).startsWith(name + QStringLiteral(": estimativa de "));
+            });
+            const Node source = m_atspi->find(group, [&](const Node &n) {
+                return m_atspi->name(n).startsWith(QStringLiteral("Fonte: "));
+            });
+            if (sentence.isNull() || source.isNull())
+                fail(QStringLiteral("the counter of %1 has no sentence or no source").arg(name));
+            say(QStringLiteral("%1: %2 (%3)").arg(name, count, m_atspi->name(sentence)));
+            groups.append(group);
+            first.append(count);
+        }
+        for (qsizetype i = 0; i < groups.size(); ++i) {
+            const QString moved =
+                waitFor<QString>(QStringLiteral("the count of counter %1 to move").arg(i + 1),
+                                 [&]() -> std::optional<QString> {
+                                     const QString text = countOf(groups[i]);
+                                     return text.isEmpty() || text == first[i]
+                                                ? std::nullopt
+                                                : std::optional<QString>(text);
+                                 });
+            say(QStringLiteral("counter %1 moved from %2 to %3").arg(i + 1).arg(first[i], moved));
+        }
+
+        pointAt(m_atspi->extents(groups.front()));
+        xdotool({"key", "Escape"});
+        waitForWindow(QStringLiteral("Quorvel Counter - Comparação"), false);
+        const Node main = waitForMainWindow(QStringLiteral("the main window after Esc"));
+        g_program = nullptr;
+        click(extentsOf(main, "Sair"));
+        expectEnded(QStringLiteral("the exit button after the comparison"), dataBefore);
     }
 
     QString dataDirectory() const { return QFileInfo(m_program).absolutePath(); }
@@ -611,6 +666,19 @@ private:
         if (node.isNull() || !m_atspi->showing(node))
             fail(QStringLiteral("no control \"%1\" showing").arg(name));
         return m_atspi->extents(node);
+    }
+
+    // The main window, known by its toolbar, showing again.
+    Node waitForMainWindow(const QString &what)
+    {
+        return waitFor<Node>(what, [&]() -> std::optional<Node> {
+            for (const Node &window : m_atspi->children(m_app)) {
+                if (m_atspi->showing(window) &&
+                    !m_atspi->findNamed(window, "Abre arquivo de ocorrências").isNull())
+                    return window;
+            }
+            return std::nullopt;
+        });
     }
 
     Node waitForWindow(const QString &title, bool shown)

@@ -45,6 +45,13 @@ void TestPictureCommandLine::exitStatus_data()
     QTest::newRow("good: an existing file replaced whole")
         << bahia + QStringList{"--tamanho", "1080x1080"} << true << 0 << false << 0 << QString()
         << QSize(1080, 1080);
+    QTest::newRow("good: a comparison of three, square")
+        << QStringList{"-e",     "Bahia",     "-m",        "937",      "-e",
+                       "Brasil", "--tamanho", "1080x1080", "--imagem", "OUT"}
+        << false << 0 << false << 0 << QString() << QSize(1080, 1080);
+    QTest::newRow("comparison with an unknown entry")
+        << QStringList{"-e", "Bahia", "-e", "Atlântida", "--imagem", "OUT"} << true << 0 << false
+        << 2 << "Entrada desconhecida: Atlântida" << QSize();
     QTest::newRow("bad size: too small")
         << bahia + QStringList{"--tamanho", "100x100"} << true << 0 << false << 2
         << "Tamanho inválido: \"100x100\"" << QSize();

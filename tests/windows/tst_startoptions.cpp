@@ -300,9 +300,13 @@ void TestStartOptions::realProgramExitStatus_data()
     QTest::newRow("figure with a sign") << QStringList{"--mensal", "-5"} << 2 << ""
                                         << "quorvel-counter: O número mensal deve ser um número "
                                            "inteiro, sem sinal nem separadores: \"-5\"";
-    QTest::newRow("figure and entry") << QStringList{"-m", "5", "-e", "Bahia"} << 2 << ""
-                                      << "quorvel-counter: Use --mensal ou --entrada, não as "
-                                         "duas";
+    QTest::newRow("seven counters")
+        << QStringList{"-m", "1", "-m", "2", "-m", "3", "-m", "4", "-m", "5", "-m", "6", "-m", "7"}
+        << 2 << ""
+        << "quorvel-counter: Uma comparação tem no máximo 6 contadores (foram dados 7)";
+    QTest::newRow("unknown entry in a comparison")
+        << QStringList{"-m", "5", "-e", "Bahia", "-e", "Nenhures", "--apresentacao"} << 2 << ""
+        << "quorvel-counter: Entrada desconhecida: Nenhures";
     QTest::newRow("unknown entry, read from the user's folder")
         << QStringList{"--entrada", "Homicidios em São Paulo", "--apresentacao"} << 2 << ""
         << "quorvel-counter: Entrada desconhecida: Homicidios em São Paulo";

@@ -3,6 +3,7 @@
 #include "core/capacity.h"
 #include "core/clock.h"
 #include "core/counter.h"
+#include "core/counttext.h"
 #include "core/intervaltext.h"
 #include "display/odometerview.h"
 #include "display/twipsscale.h"
@@ -128,6 +129,13 @@ void Apresentacao::build()
     m_Hora.label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     label(m_Capacidade, QStringLiteral("Capacidade"), true, kMark);
     m_Capacidade.label->hide();
+    // In a picture standing upright the wheels cannot be tall enough side by side: the count
+    // is written there, the decimals on a line of their own.
+    m_ContagemTexto = new QLabel(this);
+    m_ContagemTexto->setObjectName(QStringLiteral("ContagemTexto"));
+    m_ContagemTexto->setAlignment(Qt::AlignCenter);
+    m_ContagemTexto->setTextFormat(Qt::RichText);
+    m_ContagemTexto->hide();
 
     // The wheels the count needs, cut out of the odometer and centred.
     m_Contador = new QWidget(this);
@@ -397,6 +405,10 @@ void Apresentacao::placeWheels()
 {
     if (m_wheelArea.isEmpty())
         return;
+    if (m_uprightPicture) {
+        writeCount();
+        return;
+    }
     const QRect area = OdometerView::AreaTwips;
     const int left = kIntegerStartTwips[5 - std::clamp(m_integerWheels, 1, 5)];
     const int shownTwips = area.width() - left;
@@ -432,6 +444,32 @@ void Apresentacao::placeWheels()
     m_Decimais->raise();
     m_Virgula->raise();
     m_Pausado->raise();
+}
+
+void Apresentacao::writeCount()
+{
+    const CountTextParts parts = countTextParts(m_counter.count().value_or(0.0));
+    QFont whole = font();
+    whole.setBold(true);
+    // The whole part as wide as the room, both lines within its height.
+    int size = std::max(8, m_wheelArea.height());
+    for (; size > 8; --size) {
+        whole.setPixelSize(size);
+        QFont decimals = font();
+        decimals.setPixelSize(size / 2);
+        if (QFontMetrics(whole).horizontalAdvance(parts.whole) <= m_wheelArea.width() &&
+            QFontMetrics(whole).height() + QFontMetrics(decimals).height() <= m_wheelArea.height())
+            break;
+    }
+    m_countPixelSize = size;
+    m_ContagemTexto->setGeometry(m_wheelArea);
+    m_ContagemTexto->setText(
+        QStringLiteral("<div style=\"font-size:%1px; font-weight:bold; color:%2\">%3</div>"
+                       "<div style=\"font-size:%4px; color:%5\">%6</div>")
+            .arg(size)
+            .arg(kText.name(), parts.whole.toHtmlEscaped())
+            .arg(size / 2)
+            .arg(kQuiet.name(), parts.decimals.toHtmlEscaped()));
 }
 
 void Apresentacao::arrange()
@@ -515,7 +553,9 @@ QList<QWidget *> Apresentacao::shownParts() const
     QList<QWidget *> parts{
         m_Frase.label,   m_Intervalo.label, m_DesdeInicio.label, m_LegendaProximaVitima.label,
         m_ProximaVitima, m_Fonte.label,     m_Estado.label,      m_Hora.label};
-    parts.insert(1, m_Capacidade.label->isHidden() ? m_Contador : m_Capacidade.label);
+    parts.insert(1, !m_Capacidade.label->isHidden() ? static_cast<QWidget *>(m_Capacidade.label)
+                    : m_uprightPicture              ? m_ContagemTexto
+                                                    : m_Contador);
     return parts;
 }
 
@@ -574,6 +614,9 @@ void Apresentacao::preparePicture(const QSize &size, int)
         m_odometer->setFace(OdometerFrame::Picture0, Face::digit(int(m_shown.DigitoDecimal4)));
     }
     m_ProximaVitima->setValue(m_counter.nextVictimShare());
+    m_uprightPicture = size.height() > size.width();
+    m_Contador->setVisible(!m_uprightPicture && m_Capacidade.label->isHidden());
+    m_ContagemTexto->setVisible(m_uprightPicture);
     m_sizeBeforePicture = this->size();
     if (size != this->size())
         resize(size);
@@ -587,6 +630,9 @@ void Apresentacao::preparePicture(const QSize &size, int)
 
 void Apresentacao::finishPicture()
 {
+    m_uprightPicture = false;
+    m_ContagemTexto->hide();
+    m_Contador->setVisible(m_Capacidade.label->isHidden());
     m_Estado.label->show();
     m_DesdeInicio.label->show();
     if (m_sizeBeforePicture.isValid() && m_sizeBeforePicture != size())

@@ -62,6 +62,10 @@ public:
     OdometerView *odometer() const { return m_odometer; }
     // The box the wheels are shown in, centred on the view.
     QWidget *wheelBox() const { return m_Contador; }
+    // In a picture standing upright, the count written in place of the wheels, and the
+    // pixel size of its whole digits; null text otherwise.
+    QLabel *countWritten() const { return m_ContagemTexto; }
+    int writtenCountPixelSize() const { return m_countPixelSize; }
 
     // The parts that must fit the screen without overlapping, by objectName.
     QList<QWidget *> shownParts() const;
@@ -99,6 +103,7 @@ private:
     void refresh();
     void fit(Caption &caption);
     void placeWheels();
+    void writeCount();
     void onRecounted();
     void onReset();
     void onFrame();
@@ -136,6 +141,9 @@ private:
     QWidget *m_Decimais = nullptr;
     QLabel *m_Virgula = nullptr;
     QLabel *m_Pausado = nullptr;
+    QLabel *m_ContagemTexto = nullptr;
+    bool m_uprightPicture = false;
+    int m_countPixelSize = 0;
     QProgressBar *m_ProximaVitima = nullptr;
     VictimScene *m_scene = nullptr;
     VictimAnnouncer *m_announcer = nullptr;

@@ -40,6 +40,7 @@ DeadZone::DeadZone(Clock &clock, SoundCues &sound, DesktopServices &desktop, QSt
     buildParts();
     buildActions();
     connectPictureActions();
+    connectComparison();
     connectControls();
     connectCounter();
     connectPresentation();

@@ -8,6 +8,7 @@
 #include "display/runcontrolbuttons.h"
 #include "display/statusnotices.h"
 #include "display/twipsscale.h"
+#include "windows/Comparacao/comparisonlauncher.h"
 #include "windows/MainWindow/incidencelistpanel.h"
 #include "windows/MainWindow/presentationlauncher.h"
 #include "windows/MainWindow/riskspectrum.h"
@@ -23,10 +24,10 @@
 #include <optional>
 
 class AboutSom;
-class CountFields;
-class ButtonOutlines;
-class MonthlyFigureField;
 class Apresentacao;
+class ButtonOutlines;
+class CountFields;
+class MonthlyFigureField;
 class Clock;
 class Configurador;
 class Counter;
@@ -165,6 +166,11 @@ public:
     QImage sharePicture(const QSize &size = QSize());
     SharePictureActions *pictureActions() const { return m_pictureActions; }
 
+    // ---- The comparison of several counters (deadzone_comparison.cpp) --------------------
+    // Ctrl+K and the tool panel's "Comparar…": the dialog, then the comparison view.
+    void compareCounters() { m_comparison->chooseAndOpen(); }
+    ComparisonLauncher &comparison() const { return *m_comparison; }
+
 signals:
     void chartChanged();
     // After each recount that showed a count.
@@ -209,6 +215,7 @@ private:
 
     // The commands as actions (deadzone_actions.cpp).
     void buildActions();
+    void connectComparison();
     void toggleListPanel();
     void toggleToolPanel() { m_toolPanel->toggle(); }
     void showEditor() { m_sides->showEditor(); }
@@ -354,5 +361,7 @@ private:
     VictimAnnouncer *m_announcer = nullptr;
     bool m_reducedMotion = false;
     QPushButton *BotaoSalvarImagem = nullptr;
+    QPushButton *BotaoComparar = nullptr;
+    ComparisonLauncher *m_comparison = nullptr;
     SharePictureActions *m_pictureActions = nullptr;
 };

@@ -16,7 +16,9 @@ void DeadZone::buildActions()
     const auto add = [this](Command command, void (DeadZone::*slot)(), QAbstractButton *button) {
         QAction *action = addCommandAction(this, command);
         connect(action, &QAction::triggered, this, slot);
-        triggerWith(action, button);
+        if (button)
+            triggerWith(action, button);
+        return action;
     };
     add(Command::Lists, &DeadZone::toggleListPanel, botao[0]);
     add(Command::Editor, &DeadZone::showEditor, botao[8]);
@@ -29,6 +31,10 @@ void DeadZone::buildActions()
     add(Command::OpenIncidences, &DeadZone::openIncidenceFile, botao[5]);
     add(Command::OpenStates, &DeadZone::openStatesFile, botao[9]);
     add(Command::Exit, &DeadZone::exitProgram, botao[1]);
+    // The panel's button has a name of its own for screen readers.
+    QAction *compare = add(Command::Compare, &DeadZone::compareCounters, nullptr);
+    BotaoComparar->setToolTip(compare->statusTip());
+    connect(BotaoComparar, &QPushButton::clicked, compare, &QAction::trigger);
     botao[1]->setToolTip(QStringLiteral("Sair"));
     connect(botao[2], &PictureButton::clicked, this, [this] {
         PainelList1->hide();

@@ -509,6 +509,13 @@ void DeadZone::buildPresentationControls()
     place(BotaoSalvarImagem, 90, 2280, 2340, 360);
     m_twips.setFontScale(BotaoSalvarImagem, 1.0);
 
+    // Beside it: the comparison of several counters (deadzone_comparison.cpp).
+    BotaoComparar = new QPushButton(QStringLiteral("Comparar…"), PainelFerramentas2);
+    BotaoComparar->setObjectName(QStringLiteral("BotaoComparar"));
+    BotaoComparar->setAccessibleName(QStringLiteral("Comparar contadores"));
+    place(BotaoComparar, 2520, 1830, 960, 400);
+    m_twips.setFontScale(BotaoComparar, 1.0);
+
     m_announcer = new VictimAnnouncer(this);
     m_announcer->move(0, 0);
     m_announcer->lower();

@@ -54,6 +54,9 @@ CommandText commandText(Command command)
         return {"acaoAbrirHomicidios", QStringLiteral("Edita arquivo Homicidios"),
                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O),
                 QStringLiteral("Abre Quorvelhomicidios.txt no editor de textos")};
+    case Command::Compare:
+        return {"acaoComparar", QStringLiteral("Comparar…"), QKeySequence(Qt::CTRL | Qt::Key_K),
+                QStringLiteral("Compara de 2 a 6 contadores lado a lado, em tela cheia (Ctrl+K)")};
     case Command::Exit:
         break;
     }

@@ -18,7 +18,8 @@ enum class Command {
     About,
     OpenIncidences,
     OpenStates,
-    Exit
+    Exit,
+    Compare
 };
 
 // A new action of `window` for the command; its shortcut works anywhere in the window.
