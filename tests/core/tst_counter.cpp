@@ -1,5 +1,6 @@
 #include "core/counter.h"
 
+#include "countdigits.h"
 #include "fakeclock.h"
 
 #include <QLocale>
@@ -48,6 +49,12 @@ private slots:
 
     void countsByModeAtAnInstant_data();
     void countsByModeAtAnInstant();
+    void recountFollowsTheClock_data();
+    void recountFollowsTheClock();
+    void typedFigureAfterAnEntryCountsWithoutItsPattern_data();
+    void typedFigureAfterAnEntryCountsWithoutItsPattern();
+    void runStateTransitions_data();
+    void runStateTransitions();
     void startNeedsAFigureAndTheTickKeepsItsCadence();
     void pauseAndResetStopTheCount();
     void newFigureOrModeStopsAndResets();
@@ -104,6 +111,155 @@ void TestCounter::countsByModeAtAnInstant()
     plain.setNumberOptions(QLocale::OmitGroupSeparator);
     QCOMPARE(plain.toString(*counter.count(), 'f', 4), shown);
     QVERIFY(qAbs(counter.hourlyFigureNow() - hourly) < 1e-6);
+}
+
+// The recount's texts and digits by mode, in both number formats.
+void TestCounter::recountFollowsTheClock_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QDateTime>("at");
+    QTest::addColumn<QString>("hoje");
+    QTest::addColumn<QString>("panel");
+    QTest::addColumn<QString>("digits");
+    const QString prefix = QStringLiteral("  Ocorrências até o momento : ");
+    QTest::newRow("day noon") << "en_US" << 0 << QDateTime(QDate(2026, 3, 10), QTime(12, 0))
+                              << "15.6150" << prefix + " 15.615"
+                              << "000156150";
+    QTest::newRow("day noon comma") << "pt_BR" << 0 << QDateTime(QDate(2026, 3, 10), QTime(12, 0))
+                                    << "15,6150" << prefix + " 15.615"
+                                    << "000156150";
+    // Month: today plus the nine whole days before the 10th.
+    QTest::newRow("month 10th") << "en_US" << 1 << QDateTime(QDate(2026, 3, 10), QTime(12, 0))
+                                << "296.6850" << prefix + " 15.615"
+                                << "002966850";
+    // Year: today plus the 68 whole days before the 10th of March.
+    QTest::newRow("year march 10") << "en_US" << 2 << QDateTime(QDate(2026, 3, 10), QTime(12, 0))
+                                   << "2139.2550" << prefix + " 15.615"
+                                   << "021392550";
+    QTest::newRow("midnight") << "en_US" << 0 << QDateTime(QDate(2026, 3, 10), QTime(0, 0))
+                              << "0.0000" << prefix + " 0"
+                              << "000000000";
+}
+
+void TestCounter::recountFollowsTheClock()
+{
+    QFETCH(QString, locale);
+    QFETCH(int, mode);
+    QFETCH(QDateTime, at);
+    QLocale::setDefault(QLocale(locale));
+    FakeClock clock(at);
+    Counter counter(clock);
+    counter.setTypedFigure(937);
+    counter.setMode(AccumulationMode(mode));
+    QVERIFY(counter.start());
+    twoSeconds(counter);
+    QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
+
+    QVERIFY(counter.lastRecount());
+    QTEST(counter.lastRecount()->hojeShown, "hoje");
+    QTEST(counter.lastRecount()->statusText, "panel");
+    QCOMPARE(counter.lastRecount()->PercentualDinamico, QStringLiteral("Indef"));
+    CounterState shown;
+    shown.setDigits(counter.lastRecount()->digits);
+    QString digits;
+    for (float d : countDigits(shown))
+        digits += QString::number(int(d));
+    QTEST(digits, "digits");
+    QVERIFY(counter.frameTimer()->isActive());
+}
+
+// A figure typed after an entry with a pattern counts evenly, and a new mode brings no
+// pattern back: the figure was typed, not chosen.
+void TestCounter::typedFigureAfterAnEntryCountsWithoutItsPattern_data()
+{
+    QTest::addColumn<int>("list");
+    QTest::newRow("after a crime") << int(CurrentChoice::List::Crimes);
+    QTest::newRow("after a state") << int(CurrentChoice::List::States);
+}
+
+void TestCounter::typedFigureAfterAnEntryCountsWithoutItsPattern()
+{
+    QFETCH(int, list);
+    FakeClock clock(QDateTime(QDate(2026, 3, 10), QTime(15, 0)));
+    Counter counter(clock);
+    CurrentChoice chosen;
+    chosen.chooseEntry(CurrentChoice::List(list), QStringLiteral("Bahia"), QStringLiteral("Bahia"));
+    counter.chooseEntry(chosen, 503, risingPattern());
+    QVERIFY(counter.patternInUse());
+
+    counter.setTypedFigure(60); // 2 a day
+    QVERIFY(!counter.pattern());
+    QVERIFY(!counter.choice().isEntry());
+    counter.start();
+    twoSeconds(counter);
+    QCOMPARE(counter.lastRecount()->hojeShown, QStringLiteral("1,2500"));
+
+    counter.setMode(AccumulationMode::Mes);
+    QVERIFY(!counter.patternInUse());
+    counter.start();
+    twoSeconds(counter);
+    QCOMPARE(counter.lastRecount()->hojeShown, QStringLiteral("19,2500")); // 9 past days of 2
+}
+
+// The run state under each command: start needs a figure; pause acts only on a running
+// count; a reset, a new figure or a new mode stop it.
+void TestCounter::runStateTransitions_data()
+{
+    using RS = Counter::RunState;
+    QTest::addColumn<RS>("from");
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<RS>("to");
+    QTest::addColumn<bool>("ticking");
+    QTest::newRow("stopped, start") << RS::Stopped << "start" << RS::Running << true;
+    QTest::newRow("stopped, pause") << RS::Stopped << "pause" << RS::Stopped << false;
+    QTest::newRow("running, start") << RS::Running << "start" << RS::Running << true;
+    QTest::newRow("running, pause") << RS::Running << "pause" << RS::Paused << false;
+    QTest::newRow("paused, start") << RS::Paused << "start" << RS::Running << true;
+    QTest::newRow("paused, pause") << RS::Paused << "pause" << RS::Paused << false;
+    QTest::newRow("over capacity, start") << RS::OverCapacity << "start" << RS::Running << true;
+    QTest::newRow("running, reset") << RS::Running << "reset" << RS::Stopped << false;
+    QTest::newRow("paused, new figure") << RS::Paused << "figure" << RS::Stopped << false;
+    QTest::newRow("running, new mode") << RS::Running << "mode" << RS::Stopped << false;
+    QTest::newRow("running, figure emptied") << RS::Running << "empty" << RS::Stopped << false;
+}
+
+void TestCounter::runStateTransitions()
+{
+    QFETCH(Counter::RunState, from);
+    QFETCH(QString, command);
+    QFETCH(Counter::RunState, to);
+    QFETCH(bool, ticking);
+    // 2.999.970 a month is past the odometer's capacity in the month mode on the 2nd.
+    FakeClock clock(QDateTime(QDate(2026, 3, 2), QTime(12, 0)));
+    Counter counter(clock);
+    counter.setTypedFigure(937);
+    if (from == Counter::RunState::OverCapacity) {
+        counter.setTypedFigure(2999970);
+        counter.setMode(AccumulationMode::Mes);
+    }
+    if (from != Counter::RunState::Stopped) {
+        QVERIFY(counter.start());
+        twoSeconds(counter);
+    }
+    if (from == Counter::RunState::Paused)
+        counter.pause();
+    QCOMPARE(counter.runState(), from);
+
+    if (command == QLatin1String("start"))
+        counter.start();
+    else if (command == QLatin1String("pause"))
+        counter.pause();
+    else if (command == QLatin1String("reset"))
+        counter.reset();
+    else if (command == QLatin1String("figure"))
+        counter.setTypedFigure(600);
+    else if (command == QLatin1String("mode"))
+        counter.setMode(AccumulationMode::Ano);
+    else
+        counter.setTypedFigure(std::nullopt);
+    QCOMPARE(counter.runState(), to);
+    QCOMPARE(counter.tickTimer()->isActive(), ticking);
 }
 
 void TestCounter::startNeedsAFigureAndTheTickKeepsItsCadence()

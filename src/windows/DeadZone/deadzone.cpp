@@ -1,33 +1,20 @@
 #include "windows/DeadZone/deadzone.h"
 
-#include "core/clock.h"
 #include "core/counter.h"
 #include "core/soundcues.h"
-#include "core/timers.h"
 #include "display/buttonoutlines.h"
 #include "display/countfields.h"
-#include "display/datafileopener.h"
 #include "display/monthlyfigurefield.h"
 #include "display/odometerview.h"
-#include "display/picturebox.h"
-#include "display/picturebutton.h"
 #include "display/soundswitch.h"
-#include "display/victimscene.h"
 
-#include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QProgressBar>
-#include <QRadioButton>
-#include <QSlider>
-#include <QStatusBar>
-#include <QTimer>
 
 DeadZone::DeadZone(Clock &clock, SoundCues &sound, DesktopServices &desktop, QString dataDirectory,
                    QWidget *parent)

@@ -3,29 +3,18 @@
 #include "windows/DeadZone/deadzone.h"
 
 #include "core/counter.h"
-#include "core/intervaltext.h"
-#include "core/numbermask.h"
-#include "core/rates.h"
 #include "core/recount.h"
 #include "core/soundcues.h"
-#include "core/timers.h"
 #include "display/desktopservices.h"
-#include "display/odometerview.h"
 #include "display/picturebox.h"
 #include "display/picturebutton.h"
 #include "display/soundswitch.h"
-#include "display/victimscene.h"
 
-#include <QButtonGroup>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProgressBar>
-#include <QRadioButton>
 #include <QSignalBlocker>
 #include <QSlider>
-#include <QStatusBar>
-#include <QTimer>
 
 namespace {
 

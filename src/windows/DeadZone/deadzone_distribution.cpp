@@ -7,12 +7,9 @@
 #include "display/countfields.h"
 
 #include <QButtonGroup>
-#include <QLabel>
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QSlider>
-#include <QStatusBar>
-#include <QTimer>
 
 namespace {
 

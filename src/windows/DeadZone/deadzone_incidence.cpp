@@ -4,7 +4,6 @@
 
 #include "core/counter.h"
 #include "core/rates.h"
-#include "core/soundcues.h"
 #include "data/sourceline.h"
 #include "display/buttonoutlines.h"
 #include "display/picturebutton.h"

@@ -5,12 +5,9 @@
 #include "core/counter.h"
 #include "core/soundcues.h"
 #include "data/countdescription.h"
-#include "display/victimscene.h"
-#include "windows/Apresentacao/apresentacao.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QFrame>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSignalBlocker>
