@@ -68,6 +68,19 @@ QString checkStartCapacity(const StartOptions &options, const QString &parametro
         .arg(overCapacityText(mode, fitting));
 }
 
+QString checkStartScreen(const StartOptions &options, int screenCount)
+{
+    if (!options.screen || options.pictureFile || *options.screen <= screenCount)
+        return QString();
+    const QString have = screenCount == 1
+                             ? QStringLiteral("há só 1 tela")
+                             : QStringLiteral("há %1 telas, de 1 a %1").arg(screenCount);
+    return QStringLiteral("quorvel-counter: Não há tela %1: %2\nUse \"quorvel-counter --help\" "
+                          "para ver as opções.\n")
+        .arg(*options.screen)
+        .arg(have);
+}
+
 void applyStartOptions(DeadZone &window, const StartOptions &options)
 {
     if (options.reducedMotion)
@@ -82,6 +95,8 @@ void applyStartOptions(DeadZone &window, const StartOptions &options)
         window.typeMonthlyFigure(*options.monthly);
     if (options.startsCount())
         window.pressPlay();
+    if (options.screen)
+        window.setPresentationScreen(*options.screen - 1);
     if (options.presentation)
         window.enterPresentation();
     else
