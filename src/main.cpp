@@ -113,6 +113,18 @@ int main(int argc, char *argv[])
     QApplication::setDesktopFileName(QStringLiteral("org.quorvel.Counter"));
     // The pictures are pixmaps: none may outlive the application object.
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &clearSvgPictureCache);
+    // Ended by the session or a script, the program closes as if asked: what its views hold
+    // (the screensaver held off) is given back on the way out.
+    TerminationSignals termination;
+    QObject::connect(&termination, &TerminationSignals::terminationRequested, &app,
+                     &QCoreApplication::quit);
+
+    // The screen asked for exists only with the display, known now.
+    const QString screenError = checkStartScreen(options, int(QGuiApplication::screens().size()));
+    if (!screenError.isEmpty()) {
+        write(stderr, screenError);
+        return kCommandLineErrorStatus;
+    }
 
     // The sound cues lie beside the program, and so do the data files unless the user may
     // not write there: then the patterns are saved in the user's own copy.

@@ -5,6 +5,7 @@
 #include "core/counter.h"
 #include "core/counttext.h"
 #include "core/intervaltext.h"
+#include "display/eventscreen.h"
 #include "display/odometerview.h"
 #include "display/twipsscale.h"
 #include "display/victimannouncer.h"
@@ -173,6 +174,8 @@ void Apresentacao::build()
     m_RelogApresentacao->setInterval(1000);
     connect(m_RelogApresentacao, &QTimer::timeout, this, &Apresentacao::refresh);
 
+    m_eventScreen = new EventScreen(*this);
+
     m_RelogMarca = new QTimer(this);
     m_RelogMarca->setObjectName(QStringLiteral("RelogMarca"));
     m_RelogMarca->setSingleShot(true);
@@ -210,7 +213,7 @@ void Apresentacao::setVictimKind(int kind)
     m_victimKind = kind >= 0 && kind <= 2 ? kind : -1;
 }
 
-void Apresentacao::open()
+void Apresentacao::open(const QScreen *mainScreen)
 {
     if (m_open)
         return;
@@ -228,10 +231,7 @@ void Apresentacao::open()
     if (m_counter.count())
         onFrame();
     m_RelogApresentacao->start();
-    showFullScreen();
-    raise();
-    activateWindow();
-    setFocus();
+    m_eventScreen->open(mainScreen);
 }
 
 void Apresentacao::closeView()
@@ -242,6 +242,7 @@ void Apresentacao::closeView()
     m_RelogApresentacao->stop();
     m_RelogMarca->stop();
     m_scene->pause();
+    m_eventScreen->close();
     hide();
 }
 
@@ -572,6 +573,10 @@ void Apresentacao::keyPressEvent(QKeyEvent *event)
     case Qt::Key_Escape:
     case Qt::Key_F11:
         emit leaveRequested();
+        event->accept();
+        return;
+    case Qt::Key_F10:
+        m_eventScreen->moveToNextScreen();
         event->accept();
         return;
     default:

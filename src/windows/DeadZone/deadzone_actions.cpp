@@ -7,7 +7,9 @@
 #include "display/picturebutton.h"
 #include "distribution/distributionmodel.h"
 #include "windows/AboutSom/aboutsom.h"
+#include "windows/Apresentacao/apresentacao.h"
 #include "windows/Configurador/configurador.h"
+#include "windows/screenmenu.h"
 
 #include <QAction>
 #include <QApplication>
@@ -54,7 +56,10 @@ void DeadZone::buildActions()
     QAction *presentation = addCommand(
         "acaoApresentacao", QStringLiteral("Modo de apresentação"), QKeySequence(Qt::Key_F11),
         QStringLiteral("Contagem em tela cheia (F11; Esc volta)"), &DeadZone::enterPresentation);
-    connect(BotaoApresentacao, &QPushButton::clicked, presentation, &QAction::trigger);
+    connect(BotaoApresentacao, &QPushButton::clicked, presentation, [this, presentation] {
+        offerViewScreens(BotaoApresentacao, screen(), presentationView().eventScreen(),
+                         [presentation] { presentation->trigger(); });
+    });
     BotaoApresentacao->setAccessibleName(presentation->text());
     triggeredBy(addCommand("acaoIniciar", QStringLiteral("Iniciar contagem"),
                            QKeySequence(Qt::Key_F5), QStringLiteral("Inicia ou retoma a contagem"),

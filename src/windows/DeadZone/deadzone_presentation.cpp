@@ -10,6 +10,7 @@
 #include "data/sourceline.h"
 #include "data/sourcesreader.h"
 #include "display/calmmark.h"
+#include "display/eventscreen.h"
 #include "display/odometerview.h"
 #include "display/victimannouncer.h"
 #include "display/victimscene.h"
@@ -58,8 +59,14 @@ void DeadZone::enterPresentation()
     presentationView();
     m_presentation->setReducedMotion(m_reducedMotion);
     m_presentation->setVictimKind(Option4Group->checkedId());
-    m_presentation->open();
-    hide();
+    m_presentation->open(screen());
+    // On a screen of its own (a projector) the view leaves this window usable beside it.
+    setVisible(m_presentation->screen() != screen());
+}
+
+void DeadZone::setPresentationScreen(int index)
+{
+    presentationView().eventScreen().setAskedScreen(index);
 }
 
 void DeadZone::describePresentation()
