@@ -122,6 +122,9 @@ void TestEventScreen::f10MovesTheView()
     Apresentacao *view = f.window.presentation();
     QCOMPARE(view->screen(), screenAt(1));
 
+    // The key is named among the view's hints while there is another screen.
+    QCOMPARE(view->stateText(), "Parado  ·  Espaço: iniciar  ·  Esc: voltar  ·  F10: outra tela");
+
     QTest::keyClick(view, Qt::Key_F10);
     QVERIFY(view->isVisible());
     QCOMPARE(view->screen(), screenAt(0));

@@ -14,6 +14,7 @@
 
 #include <QCloseEvent>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QProgressBar>
@@ -345,17 +346,20 @@ QString Apresentacao::runStateText() const
 {
     if (!m_notice.isEmpty() && m_clock.now() < m_noticeUntil)
         return m_notice;
+    // With a projector plugged in, the key that moves the view there (or back).
+    const QString otherScreen =
+        QGuiApplication::screens().size() > 1 ? QStringLiteral("  ·  F10: outra tela") : QString();
     switch (m_counter.runState()) {
     case Counter::RunState::Running:
-        return QStringLiteral("Contando  ·  Espaço: pausar  ·  Esc: voltar");
+        return QStringLiteral("Contando  ·  Espaço: pausar  ·  Esc: voltar") + otherScreen;
     case Counter::RunState::Paused:
-        return QStringLiteral("Pausado  ·  Espaço: continuar  ·  Esc: voltar");
+        return QStringLiteral("Pausado  ·  Espaço: continuar  ·  Esc: voltar") + otherScreen;
     case Counter::RunState::OverCapacity:
-        return QStringLiteral("Capacidade excedida  ·  Esc: voltar");
+        return QStringLiteral("Capacidade excedida  ·  Esc: voltar") + otherScreen;
     case Counter::RunState::Stopped:
         break;
     }
-    return QStringLiteral("Parado  ·  Espaço: iniciar  ·  Esc: voltar");
+    return QStringLiteral("Parado  ·  Espaço: iniciar  ·  Esc: voltar") + otherScreen;
 }
 
 void Apresentacao::refresh()
