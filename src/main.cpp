@@ -113,6 +113,12 @@ int main(int argc, char *argv[])
     QApplication::setDesktopFileName(QStringLiteral("org.quorvel.Counter"));
     // The pictures are pixmaps: none may outlive the application object.
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &clearSvgPictureCache);
+    // The screen asked for exists only with the display, known now.
+    const QString screenError = checkStartScreen(options, int(QGuiApplication::screens().size()));
+    if (!screenError.isEmpty()) {
+        write(stderr, screenError);
+        return kCommandLineErrorStatus;
+    }
 
     // The sound cues lie beside the program, and so do the data files unless the user may
     // not write there: then the patterns are saved in the user's own copy.
@@ -155,6 +161,12 @@ int main(int argc, char *argv[])
             write(stderr, run.message);
         return run.exitStatus;
     }
+    // Ended by the session or a script, the program closes as if asked: what its views hold
+    // (the screensaver held off) is given back on the way out. Not for a picture, which has
+    // no event loop to hear it: there the signal ends the run at once, as before.
+    TerminationSignals termination;
+    QObject::connect(&termination, &TerminationSignals::terminationRequested, &app,
+                     &QCoreApplication::quit);
     QtSoundOutput speakers;
     SilentSoundOutput silence;
     SoundOutput &output = options.noSound ? static_cast<SoundOutput &>(silence) : speakers;

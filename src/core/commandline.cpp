@@ -23,6 +23,7 @@ struct Names
                              QStringLiteral("TEXTO")};
     QCommandLineOption presentation{
         QStringList{QStringLiteral("a"), QStringLiteral("apresentacao")}};
+    QCommandLineOption screen{QStringList{QStringLiteral("tela")}, QString(), QStringLiteral("N")};
     QCommandLineOption noSound{QStringList{QStringLiteral("s"), QStringLiteral("sem-som")}};
     QCommandLineOption reducedMotion{
         QStringList{QStringLiteral("r"), QStringLiteral("movimento-reduzido")}};
@@ -35,14 +36,14 @@ struct Names
 
     QList<QCommandLineOption> all() const
     {
-        return {monthly,       entry,   mode,        title, presentation, noSound,
-                reducedMotion, picture, pictureSize, help,  version};
+        return {monthly, entry,         mode,    title,       presentation, screen,
+                noSound, reducedMotion, picture, pictureSize, help,         version};
     }
     // The options that take a value, by any of their names.
     bool takesValue(const QString &name) const
     {
         for (const QCommandLineOption &option :
-             {monthly, entry, mode, title, picture, pictureSize}) {
+             {monthly, entry, mode, title, screen, picture, pictureSize}) {
             if (option.names().contains(name))
                 return true;
         }
@@ -228,6 +229,10 @@ QString commandLineHelp()
                "  -t, --titulo TEXTO      nomeia o que é contado na apresentação no lugar do\n"
                "                          nome da entrada ou do número digitado\n"
                "  -a, --apresentacao      abre a apresentação em tela cheia\n"
+               "      --tela N            a apresentação abre na tela N (1 é a primeira); sem\n"
+               "                          esta opção, numa tela que não é a da janela\n"
+               "                          principal, se houver mais de uma (o projetor);\n"
+               "                          uma tela que não existe termina com o código 2\n"
                "  -s, --sem-som           sem sons\n"
                "  -r, --movimento-reduzido\n"
                "                          sem animações nem piscadas: as rodas mudam sem\n"
@@ -321,6 +326,18 @@ CommandLineResult parseCommandLine(const QStringList &arguments, const QString &
         if (!options.mode)
             return failure(QStringLiteral("Modo desconhecido: \"%1\" (use dia, mes ou ano)")
                                .arg(parser.value(names.mode)));
+    }
+    if (parser.values(names.screen).size() > 1)
+        return failure(QStringLiteral("A opção --tela foi dada mais de uma vez"));
+    if (parser.isSet(names.screen)) {
+        const QString text = parser.value(names.screen).trimmed();
+        bool whole = false;
+        const int number = isDigitsOnly(QStringView(text)) ? text.toInt(&whole) : 0;
+        if (!whole || number < 1)
+            return failure(QStringLiteral("A tela deve ser um número inteiro a partir de 1: "
+                                          "\"%1\"")
+                               .arg(parser.value(names.screen)));
+        options.screen = number;
     }
     if (const QString refusal = readPictureOptions(parser, names, options); !refusal.isEmpty())
         return failure(refusal);

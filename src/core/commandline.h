@@ -22,8 +22,11 @@ struct StartOptions
     std::optional<AccumulationMode> mode; // --modo dia|mes|ano
     std::optional<QString> title;         // --titulo TEXTO: names what is counted in views
     bool presentation = false;            // --apresentacao
-    bool noSound = false;                 // --sem-som
-    bool reducedMotion = false;           // --movimento-reduzido
+    // --tela N: the screen the presentation view opens on, 1 the first screen listed. Whether
+    // there is such a screen is known only with the display (checkStartScreen).
+    std::optional<int> screen;
+    bool noSound = false;       // --sem-som
+    bool reducedMotion = false; // --movimento-reduzido
     // --imagem ARQUIVO: the picture of the count written there, and the program ends.
     std::optional<QString> pictureFile;
     QSize pictureSize = kDefaultPictureSize; // --tamanho LARGURAxALTURA

@@ -85,6 +85,19 @@ QString checkStartCapacity(const StartOptions &options, const QString &parametro
         .arg(overCapacityText(mode, fitting));
 }
 
+QString checkStartScreen(const StartOptions &options, int screenCount)
+{
+    if (!options.screen || options.pictureFile || *options.screen <= screenCount)
+        return QString();
+    const QString have = screenCount == 1
+                             ? QStringLiteral("há só 1 tela")
+                             : QStringLiteral("há %1 telas, de 1 a %1").arg(screenCount);
+    return QStringLiteral("quorvel-counter: Não há tela %1: %2\nUse \"quorvel-counter --help\" "
+                          "para ver as opções.\n")
+        .arg(*options.screen)
+        .arg(have);
+}
+
 void applyStartOptions(DeadZone &window, const StartOptions &options)
 {
     if (options.reducedMotion)
@@ -96,6 +109,8 @@ void applyStartOptions(DeadZone &window, const StartOptions &options)
     if (options.comparison()) {
         // Two or more choices: the comparison, full screen and counting, in place of the
         // main window's count.
+        if (options.screen)
+            window.comparison().setScreen(*options.screen - 1);
         const QString problem = window.comparison().open(
             {options.choices, options.mode.value_or(AccumulationMode::Dia)});
         if (problem.isEmpty())
@@ -110,6 +125,8 @@ void applyStartOptions(DeadZone &window, const StartOptions &options)
         window.typeMonthlyFigure(*options.monthly);
     if (options.startsCount())
         window.pressPlay();
+    if (options.screen)
+        window.setPresentationScreen(*options.screen - 1);
     if (options.presentation)
         window.enterPresentation();
     else

@@ -27,8 +27,13 @@ QString checkStartEntry(const StartOptions &options, const QString &parametrosFi
 QString checkStartCapacity(const StartOptions &options, const QString &parametrosFile,
                            const QString &homicidiosFile, const QDateTime &now);
 
+// The screen of --tela must be one of the `screenCount` screens the display has: empty when
+// it is (or none is asked for, or a picture is written, which needs no screen); otherwise the
+// whole text for standard error, saying how many screens there are.
+QString checkStartScreen(const StartOptions &options, int screenCount);
+
 // What the command line asks, done on the main window as the user would do it: reduced
 // motion, the mode, the entry (a double click, its pattern too) or the typed figure, play,
-// and then the presentation view or the main window shown. Sound is the caller's: without
-// sound it gives the window a silent output.
+// the screen of the presentation, and then the presentation view or the main window shown. Sound is
+// the caller's: without sound it gives the window a silent output.
 void applyStartOptions(DeadZone &window, const StartOptions &options);

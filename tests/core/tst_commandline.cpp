@@ -36,7 +36,14 @@ QString describe(const StartOptions &o)
                     o.mode ? QString::number(int(*o.mode)) : "-", QString::number(o.presentation),
                     QString::number(o.noSound), QString::number(o.reducedMotion),
                     QString::number(o.anyGiven)) +
-           (o.title ? QStringLiteral(" titulo=[") + *o.title + u']' : QString());
+           (o.title ? QStringLiteral(" titulo=[") + *o.title + u']' : QString()) +
+           (o.screen ? QStringLiteral(" tela=") + QString::number(*o.screen) : QString());
+}
+
+StartOptions onScreen(StartOptions o, int screen)
+{
+    o.screen = screen;
+    return o;
 }
 
 StartOptions titled(StartOptions o, const QString &title)
@@ -102,6 +109,13 @@ void TestCommandLine::acceptedArguments_data()
         << titled(options(937), "Furtos na escola") << true;
     QTest::newRow("title, short") << QStringList{"-t", "Minha cidade", "-e", "Bahia"}
                                   << titled(options({}, "Bahia"), "Minha cidade") << true;
+    QTest::newRow("projector screen")
+        << QStringList{"--apresentacao", "--tela", "2"}
+        << onScreen(withFlags(options(), true, false, false), 2) << false;
+    QTest::newRow("screen alone, for a later presentation")
+        << QStringList{"--tela=1"} << onScreen(options(), 1) << false;
+    QTest::newRow("screen with blanks and a leading zero")
+        << QStringList{"--tela", " 03 "} << onScreen(options(), 3) << false;
 }
 
 void TestCommandLine::acceptedArguments()
@@ -224,6 +238,18 @@ void TestCommandLine::refusedArguments_data()
         << QStringList{"--modo", "mês"} << "Modo desconhecido: \"mês\" (use dia, mes ou ano)";
     QTest::newRow("mode in capitals")
         << QStringList{"--modo", "Dia"} << "Modo desconhecido: \"Dia\" (use dia, mes ou ano)";
+    QTest::newRow("screen 0: they count from 1")
+        << QStringList{"--tela", "0"} << "A tela deve ser um número inteiro a partir de 1: \"0\"";
+    QTest::newRow("negative screen")
+        << QStringList{"--tela=-1"} << "A tela deve ser um número inteiro a partir de 1: \"-1\"";
+    QTest::newRow("screen in words") << QStringList{"--tela", "dois"}
+                                     << "A tela deve ser um número inteiro a partir de 1: \"dois\"";
+    QTest::newRow("screen past 32 bits")
+        << QStringList{"--tela", "4294967297"}
+        << "A tela deve ser um número inteiro a partir de 1: \"4294967297\"";
+    QTest::newRow("screen missing") << QStringList{"--tela"} << "Falta o valor da opção --tela";
+    QTest::newRow("screen twice") << QStringList{"--tela", "1", "--tela", "2"}
+                                  << "A opção --tela foi dada mais de uma vez";
 }
 
 void TestCommandLine::refusedArguments()

@@ -8,6 +8,7 @@
 #include "patternfiles.h"
 #include "testfiles.h"
 
+#include <QSignalSpy>
 #include <QTest>
 
 #include <csignal>
@@ -59,6 +60,8 @@ private slots:
     void fileWriteOverLimit_data();
     void fileWriteOverLimit();
     void editorSaveOverLimit();
+    void terminationReachesEventLoop_data();
+    void terminationReachesEventLoop();
 };
 
 void tst_ProcessSignals::fileWriteOverLimit_data()
@@ -115,6 +118,33 @@ void tst_ProcessSignals::editorSaveOverLimit()
     QVERIFY2(WIFEXITED(status), "the file-size signal ended the program");
     QCOMPARE(WEXITSTATUS(status), int(Reported));
     QCOMPARE(editor.bytes(), old);
+}
+
+void tst_ProcessSignals::terminationReachesEventLoop_data()
+{
+    QTest::addColumn<int>("number");
+    QTest::newRow("SIGTERM from the session or kill") << int(SIGTERM);
+    QTest::newRow("SIGINT from Ctrl+C") << int(SIGINT);
+}
+
+// The signal does not end the process: it comes back through the event loop, once, with its
+// number, and after the object is gone the default action is back.
+void tst_ProcessSignals::terminationReachesEventLoop()
+{
+    QFETCH(int, number);
+    {
+        TerminationSignals signals_;
+        QVERIFY(signals_.isCatching());
+        QSignalSpy spy(&signals_, &TerminationSignals::terminationRequested);
+        QCOMPARE(::raise(number), 0);
+        QTRY_COMPARE(spy.count(), 1);
+        QCOMPARE(spy.at(0).at(0).toInt(), number);
+        QCoreApplication::processEvents();
+        QCOMPARE(spy.count(), 1);
+    }
+    struct sigaction now = {};
+    QCOMPARE(::sigaction(number, nullptr, &now), 0);
+    QVERIFY(now.sa_handler == SIG_DFL);
 }
 
 QTEST_GUILESS_MAIN(tst_ProcessSignals)

@@ -5,6 +5,7 @@
 #include "core/counter.h"
 #include "core/counttext.h"
 #include "core/intervaltext.h"
+#include "display/eventscreen.h"
 #include "display/odometerview.h"
 #include "display/twipsscale.h"
 #include "display/victimannouncer.h"
@@ -13,6 +14,7 @@
 
 #include <QCloseEvent>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QProgressBar>
@@ -173,6 +175,8 @@ void Apresentacao::build()
     m_RelogApresentacao->setInterval(1000);
     connect(m_RelogApresentacao, &QTimer::timeout, this, &Apresentacao::refresh);
 
+    m_eventScreen = new EventScreen(*this);
+
     m_RelogMarca = new QTimer(this);
     m_RelogMarca->setObjectName(QStringLiteral("RelogMarca"));
     m_RelogMarca->setSingleShot(true);
@@ -210,7 +214,7 @@ void Apresentacao::setVictimKind(int kind)
     m_victimKind = kind >= 0 && kind <= 2 ? kind : -1;
 }
 
-void Apresentacao::open()
+void Apresentacao::open(const QScreen *mainScreen)
 {
     if (m_open)
         return;
@@ -228,10 +232,7 @@ void Apresentacao::open()
     if (m_counter.count())
         onFrame();
     m_RelogApresentacao->start();
-    showFullScreen();
-    raise();
-    activateWindow();
-    setFocus();
+    m_eventScreen->open(mainScreen);
 }
 
 void Apresentacao::closeView()
@@ -242,6 +243,7 @@ void Apresentacao::closeView()
     m_RelogApresentacao->stop();
     m_RelogMarca->stop();
     m_scene->pause();
+    m_eventScreen->close();
     hide();
 }
 
@@ -344,17 +346,20 @@ QString Apresentacao::runStateText() const
 {
     if (!m_notice.isEmpty() && m_clock.now() < m_noticeUntil)
         return m_notice;
+    // With a projector plugged in, the key that moves the view there (or back).
+    const QString otherScreen =
+        QGuiApplication::screens().size() > 1 ? QStringLiteral("  ·  F10: outra tela") : QString();
     switch (m_counter.runState()) {
     case Counter::RunState::Running:
-        return QStringLiteral("Contando  ·  Espaço: pausar  ·  Esc: voltar");
+        return QStringLiteral("Contando  ·  Espaço: pausar  ·  Esc: voltar") + otherScreen;
     case Counter::RunState::Paused:
-        return QStringLiteral("Pausado  ·  Espaço: continuar  ·  Esc: voltar");
+        return QStringLiteral("Pausado  ·  Espaço: continuar  ·  Esc: voltar") + otherScreen;
     case Counter::RunState::OverCapacity:
-        return QStringLiteral("Capacidade excedida  ·  Esc: voltar");
+        return QStringLiteral("Capacidade excedida  ·  Esc: voltar") + otherScreen;
     case Counter::RunState::Stopped:
         break;
     }
-    return QStringLiteral("Parado  ·  Espaço: iniciar  ·  Esc: voltar");
+    return QStringLiteral("Parado  ·  Espaço: iniciar  ·  Esc: voltar") + otherScreen;
 }
 
 void Apresentacao::refresh()
@@ -572,6 +577,10 @@ void Apresentacao::keyPressEvent(QKeyEvent *event)
     case Qt::Key_Escape:
     case Qt::Key_F11:
         emit leaveRequested();
+        event->accept();
+        return;
+    case Qt::Key_F10:
+        m_eventScreen->moveToNextScreen();
         event->accept();
         return;
     default:

@@ -12,9 +12,11 @@
 
 class Clock;
 class Counter;
+class EventScreen;
 class OdometerView;
 class QLabel;
 class QProgressBar;
+class QScreen;
 class QTimer;
 class VictimAnnouncer;
 class VictimScene;
@@ -22,7 +24,8 @@ class VictimScene;
 // The presentation view: one counter at full screen for a classroom or an event, readable from
 // the back of the room. It is a view of a Counter with its own odometer and scene, so that it
 // can show beside the main window on another screen; it never counts by itself. Space asks to
-// start or pause, Esc or F11 to leave: whoever opened it decides.
+// start or pause, Esc or F11 to leave: whoever opened it decides. F10 moves it to the next
+// screen.
 class Apresentacao : public QWidget, public PictureSource
 {
     Q_OBJECT
@@ -41,10 +44,15 @@ public:
     // 2 police car.
     void setVictimKind(int kind);
 
-    // Starts "desde que esta tela abriu" and shows the view at full screen.
-    void open();
+    // Starts "desde que esta tela abriu" and shows the view at full screen, on a screen other
+    // than `mainScreen` (the main window's) when there is one, or on the screen asked for.
+    void open(const QScreen *mainScreen = nullptr);
     void closeView();
     bool isOpen() const { return m_open; }
+
+    // The screen asked for, as Qt lists them from 0 (-1: any but the main window's), the
+    // screensaver held off and the pointer hidden while open.
+    EventScreen &eventScreen() const { return *m_eventScreen; }
 
     // Lays the view out for its present size (also on every resize).
     void arrange();
@@ -114,6 +122,7 @@ private:
 
     Counter &m_counter;
     Clock &m_clock;
+    EventScreen *m_eventScreen = nullptr;
     bool m_open = false;
     bool m_reducedMotion = false;
     int m_victimKind = -1;

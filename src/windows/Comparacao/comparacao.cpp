@@ -2,6 +2,7 @@
 
 #include "core/clock.h"
 #include "core/counter.h"
+#include "display/eventscreen.h"
 #include "windows/Comparacao/comparedcounter.h"
 #include "windows/sharepictureactions.h"
 
@@ -41,6 +42,8 @@ Comparacao::Comparacao(Clock &clock, QWidget *parent) : QWidget(parent), m_clock
     m_state->setObjectName(QStringLiteral("Estado"));
     m_state->setAlignment(Qt::AlignCenter);
     m_state->setStyleSheet(QStringLiteral("color: %1;").arg(kQuiet.name()));
+
+    m_eventScreen = new EventScreen(*this);
 
     SharePictureActions::Hooks hooks;
     hooks.picture = [this] { return SharePicture(*this).draw(size(), m_clock.now()); };
@@ -123,14 +126,11 @@ void Comparacao::setReducedMotion(bool on)
         panel->setReducedMotion(on);
 }
 
-void Comparacao::open()
+void Comparacao::open(const QScreen *mainScreen)
 {
     m_open = true;
-    showFullScreen();
     arrange();
-    raise();
-    activateWindow();
-    setFocus();
+    m_eventScreen->open(mainScreen);
 }
 
 void Comparacao::closeView()
@@ -139,6 +139,7 @@ void Comparacao::closeView()
         return;
     m_open = false;
     pauseAll();
+    m_eventScreen->close();
     hide();
 }
 
@@ -150,7 +151,8 @@ QString Comparacao::stateText() const
 void Comparacao::showState()
 {
     QString state = isCounting() ? QStringLiteral("Contando") : QStringLiteral("Em pausa");
-    state += QStringLiteral(" · Espaço: iniciar ou pausar · Esc: sair · Ctrl+S: salvar imagem");
+    state += QStringLiteral(" · Espaço: iniciar ou pausar · Esc: sair · F10: outra tela · Ctrl+S: "
+                            "salvar imagem");
     if (!m_notice.isEmpty())
         state = m_notice;
     m_state->setText(state);
@@ -225,6 +227,10 @@ void Comparacao::keyPressEvent(QKeyEvent *event)
     case Qt::Key_F11:
         event->accept();
         emit leaveRequested();
+        return;
+    case Qt::Key_F10:
+        event->accept();
+        m_eventScreen->moveToNextScreen();
         return;
     default:
         QWidget::keyPressEvent(event);

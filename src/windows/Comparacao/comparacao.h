@@ -9,8 +9,10 @@
 
 class Clock;
 class ComparedCounter;
+class EventScreen;
 class Counter;
 class QLabel;
+class QScreen;
 
 // The comparison view: two to six counters side by side, each of its own choice, all in one
 // mode on one clock, so that their figures move together. Counters of text, not wheels: they
@@ -37,10 +39,13 @@ public:
     bool isCounting() const;
 
     void setReducedMotion(bool on);
-    // Shown full screen; closeView() hides it and stops the counters.
-    void open();
+    // Shown full screen on a screen other than `mainScreen` (the main window's) when there
+    // is one, or on the screen asked for; closeView() hides it and stops the counters.
+    void open(const QScreen *mainScreen = nullptr);
     void closeView();
     bool isOpen() const { return m_open; }
+    // The screen, the screensaver and the pointer at an event; F10 moves the view on.
+    EventScreen &eventScreen() const { return *m_eventScreen; }
 
     // Lays the counters out for the present size: the grid that gives the counts the largest
     // size, every text fitted in its box.
@@ -79,6 +84,7 @@ private:
     int m_pictureFooter = 0;
     int m_countPixelSize = 48;
     QLabel *m_state = nullptr;
+    EventScreen *m_eventScreen = nullptr;
     QSize m_sizeBeforePicture;
     QString m_notice;
 };

@@ -1,5 +1,6 @@
 #include "windows/Comparacao/comparisonlauncher.h"
 
+#include "display/eventscreen.h"
 #include "windows/Comparacao/comparacao.h"
 #include "windows/Comparacao/escolhacomparacao.h"
 
@@ -55,9 +56,10 @@ QString ComparisonLauncher::open(const Comparison &comparison)
     Comparacao &view = ensureView();
     view.setChoices(prepared, comparison.mode);
     view.startAll();
-    view.open();
+    view.open(m_mainWindow ? m_mainWindow->screen() : nullptr);
+    // On a screen of its own (a projector) the view leaves the main window usable beside it.
     if (m_mainWindow)
-        m_mainWindow->hide();
+        m_mainWindow->setVisible(view.screen() != m_mainWindow->screen());
     return QString();
 }
 
@@ -78,6 +80,11 @@ void ComparisonLauncher::setReducedMotion(bool on)
     m_reducedMotion = on;
     if (m_view)
         m_view->setReducedMotion(on);
+}
+
+void ComparisonLauncher::setScreen(int index)
+{
+    ensureView().eventScreen().setAskedScreen(index);
 }
 
 bool ComparisonLauncher::isOpen() const

@@ -40,6 +40,9 @@ public:
     void leave();
 
     void setReducedMotion(bool on);
+    // The screen the view opens on, as Qt lists them from 0 (--tela); -1: one that is not
+    // the main window's.
+    void setScreen(int index);
     // The view, once opened.
     Comparacao *view() const { return m_view; }
     bool isOpen() const;

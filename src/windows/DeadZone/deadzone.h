@@ -129,6 +129,9 @@ public:
     // Opens the full-screen presentation (F11 or the tool panel's button): this window hides
     // until it is left (Esc or F11).
     void enterPresentation();
+    // The screen the view opens on, as Qt lists them from 0 (--tela); -1 for any screen but
+    // this window's.
+    void setPresentationScreen(int index);
     void leavePresentation() { m_presentation->close(); }
     bool inPresentation() const { return m_presentation->isOpen(); }
     Apresentacao *presentation() const { return m_presentation->viewIfMade(); }

@@ -4,7 +4,9 @@
 
 #include "core/soundcues.h"
 #include "display/picturebutton.h"
+#include "windows/Apresentacao/apresentacao.h"
 #include "windows/MainWindow/commandactions.h"
+#include "windows/screenmenu.h"
 
 #include <QAction>
 #include <QApplication>
@@ -23,7 +25,13 @@ void DeadZone::buildActions()
     add(Command::Lists, &DeadZone::toggleListPanel, botao[0]);
     add(Command::Editor, &DeadZone::showEditor, botao[8]);
     add(Command::Tools, &DeadZone::toggleToolPanel, botao[6]);
-    add(Command::Presentation, &DeadZone::enterPresentation, BotaoApresentacao);
+    // With more than one screen the button offers them first (F11 opens at once).
+    QAction *presentation = add(Command::Presentation, &DeadZone::enterPresentation, nullptr);
+    BotaoApresentacao->setAccessibleName(presentation->text());
+    connect(BotaoApresentacao, &QPushButton::clicked, presentation, [this, presentation] {
+        offerViewScreens(BotaoApresentacao, screen(), presentationView().eventScreen(),
+                         [presentation] { presentation->trigger(); });
+    });
     add(Command::Start, &DeadZone::startCount, Image2);
     add(Command::Pause, &DeadZone::pauseCount, Image3);
     add(Command::Reset, &DeadZone::resetCount, botao[3]);

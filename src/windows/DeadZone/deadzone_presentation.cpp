@@ -5,6 +5,8 @@
 #include "core/counter.h"
 #include "core/soundcues.h"
 #include "data/countdescription.h"
+#include "display/eventscreen.h"
+#include "windows/Apresentacao/apresentacao.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -40,6 +42,11 @@ void DeadZone::enterPresentation()
 {
     presentationView();
     m_presentation->open(m_reducedMotion, Option4Group->checkedId());
+}
+
+void DeadZone::setPresentationScreen(int index)
+{
+    presentationView().eventScreen().setAskedScreen(index);
 }
 
 void DeadZone::describePresentation()

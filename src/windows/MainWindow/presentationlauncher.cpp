@@ -39,8 +39,9 @@ void PresentationLauncher::open(bool reducedMotion, int victimKind)
     view();
     m_view->setReducedMotion(reducedMotion);
     m_view->setVictimKind(victimKind);
-    m_view->open();
-    m_window->hide();
+    m_view->open(m_window->screen());
+    // On a screen of its own (a projector) the view leaves the window usable beside it.
+    m_window->setVisible(m_view->screen() != m_window->screen());
 }
 
 void PresentationLauncher::close()

@@ -11,7 +11,8 @@ class QWidget;
 struct DescribedCount;
 
 // Opens and closes the full-screen presentation view of a window's counter: the view is made
-// on first use, the window hides while it shows and comes back when it is left (Esc or F11).
+// on first use, on a screen other than the window's when there is one (else the window hides
+// while it shows), and the window comes back when it is left (Esc or F11).
 // The view's other requests (Space, a picture's report) are passed on to the window.
 class PresentationLauncher : public QObject
 {
