@@ -40,6 +40,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (texts.size() != reading.size())
         fail("the shown list and the entries differ in length");
     for (qsizetype i = 0; i < reading.size(); ++i) {
+        for (const QString &text : {reading.names[i], reading.quantities[i], texts[i]}) {
+            for (qsizetype k = 0; k < text.size(); ++k) {
+                if (text[k].isHighSurrogate() && k + 1 < text.size() &&
+                    text[k + 1].isLowSurrogate())
+                    ++k;
+                else if (text[k].isSurrogate())
+                    fail("a text read from the file holds half of a surrogate pair");
+            }
+        }
         if (texts[i] != incidenceListText(shortenedForList(reading.names[i]),
                                           shortenedForList(reading.quantities[i])))
             fail("a shown text differs from its entry");

@@ -58,8 +58,8 @@ QString shortenedForList(const QString &text)
     if (text.size() <= kListFieldLimit)
         return text;
     qsizetype kept = kListFieldLimit - 1;
-    // Never half of a character written as a surrogate pair.
-    if (text.at(kept - 1).isHighSurrogate())
+    // Never half of a character written as a surrogate pair: the cut ends on no first half.
+    while (kept > 0 && text.at(kept - 1).isHighSurrogate())
         --kept;
     return text.left(kept) + QChar(0x2026);
 }

@@ -5,6 +5,22 @@
 
 namespace {
 
+// A UTF-16 file may hold half of a character pair (a cut file, a careless program): such a
+// unit is no character, and text with it cannot be written as UTF-8. It reads as U+FFFD.
+QString withoutUnpairedSurrogates(QString text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (!c.isSurrogate())
+            continue;
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+            ++i;
+        else
+            text[i] = QChar::ReplacementCharacter;
+    }
+    return text;
+}
+
 // Windows editors save "Unicode" text as UTF-16 with a byte-order mark.
 std::optional<QString> decodeUtf16(const QByteArray &bytes)
 {
@@ -13,7 +29,7 @@ std::optional<QString> decodeUtf16(const QByteArray &bytes)
     if (!little && !big)
         return std::nullopt;
     QStringDecoder decoder(little ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE);
-    return decoder.decode(QByteArrayView(bytes).sliced(2));
+    return withoutUnpairedSurrogates(decoder.decode(QByteArrayView(bytes).sliced(2)));
 }
 
 } // namespace
@@ -27,7 +43,7 @@ DecodedText decodeText(const QByteArray &bytes)
         QByteArray body = bytes;
         if (body.startsWith("\xEF\xBB\xBF"))
             body.remove(0, 3);
-        return {QString::fromUtf8(body), TextEncoding::Utf8};
+        return {withoutUnpairedSurrogates(QString::fromUtf8(body)), TextEncoding::Utf8};
     }
     QStringDecoder decoder("windows-1252");
     if (!decoder.isValid()) // Qt without ICU: Latin-1 is the closest single-byte reading

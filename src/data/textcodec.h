@@ -16,7 +16,8 @@ struct DecodedText
 
 // Valid UTF-8 (a leading byte-order mark is dropped) reads as UTF-8, anything else as
 // Windows-1252. UTF-16 with a byte-order mark reads as what it is, and counts as UTF-8 for
-// writing back.
+// writing back. The text never holds half of a surrogate pair: an unpaired one reads as
+// U+FFFD.
 DecodedText decodeText(const QByteArray &bytes);
 
 // The bytes of text in the given encoding, or nothing when the encoding cannot hold

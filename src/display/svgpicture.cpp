@@ -1,10 +1,19 @@
 #include "display/svgpicture.h"
 
 #include <QCache>
+#include <QCoreApplication>
+#include <QHash>
 #include <QPainter>
+#include <QPointer>
+#include <QSet>
 #include <QSvgRenderer>
+#include <QTimer>
 
 #include <algorithm>
+
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 namespace {
 
@@ -16,6 +25,24 @@ QCache<QString, QPixmap> &cache()
 {
     static QCache<QString, QPixmap> pictures(kBudgetBytes);
     return pictures;
+}
+
+// A resize renders every picture anew at each size it passes through; a second after the last
+// new picture the sizes have settled, and what no widget holds any more is dropped.
+constexpr int kSettleMs = 1000;
+
+// The newest size asked for of each picture (resource and ratio): its cache key.
+QHash<QString, QString> &newestKeys()
+{
+    static QHash<QString, QString> keys;
+    return keys;
+}
+
+// Every key asked for, to go through the cache at a settle (QCache lists no entries).
+QSet<QString> &knownKeys()
+{
+    static QSet<QString> keys;
+    return keys;
 }
 
 qint64 bytesOf(const QPixmap &pixmap)
@@ -38,6 +65,42 @@ qint64 svgPictureCacheBytes()
 void clearSvgPictureCache()
 {
     cache().clear();
+    newestKeys().clear();
+    knownKeys().clear();
+    if (QTimer *timer = svgPictureSettleTimer())
+        timer->stop();
+}
+
+QTimer *svgPictureSettleTimer()
+{
+    static QPointer<QTimer> timer;
+    if (!timer && QCoreApplication::instance()) {
+        // Owned by the application, so that it never outlives it.
+        timer = new QTimer(QCoreApplication::instance());
+        timer->setSingleShot(true);
+        timer->setInterval(kSettleMs);
+        QObject::connect(timer, &QTimer::timeout, timer, &settleSvgPictureCache);
+    }
+    return timer;
+}
+
+void settleSvgPictureCache()
+{
+    const QSet<QString> newest(newestKeys().cbegin(), newestKeys().cend());
+    for (auto key = knownKeys().begin(); key != knownKeys().end();) {
+        const QPixmap *pixmap = cache().object(*key);
+        // A pixmap that is not detached is shared: a widget shows it.
+        if (pixmap && (newest.contains(*key) || !pixmap->isDetached())) {
+            ++key;
+            continue;
+        }
+        cache().remove(*key);
+        key = knownKeys().erase(key);
+    }
+#ifdef __GLIBC__
+    // The pictures' memory goes back to the system, not only to the allocator's free lists.
+    malloc_trim(0);
+#endif
 }
 
 QPixmap svgPicture(const QString &resource, QSize size, qreal devicePixelRatio)
@@ -49,8 +112,26 @@ QPixmap svgPicture(const QString &resource, QSize size, qreal devicePixelRatio)
                             .arg(size.width())
                             .arg(size.height())
                             .arg(devicePixelRatio);
-    if (const QPixmap *found = cache().object(key)) // also marks it as the newest
+    QString &newest = newestKeys()[resource + u'@' + QString::number(devicePixelRatio)];
+    if (const QPixmap *found = cache().object(key)) { // also marks it as the newest
+        newest = key;
         return *found;
+    }
+
+    // A new size of this picture: the size asked for before it, if no widget holds it any
+    // more, is one a resize has passed. Dropping it at once keeps a long resize from filling
+    // the cache with sizes gone by.
+    if (!newest.isEmpty() && newest != key) {
+        const QPixmap *before = cache().object(newest);
+        if (before && before->isDetached()) {
+            cache().remove(newest);
+            knownKeys().remove(newest);
+        }
+    }
+    newest = key;
+    knownKeys().insert(key);
+    if (QTimer *timer = svgPictureSettleTimer())
+        timer->start();
 
     QPixmap pixmap;
     QSvgRenderer renderer(resource);

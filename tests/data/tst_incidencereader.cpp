@@ -8,6 +8,18 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+// Whether the text holds half of a surrogate pair without its other half.
+static bool holdsUnpairedSurrogate(const QString &text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+            ++i;
+        else if (text.at(i).isSurrogate())
+            return true;
+    }
+    return false;
+}
+
 // Entries as one flat list: name, quantity, name, quantity, ...
 static QStringList flatten(const IncidenceReading &reading)
 {
@@ -36,6 +48,8 @@ private slots:
     void errorReportNamesTheFailedFile();
     void shortensLongFieldsForTheList_data();
     void shortensLongFieldsForTheList();
+    void replacesUnpairedSurrogates_data();
+    void replacesUnpairedSurrogates();
 };
 
 void TestIncidenceReader::readsItems_data()
@@ -346,6 +360,62 @@ void TestIncidenceReader::shortensLongFieldsForTheList_data()
     const QString across = QString(kListFieldLimit - 2, QLatin1Char('a')) + clef + limit;
     QTest::newRow("pair across the cut")
         << across << QString(kListFieldLimit - 2, QLatin1Char('a')) + ellipsis;
+    // Text not from a file may still hold first halves alone: the cut ends on none of them.
+    const QString high(2, QChar(0xD8D8));
+    QTest::newRow("lone first halves before the cut")
+        << QString(kListFieldLimit - 3, QLatin1Char('a')) + high + limit
+        << QString(kListFieldLimit - 3, QLatin1Char('a')) + ellipsis;
+}
+
+// UTF-16 text as a Windows editor saves it: little-endian units after a byte-order mark.
+static QByteArray utf16le(std::initializer_list<char16_t> units)
+{
+    QByteArray bytes("\xFF\xFE");
+    for (char16_t unit : units)
+        bytes.append(char(unit & 0xFF)).append(char(unit >> 8));
+    return bytes;
+}
+
+void TestIncidenceReader::replacesUnpairedSurrogates_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("firstName");
+    QTest::addColumn<int>("replacedInFirstEntry"); // U+FFFD in its name and quantity
+
+    const QString fffd(QChar::ReplacementCharacter);
+    QTest::newRow("lone first half in a name")
+        << utf16le({u'"', u'A', 0xD800, u'B', u'"', u',', u'"', u'1', u'"'}) << "A" + fffd + "B"
+        << 1;
+    QTest::newRow("lone second half in a quantity")
+        << utf16le({u'"', u'A', u'"', u',', u'"', 0xDC00, u'1', u'"'}) << "A" << 1;
+    QTest::newRow("two first halves")
+        << utf16le({u'"', 0xD8D8, 0xD8D8, u'"', u',', u'"', u'1', u'"'}) << fffd + fffd << 2;
+    QTest::newRow("whole pair kept")
+        << utf16le({u'"', 0xD834, 0xDD1E, u'"', u',', u'"', u'1', u'"'})
+        << QStringLiteral("\U0001D11E") << 0;
+    // Found by fuzzing: a cut UTF-16 file. The first entry is "R" and an unquoted quantity of
+    // 824 units up to the first line end, 70 of them first halves without a second half.
+    QFile file(QDir(QUORVEL_TEST_DATA).filePath("incidencia_surrogates_soltos.bin"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QTest::newRow("fuzz finding: UTF-16 full of lone halves") << file.readAll() << "R" << 70;
+}
+
+void TestIncidenceReader::replacesUnpairedSurrogates()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, replacedInFirstEntry);
+
+    const IncidenceReading reading = readIncidences(bytes);
+    QVERIFY(reading.size() >= 1);
+    QTEST(reading.names.first(), "firstName");
+    QCOMPARE(reading.names.first().count(QChar::ReplacementCharacter) +
+                 reading.quantities.first().count(QChar::ReplacementCharacter),
+             replacedInFirstEntry);
+    QCOMPARE(reading.encoding, TextEncoding::Utf8);
+    for (const QStringList &texts : {reading.names, reading.quantities, reading.listTexts()}) {
+        for (const QString &text : texts)
+            QVERIFY2(!holdsUnpairedSurrogate(text), qPrintable(text.left(40)));
+    }
 }
 
 void TestIncidenceReader::shortensLongFieldsForTheList()

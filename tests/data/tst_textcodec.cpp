@@ -27,6 +27,25 @@ private slots:
         }
         QTest::newRow("utf-16 little endian") << le << sp << true;
         QTest::newRow("utf-16 big endian") << be << sp << true;
+        // Half of a surrogate pair is no character: it reads as U+FFFD, a whole pair stays.
+        const QString fffd(QChar::ReplacementCharacter);
+        QTest::newRow("utf-16 lone first half") << QByteArray("\xFF\xFE"
+                                                              "A\0\x00\xD8"
+                                                              "B\0",
+                                                              8)
+                                                << "A" + fffd + "B" << true;
+        QTest::newRow("utf-16 lone second half at the end") << QByteArray("\xFF\xFE"
+                                                                          "A\0\x00\xDC",
+                                                                          6)
+                                                            << "A" + fffd << true;
+        QTest::newRow("utf-16 halves in reverse order") << QByteArray("\xFE\xFF"
+                                                                      "\xDC\x00\xD8\x00",
+                                                                      6)
+                                                        << fffd + fffd << true;
+        QTest::newRow("utf-16 whole pair") << QByteArray("\xFF\xFE"
+                                                         "\x34\xD8\x1E\xDD",
+                                                         6)
+                                           << QStringLiteral("\U0001D11E") << true;
         // A broken UTF-8 sequence is not UTF-8: every byte is a Windows-1252 character.
         QTest::newRow("broken utf-8") << QByteArray("S\xC3o") << QStringLiteral("SÃo") << false;
     }

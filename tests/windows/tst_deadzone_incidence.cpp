@@ -2,6 +2,7 @@
 // report, the choice, and the lookup of a stored hourly distribution with its activation.
 #include "core/soundcues.h"
 #include "deadzonefixture.h"
+#include "display/noticelabel.h"
 #include "display/picturebutton.h"
 #include "distribution/distributionmodel.h"
 #include "windows/Configurador/configurador.h"
@@ -9,7 +10,9 @@
 #include <QAction>
 #include <QComboBox>
 #include <QFile>
+#include <QFontMetrics>
 #include <QFrame>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -18,6 +21,7 @@
 #include <QStatusBar>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 
 namespace {
 
@@ -170,6 +174,42 @@ private slots:
         QCOMPARE(f.window.ledColor(), QColor(0, 255, 0));
         QMetaObject::invokeMethod(f.timer("Timer4"), "timeout");
         QCOMPARE(f.window.ledColor(), QColor(255, 0, 0));
+    }
+
+    // At the window's first size the notice is longer than its panel in the window's type: it
+    // is shown whole all the same, and pointing at it shows it in a tooltip.
+    void foundNoticeShownWholeAtTheFirstSize()
+    {
+        Fixture f;
+        f.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f.window));
+        f.window.openLists();
+        f.chooseCrime(1);
+        auto *panel = f.child<NoticeLabel>("st1Panel(1)");
+        const QString notice = QStringLiteral("Atenção: O Sistema Localizou uma distribuição com "
+                                              "o titulo desta amostragem");
+        QCOMPARE(panel->text(), notice);
+        QCoreApplication::processEvents();
+
+        const QRect area = panel->contentsRect();
+        QVERIFY(area.width() > 100);
+        QVERIFY2(QFontMetrics(panel->font()).horizontalAdvance(notice) > area.width(),
+                 "the notice fits on one line: the test no longer shows the fitting");
+        QVERIFY(panel->wraps());
+        const QRect needed = QFontMetrics(panel->fittedFont())
+                                 .boundingRect(area, Qt::AlignLeft | Qt::TextWordWrap, notice);
+        QVERIFY2(needed.width() <= area.width() && needed.height() <= area.height(),
+                 qPrintable(QStringLiteral("needs %1x%2 in %3x%4")
+                                .arg(needed.width())
+                                .arg(needed.height())
+                                .arg(area.width())
+                                .arg(area.height())));
+        QVERIFY(QFontInfo(panel->fittedFont()).pixelSize() >= NoticeLabel::kSmallestPixelSize);
+
+        QHelpEvent pointed(QEvent::ToolTip, area.center(), panel->mapToGlobal(area.center()));
+        QCoreApplication::sendEvent(panel, &pointed);
+        QCOMPARE(QToolTip::text(), notice);
+        QToolTip::hideText();
     }
 
     void countUsesTheDistribution()

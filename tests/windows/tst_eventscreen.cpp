@@ -9,6 +9,8 @@
 #include "display/screensaverinhibitor.h"
 #include "privatebus.h"
 #include "windows/Apresentacao/apresentacao.h"
+#include "windows/Comparacao/comparacao.h"
+#include "windows/Comparacao/comparisonlauncher.h"
 #include "windows/startoptions.h"
 
 #include <QApplication>
@@ -63,6 +65,7 @@ private slots:
     void viewOnAnotherScreen_data();
     void viewOnAnotherScreen();
     void f10MovesTheView();
+    void comparisonOnTheProjector();
     void screenFromCommandLine_data();
     void screenFromCommandLine();
     void programRefusesMissingScreen();
@@ -141,6 +144,42 @@ void TestEventScreen::f10MovesTheView()
     f.window.enterPresentation();
     QCOMPARE(view->screen(), screenAt(0));
     QCOMPARE(view->geometry(), QRect(0, 0, 1366, 768));
+}
+
+// The comparison goes to the projector too, leaving the main window usable on the laptop;
+// F10 moves it, --tela chooses its screen, and the screensaver is held while it is shown.
+void TestEventScreen::comparisonOnTheProjector()
+{
+    DeadZoneFixture f(FakeClock().now(), DeadZoneFixture::shippedData());
+    showMainWindowOn(f.window, 0);
+    ComparisonLauncher &launcher = f.window.comparison();
+    QCOMPARE(launcher.open({{CounterChoice::entry("Bahia"), CounterChoice::typed(937)},
+                            AccumulationMode::Ano}),
+             QString());
+    Comparacao *view = launcher.view();
+    QCOMPARE(view->screen(), screenAt(1));
+    QCOMPARE(view->geometry(), QRect(1366, 0, 1280, 720));
+    QVERIFY(view->isFullScreen());
+    QVERIFY(f.window.isVisible());
+    QVERIFY(view->eventScreen().screenSaver().isInhibiting());
+    QVERIFY(view->stateText().contains(QStringLiteral("F10: outra tela")));
+
+    QTest::keyClick(view, Qt::Key_F10);
+    QCOMPARE(view->screen(), screenAt(0));
+    QCOMPARE(view->geometry(), QRect(0, 0, 1366, 768));
+    QTest::keyClick(view, Qt::Key_Escape);
+    QVERIFY(!launcher.isOpen());
+    QVERIFY(!view->eventScreen().screenSaver().isInhibiting());
+
+    // --tela 2 with two counters: the comparison on the projector, from the command line.
+    DeadZoneFixture g(FakeClock().now(), DeadZoneFixture::shippedData());
+    StartOptions options = presentationOn(2);
+    options.choices = {CounterChoice::entry("Bahia"), CounterChoice::entry("Brasil")};
+    options.entry.reset();
+    options.monthly.reset();
+    applyStartOptions(g.window, options);
+    QVERIFY(g.window.comparison().isOpen());
+    QCOMPARE(g.window.comparison().view()->geometry(), QRect(1366, 0, 1280, 720));
 }
 
 void TestEventScreen::screenFromCommandLine_data()

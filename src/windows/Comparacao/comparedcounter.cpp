@@ -2,8 +2,8 @@
 
 #include "core/clock.h"
 #include "core/counter.h"
-#include "core/intervaltext.h"
 #include "core/counttext.h"
+#include "core/intervaltext.h"
 #include "display/victimannouncer.h"
 
 #include <QFontMetrics>

@@ -3,6 +3,7 @@
 
 #include "core/timers.h"
 #include "display/calmmark.h"
+#include "display/noticelabel.h"
 #include "display/odometerview.h"
 #include "display/picturebox.h"
 #include "display/picturebutton.h"
@@ -98,7 +99,8 @@ void DeadZone::buildControls()
     st1 = named(new QStatusBar(this), QStringLiteral("st1"));
     StatusBar1 = named(new QStatusBar(this), QStringLiteral("StatusBar1"));
     for (int i = 0; i < 2; ++i) {
-        st1Panel[i] = named(new QLabel(st1), QStringLiteral("st1Panel(%1)").arg(i + 1));
+        // Notices are long: the panels show them whole, wrapped, with a tooltip.
+        st1Panel[i] = named(new NoticeLabel(st1), QStringLiteral("st1Panel(%1)").arg(i + 1));
         StatusBar1Panel[i] =
             named(new QLabel(StatusBar1), QStringLiteral("StatusBar1Panel(%1)").arg(i + 1));
         st1->addWidget(st1Panel[i], i == 0 ? 3 : 2);

@@ -1,0 +1,68 @@
+#include "display/noticelabel.h"
+
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QHelpEvent>
+#include <QPainter>
+#include <QToolTip>
+
+#include <algorithm>
+
+NoticeLabel::NoticeLabel(QWidget *parent) : QLabel(parent)
+{
+    setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+}
+
+bool NoticeLabel::fitsOnOneLine() const
+{
+    return fontMetrics().horizontalAdvance(text()) <= contentsRect().width();
+}
+
+bool NoticeLabel::wraps() const
+{
+    return !text().isEmpty() && !fitsOnOneLine();
+}
+
+QFont NoticeLabel::fittedFont() const
+{
+    QFont fitted = font();
+    if (!wraps())
+        return fitted;
+    const QRect area = contentsRect();
+    for (int size = QFontInfo(fitted).pixelSize(); size >= kSmallestPixelSize; --size) {
+        fitted.setPixelSize(size);
+        const QRect needed =
+            QFontMetrics(fitted).boundingRect(area, int(alignment()) | Qt::TextWordWrap, text());
+        if (needed.width() <= area.width() && needed.height() <= area.height())
+            break;
+    }
+    return fitted;
+}
+
+// The panel takes the width its bar gives it: a long notice wraps instead of pushing the
+// panels beside it out.
+QSize NoticeLabel::minimumSizeHint() const
+{
+    return {0, QLabel::minimumSizeHint().height()};
+}
+
+bool NoticeLabel::event(QEvent *event)
+{
+    if (event->type() == QEvent::ToolTip && toolTip().isEmpty() && !text().isEmpty()) {
+        QToolTip::showText(static_cast<QHelpEvent *>(event)->globalPos(), text(), this);
+        return true;
+    }
+    return QLabel::event(event);
+}
+
+void NoticeLabel::paintEvent(QPaintEvent *event)
+{
+    if (!wraps()) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    painter.setFont(fittedFont());
+    painter.setPen(palette().color(foregroundRole()));
+    painter.drawText(contentsRect(), int(alignment()) | Qt::TextWordWrap, text());
+}

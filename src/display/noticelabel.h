@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QLabel>
+
+// A status bar panel that shows its whole text: on one line when it fits, otherwise wrapped
+// over the lines the panel's height holds, in a smaller type when it must be. Pointing at it
+// shows the whole text as a tooltip too (unless the panel has its own tooltip). Callers set
+// the text as on any label.
+class NoticeLabel : public QLabel
+{
+    Q_OBJECT
+
+public:
+    explicit NoticeLabel(QWidget *parent = nullptr);
+
+    // The type the text is drawn in: the label's own when the text fits on one line, else the
+    // largest size, down to kSmallestPixelSize, whose wrapped lines fit the panel.
+    QFont fittedFont() const;
+    // Whether the text is drawn over more than one line.
+    bool wraps() const;
+
+    static constexpr int kSmallestPixelSize = 7;
+
+    QSize minimumSizeHint() const override;
+
+protected:
+    bool event(QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    bool fitsOnOneLine() const;
+};
