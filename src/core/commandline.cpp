@@ -85,17 +85,6 @@ QString parserError(const QCommandLineParser &parser, const Names &names)
     return QStringLiteral("A opção ") + written + QStringLiteral(" não aceita valor");
 }
 
-std::optional<AccumulationMode> modeNamed(const QString &text)
-{
-    if (text == u"dia")
-        return AccumulationMode::Dia;
-    if (text == u"mes")
-        return AccumulationMode::Mes;
-    if (text == u"ano")
-        return AccumulationMode::Ano;
-    return std::nullopt;
-}
-
 // The order --mensal and --entrada were given in, read from the arguments themselves (the
 // parser keeps each option's values apart): true for an entry, false for a figure. The value
 // after an option that takes one is skipped, so that "--titulo -m" is no figure.
@@ -207,6 +196,29 @@ QString readPictureOptions(const QCommandLineParser &parser, const Names &names,
 }
 
 } // namespace
+
+QString modeOptionText(AccumulationMode mode)
+{
+    switch (mode) {
+    case AccumulationMode::Mes:
+        return QStringLiteral("mes");
+    case AccumulationMode::Ano:
+        return QStringLiteral("ano");
+    case AccumulationMode::Dia:
+        break;
+    }
+    return QStringLiteral("dia");
+}
+
+std::optional<AccumulationMode> modeFromOptionText(const QString &text)
+{
+    for (const AccumulationMode mode :
+         {AccumulationMode::Dia, AccumulationMode::Mes, AccumulationMode::Ano}) {
+        if (text == modeOptionText(mode))
+            return mode;
+    }
+    return std::nullopt;
+}
 
 QString commandLineHelp()
 {
@@ -322,7 +334,7 @@ CommandLineResult parseCommandLine(const QStringList &arguments, const QString &
             return failure(QStringLiteral("Falta o texto do título em --titulo"));
     }
     if (parser.isSet(names.mode)) {
-        options.mode = modeNamed(parser.value(names.mode));
+        options.mode = modeFromOptionText(parser.value(names.mode));
         if (!options.mode)
             return failure(QStringLiteral("Modo desconhecido: \"%1\" (use dia, mes ou ano)")
                                .arg(parser.value(names.mode)));

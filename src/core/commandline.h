@@ -65,6 +65,11 @@ struct CommandLineResult
 // argument that is not an option.
 CommandLineResult parseCommandLine(const QStringList &arguments, const QString &version);
 
+// The mode as --modo and the settings file write it: "dia", "mes", "ano"; nothing for any
+// other text (accents and capitals included).
+QString modeOptionText(AccumulationMode mode);
+std::optional<AccumulationMode> modeFromOptionText(const QString &text);
+
 // The text of --help, in Portuguese; a manual page can be made from it (help2man).
 QString commandLineHelp();
 

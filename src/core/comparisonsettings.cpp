@@ -1,5 +1,7 @@
 #include "core/comparisonsettings.h"
 
+#include "core/commandline.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
@@ -9,28 +11,6 @@ namespace {
 
 const QString kChoicesKey = QStringLiteral("comparacao/contadores");
 const QString kModeKey = QStringLiteral("comparacao/modo");
-
-QString modeName(AccumulationMode mode)
-{
-    switch (mode) {
-    case AccumulationMode::Mes:
-        return QStringLiteral("mes");
-    case AccumulationMode::Ano:
-        return QStringLiteral("ano");
-    case AccumulationMode::Dia:
-        break;
-    }
-    return QStringLiteral("dia");
-}
-
-AccumulationMode modeNamed(const QString &name)
-{
-    if (name == u"mes")
-        return AccumulationMode::Mes;
-    if (name == u"ano")
-        return AccumulationMode::Ano;
-    return AccumulationMode::Dia;
-}
 
 } // namespace
 
@@ -52,7 +32,8 @@ Comparison loadComparison(const QString &path)
         if (const std::optional<CounterChoice> choice = CounterChoice::fromSetting(text))
             comparison.choices.append(*choice);
     }
-    comparison.mode = modeNamed(settings.value(kModeKey).toString());
+    comparison.mode =
+        modeFromOptionText(settings.value(kModeKey).toString()).value_or(AccumulationMode::Dia);
     return comparison;
 }
 
@@ -65,7 +46,7 @@ bool saveComparison(const QString &path, const Comparison &comparison)
     for (const CounterChoice &choice : comparison.choices)
         choices.append(choice.toSetting());
     settings.setValue(kChoicesKey, choices);
-    settings.setValue(kModeKey, modeName(comparison.mode));
+    settings.setValue(kModeKey, modeOptionText(comparison.mode));
     settings.sync();
     return settings.status() == QSettings::NoError;
 }
