@@ -1,5 +1,6 @@
 #include "distribution/choicesetup.h"
 
+#include "data/countdescription.h"
 #include "data/entrylookup.h"
 #include "distribution/entrypattern.h"
 
@@ -21,7 +22,8 @@ PreparedChoice prepareChoice(const CounterChoice &choice, const ChoiceFiles &fil
     PreparedChoice prepared;
     if (!choice.isEntry()) {
         prepared.monthly = choice.monthly;
-        prepared.description.typedMonthly = choice.monthly;
+        prepared.description =
+            describeCount(prepared.choice, choice.monthly, files.sources, QString()).what;
         return prepared;
     }
     const EntryLookup lookup = findEntry(choice.entryName, files.parametros, files.homicidios);
@@ -36,12 +38,10 @@ PreparedChoice prepareChoice(const CounterChoice &choice, const ChoiceFiles &fil
                                 entry.name, captions.value(entry.index, entry.name));
     prepared.monthly = entry.monthly;
     prepared.pattern = patternForEntry(files.patterns, entry.name);
-    prepared.description.entryName = entry.name;
+    // Said as the presentation view says it.
+    prepared.description =
+        describeCount(prepared.choice, std::nullopt, files.sources, QString()).what;
     prepared.source = files.sources.find(entry.name);
-    if (prepared.source) {
-        prepared.description.indicator = prepared.source->indicator;
-        prepared.description.dataYear = prepared.source->year;
-    }
     return prepared;
 }
 
