@@ -64,7 +64,7 @@ void DeadZone::buildParts()
                                 .hourShare = PercentualDinamico,
                                 .statusLine = st1Panel[1]},
                                this);
-    m_spectrum = new RiskSpectrum(MSChart3, this);
+    m_spectrum = new DayBandsChart(MSChart3, this);
     m_notices = new StatusNotices(st1Panel[0], this);
     m_monthlyField = new MonthlyFigureField(ParametroMes, this);
     m_outlines = new ButtonOutlines(
@@ -105,7 +105,7 @@ void DeadZone::connectCounter()
 {
     Counter *c = m_counter;
     connect(c, &Counter::figureChanged, this, &DeadZone::showChoice);
-    connect(m_spectrum, &RiskSpectrum::changed, this, &DeadZone::chartChanged);
+    connect(m_spectrum, &DayBandsChart::changed, this, &DeadZone::chartChanged);
     connect(c, &Counter::runStateChanged, this, &DeadZone::showRunState);
     connect(c, &Counter::counterReset, this, &DeadZone::showResetLook);
     connect(c, &Counter::wheelStepped, m_wheels, &CountOdometer::turnFastestWheel);

@@ -9,9 +9,9 @@
 #include "display/statusnotices.h"
 #include "display/twipsscale.h"
 #include "windows/Comparacao/comparisonlauncher.h"
+#include "windows/MainWindow/daybandschart.h"
 #include "windows/MainWindow/incidencelistpanel.h"
 #include "windows/MainWindow/presentationlauncher.h"
-#include "windows/MainWindow/riskspectrum.h"
 #include "windows/MainWindow/sidewindows.h"
 #include "windows/MainWindow/toolpanel.h"
 
@@ -334,7 +334,7 @@ private:
     // The window's parts, each with one job (src/display, src/windows/MainWindow).
     CountOdometer *m_wheels = nullptr;
     CountFields *m_fields = nullptr;
-    RiskSpectrum *m_spectrum = nullptr;
+    DayBandsChart *m_spectrum = nullptr;
     StatusNotices *m_notices = nullptr;
     MonthlyFigureField *m_monthlyField = nullptr;
     ButtonOutlines *m_outlines = nullptr;

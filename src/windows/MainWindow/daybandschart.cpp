@@ -1,36 +1,37 @@
-#include "windows/MainWindow/riskspectrum.h"
+#include "windows/MainWindow/daybandschart.h"
 
 #include "core/counter.h"
 #include "display/riskchart.h"
 #include "distribution/hourlyexpansion.h"
 
-RiskSpectrum::RiskSpectrum(SpectrumChart *chart, QObject *parent) : QObject(parent), m_chart(chart)
+DayBandsChart::DayBandsChart(SpectrumChart *chart, QObject *parent)
+    : QObject(parent), m_chart(chart)
 {
 }
 
-void RiskSpectrum::showPattern(const HourlyPattern &pattern)
+void DayBandsChart::showPattern(const HourlyPattern &pattern)
 {
     setBars(spectrumBars(pattern.intervalCount(), pattern.shares));
 }
 
-void RiskSpectrum::showFlat(const QString &hourlyText)
+void DayBandsChart::showFlat(const QString &hourlyText)
 {
     std::array<double, 12> bars;
     bars.fill(flatSpectrumValue(hourlyText));
     setBars(bars);
 }
 
-void RiskSpectrum::clear()
+void DayBandsChart::clear()
 {
     setBars({});
 }
 
-std::array<double, 12> RiskSpectrum::values() const
+std::array<double, 12> DayBandsChart::values() const
 {
     return m_chart->values();
 }
 
-void RiskSpectrum::setBars(const std::array<double, 12> &values)
+void DayBandsChart::setBars(const std::array<double, 12> &values)
 {
     if (values == this->values())
         return; // the recount clears the chart every two seconds: nothing to redraw

@@ -8,15 +8,15 @@
 class SpectrumChart;
 struct HourlyPattern;
 
-// The risk spectrum of a window's count (MSChart3): the pattern in use's shares over the
-// day's twelve two-hour bands, a flat spectrum at the hour's figure when the pattern is
+// The bars of a window's count (MSChart3): the pattern in use's shares over
+// the day's twelve two-hour bands, a flat spectrum at the hour's figure when the pattern is
 // switched off, and no bars after a reset. changed() says when the bars were drawn anew.
-class RiskSpectrum : public QObject
+class DayBandsChart : public QObject
 {
     Q_OBJECT
 
 public:
-    RiskSpectrum(SpectrumChart *chart, QObject *parent);
+    DayBandsChart(SpectrumChart *chart, QObject *parent);
 
     void showPattern(const HourlyPattern &pattern);
     // Every band at the figure of the hour, as its field shows it.
