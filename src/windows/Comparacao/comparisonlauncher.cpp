@@ -40,13 +40,17 @@ void ComparisonLauncher::chooseAndOpen()
     if (!saveComparison(m_settingsFile, dialog.comparison()))
         emit reported(
             QStringLiteral("Não foi possível guardar a comparação em %1").arg(m_settingsFile));
-    if (const QString problem = open(dialog.comparison()); !problem.isEmpty())
+    if (const QString problem = openWith(dialog.comparison(), files); !problem.isEmpty())
         emit reported(problem);
 }
 
 QString ComparisonLauncher::open(const Comparison &comparison)
 {
-    const ChoiceFiles files = ChoiceFiles::read(m_dataDirectory);
+    return openWith(comparison, ChoiceFiles::read(m_dataDirectory));
+}
+
+QString ComparisonLauncher::openWith(const Comparison &comparison, const ChoiceFiles &files)
+{
     QList<PreparedChoice> prepared;
     for (const CounterChoice &choice : comparison.choices) {
         prepared.append(prepareChoice(choice, files));

@@ -10,6 +10,7 @@
 
 class Clock;
 class Comparacao;
+struct ChoiceFiles;
 class EscolhaComparacao;
 class QWidget;
 
@@ -53,6 +54,8 @@ signals:
 
 private:
     Comparacao &ensureView();
+    // The files the dialog was filled from are the ones counted from: read once.
+    QString openWith(const Comparison &comparison, const ChoiceFiles &files);
 
     Clock &m_clock;
     QString m_dataDirectory;
