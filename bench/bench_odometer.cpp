@@ -20,6 +20,8 @@
 // animation).
 //
 // Run:  QT_QPA_PLATFORM=offscreen ./bench_odometer [seconds]
+//       QUORVEL_BENCH_PAINTS=1 adds, for each mode, the widgets painted most (paints and pixels
+//       a second)
 // Also: ./bench_odometer shot out.png 00105.0372|start|reset [width-in-pixels]
 //       (a picture of the window at that count, as it starts, or reset by a new figure)
 //       ./bench_odometer guide folder
@@ -27,6 +29,7 @@
 
 #include "core/clock.h"
 #include "core/counter.h"
+#include "core/localtimezone.h"
 #include "core/odometerframe.h"
 #include "core/soundcues.h"
 #include "display/desktopservices.h"
@@ -47,6 +50,7 @@
 #include <QHash>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPaintEvent>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -104,6 +108,58 @@ long peakRssKb()
     return usage.ru_maxrss;
 }
 
+// How often each widget was painted and how many pixels it painted: where a repaint that
+// should not happen shows up first.
+class PaintTally final : public QObject
+{
+public:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint && watched->isWidgetType()) {
+            const QString name = watched->objectName().isEmpty()
+                                     ? QString::fromLatin1(watched->metaObject()->className())
+                                     : watched->objectName();
+            Tally &tally = m_tallies[name];
+            ++tally.paints;
+            for (const QRect &rect : static_cast<QPaintEvent *>(event)->region())
+                tally.pixels += qint64(rect.width()) * rect.height();
+        }
+        return false;
+    }
+
+    void print(const char *label, double seconds) const
+    {
+        QList<std::pair<QString, Tally>> rows;
+        for (auto it = m_tallies.cbegin(); it != m_tallies.cend(); ++it)
+            rows.append({it.key(), it.value()});
+        std::sort(rows.begin(), rows.end(), [](const auto &a, const auto &b) {
+            return a.second.paints > b.second.paints;
+        });
+        std::printf("%s paints a second (widget: paints, kilopixels):", label);
+        for (qsizetype i = 0; i < std::min<qsizetype>(rows.size(), 16); ++i)
+            std::printf(" %s: %.1f, %.0f;", qPrintable(rows[i].first),
+                        rows[i].second.paints / seconds, rows[i].second.pixels / seconds / 1000.0);
+        std::printf("\n");
+    }
+
+private:
+    struct Tally
+    {
+        qint64 paints = 0;
+        qint64 pixels = 0;
+    };
+    QHash<QString, Tally> m_tallies;
+};
+
+// The measured stretch of the event loop, in a function of its own so that a profiler can count
+// it alone: valgrind --tool=callgrind --toggle-collect='*measuredStretch*' (instructions are
+// steady where CPU seconds are not, on a shared machine).
+[[gnu::noinline]] void measuredStretch(QEventLoop &loop, int seconds)
+{
+    QTimer::singleShot(seconds * 1000, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
 // Runs the event loop for the warm-up, then measures CPU over the given time.
 void measure(int seconds, const char *label)
 {
@@ -111,14 +167,22 @@ void measure(int seconds, const char *label)
     QTimer::singleShot(kWarmupMs, &loop, &QEventLoop::quit);
     loop.exec();
     const double cpu0 = cpuSeconds();
+    // Counting paints costs a little CPU of its own, so only when asked for.
+    PaintTally tally;
+    const bool tallying = qEnvironmentVariableIsSet("QUORVEL_BENCH_PAINTS");
+    if (tallying)
+        qApp->installEventFilter(&tally);
     QElapsedTimer wall;
     wall.start();
-    QTimer::singleShot(seconds * 1000, &loop, &QEventLoop::quit);
-    loop.exec();
+    measuredStretch(loop, seconds);
     const double cpu = cpuSeconds() - cpu0;
     const double elapsed = wall.elapsed() / 1000.0;
     std::printf("%s cpu_s_per_min=%.3f cpu_percent=%.2f peak_rss_mb=%.1f wall_s=%.1f\n", label,
                 cpu / elapsed * 60.0, cpu / elapsed * 100.0, peakRssKb() / 1024.0, elapsed);
+    if (tallying) {
+        qApp->removeEventFilter(&tally);
+        tally.print(label, elapsed);
+    }
 }
 
 // A data directory with the shipped data files, so the window finds what it reads.
@@ -426,6 +490,7 @@ int runGuidePictures(const QString &folderPath)
 
 int main(int argc, char *argv[])
 {
+    pinLocalTimeZone(); // as the program does
     QApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments().mid(1);
     if (args.value(0) == QLatin1String("guide"))

@@ -1,6 +1,7 @@
 #include "core/clock.h"
 #include "core/commandline.h"
 #include "core/datadirectory.h"
+#include "core/localtimezone.h"
 #include "core/processsignals.h"
 #include "core/soundcues.h"
 #include "display/qtdesktopservices.h"
@@ -76,6 +77,7 @@ void write(FILE *stream, const QString &text)
 
 int main(int argc, char *argv[])
 {
+    pinLocalTimeZone();
     ignoreFileSizeSignal(); // a save over a file-size limit fails with a message instead
 
     // The command line first, before any window or file: --help and --version print and a

@@ -43,9 +43,12 @@ void CountOdometer::showFrame()
     QProgressBar *bar = m_parts.bar;
     bar->setMaximum(1000);
     if (bar->value() != step.progress) {
+        // A bar paints itself at once when its value changes, in a pass of its own; held
+        // back, it is drawn with the frame's other changes, whole (a picture that crossed
+        // it must not leave it drawn at an older value).
+        bar->setUpdatesEnabled(false);
         bar->setValue(step.progress);
-        // The bar repaints itself only for a change of a whole chunk, and a picture that
-        // crossed it may have left it drawn at an older value: draw it whole at every change.
+        bar->setUpdatesEnabled(true);
         bar->update();
     }
     m_parts.percent->setText(step.percent);

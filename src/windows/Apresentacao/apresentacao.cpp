@@ -7,6 +7,7 @@
 #include "core/intervaltext.h"
 #include "display/eventscreen.h"
 #include "display/odometerview.h"
+#include "display/paintcache.h"
 #include "display/twipsscale.h"
 #include "display/victimannouncer.h"
 #include "display/victimscene.h"
@@ -186,6 +187,8 @@ void Apresentacao::build()
         p.setColor(QPalette::WindowText, kText);
         m_Frase.label->setPalette(p);
     });
+    // The new-victim pictures cross the view's texts: those redraw from what they last drew.
+    PaintCache::attachToControlsOf(this);
 }
 
 void Apresentacao::setDescription(const CountDescription &what)

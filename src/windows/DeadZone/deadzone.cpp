@@ -6,6 +6,7 @@
 #include "display/countfields.h"
 #include "display/monthlyfigurefield.h"
 #include "display/odometerview.h"
+#include "display/paintcache.h"
 #include "display/soundswitch.h"
 
 #include <QButtonGroup>
@@ -32,6 +33,9 @@ DeadZone::DeadZone(Clock &clock, SoundCues &sound, DesktopServices &desktop, QSt
     connectCounter();
     connectPresentation();
     setUpWindow();
+    // The new-victim pictures cross labels and buttons many times a second: those redraw
+    // from what they last drew.
+    PaintCache::attachToControlsOf(this);
 }
 
 DeadZone::~DeadZone()
