@@ -45,8 +45,9 @@ private:
     QString m_resource;
     int m_columns;
     std::unique_ptr<QSvgRenderer> m_renderer;
-    // Few sizes are ever in use at once; the oldest is dropped beyond this many.
-    static constexpr int MaxRows = 4;
+    // The wheels of one odometer show one size; the pixmaps they show keep a row gone by
+    // alive until they are handed the new size's cells.
+    static constexpr int MaxRows = 1;
     mutable QList<Row> m_rows;
     mutable int m_renderCount = 0;
 };

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPointer>
 #include <QSet>
+#include <QStringList>
 #include <QSvgRenderer>
 #include <QTimer>
 
@@ -38,6 +39,13 @@ QHash<QString, QString> &newestKeys()
     return keys;
 }
 
+// The keys of each picture (resource and ratio) the cache may still hold, oldest first.
+QHash<QString, QStringList> &keysOfPicture()
+{
+    static QHash<QString, QStringList> keys;
+    return keys;
+}
+
 // Every key asked for, to go through the cache at a settle (QCache lists no entries).
 QSet<QString> &knownKeys()
 {
@@ -49,6 +57,8 @@ qint64 bytesOf(const QPixmap &pixmap)
 {
     return qint64(pixmap.width()) * pixmap.height() * ((pixmap.depth() + 7) / 8);
 }
+
+QTimer *dropTimer();
 
 } // namespace
 
@@ -66,8 +76,11 @@ void clearSvgPictureCache()
 {
     cache().clear();
     newestKeys().clear();
+    keysOfPicture().clear();
     knownKeys().clear();
     if (QTimer *timer = svgPictureSettleTimer())
+        timer->stop();
+    if (QTimer *timer = dropTimer())
         timer->stop();
 }
 
@@ -84,7 +97,10 @@ QTimer *svgPictureSettleTimer()
     return timer;
 }
 
-void settleSvgPictureCache()
+namespace {
+
+// The pictures that only the cache holds, except the newest size of each picture.
+void dropUnheldPictures()
 {
     const QSet<QString> newest(newestKeys().cbegin(), newestKeys().cend());
     for (auto key = knownKeys().begin(); key != knownKeys().end();) {
@@ -97,6 +113,28 @@ void settleSvgPictureCache()
         cache().remove(*key);
         key = knownKeys().erase(key);
     }
+}
+
+// Started by each newly rendered picture, run once the event that asked for it is over: by
+// then the widgets hold their new pictures and the sizes they left can go, so a long resize
+// never holds more than the size shown and the one being drawn.
+QTimer *dropTimer()
+{
+    static QPointer<QTimer> timer;
+    if (!timer && QCoreApplication::instance()) {
+        timer = new QTimer(QCoreApplication::instance());
+        timer->setSingleShot(true);
+        timer->setInterval(0);
+        QObject::connect(timer, &QTimer::timeout, timer, &dropUnheldPictures);
+    }
+    return timer;
+}
+
+} // namespace
+
+void settleSvgPictureCache()
+{
+    dropUnheldPictures();
 #ifdef __GLIBC__
     // The pictures' memory goes back to the system, not only to the allocator's free lists.
     malloc_trim(0);
@@ -118,19 +156,27 @@ QPixmap svgPicture(const QString &resource, QSize size, qreal devicePixelRatio)
         return *found;
     }
 
-    // A new size of this picture: the size asked for before it, if no widget holds it any
-    // more, is one a resize has passed. Dropping it at once keeps a long resize from filling
-    // the cache with sizes gone by.
-    if (!newest.isEmpty() && newest != key) {
-        const QPixmap *before = cache().object(newest);
-        if (before && before->isDetached()) {
-            cache().remove(newest);
-            knownKeys().remove(newest);
+    // A new size of this picture: its other sizes that no widget holds any more are ones a
+    // resize has passed. The size just before is usually still shown (the widget takes the
+    // new picture after this call) and goes at the next new size, so a long resize keeps two
+    // sizes of each picture, not every size it passed.
+    QStringList &sizes = keysOfPicture()[resource + u'@' + QString::number(devicePixelRatio)];
+    for (auto older = sizes.begin(); older != sizes.end();) {
+        const QPixmap *before = cache().object(*older);
+        if (!before || before->isDetached()) {
+            cache().remove(*older);
+            knownKeys().remove(*older);
+            older = sizes.erase(older);
+        } else {
+            ++older;
         }
     }
+    sizes.append(key);
     newest = key;
     knownKeys().insert(key);
     if (QTimer *timer = svgPictureSettleTimer())
+        timer->start();
+    if (QTimer *timer = dropTimer(); timer && !timer->isActive())
         timer->start();
 
     QPixmap pixmap;

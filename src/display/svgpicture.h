@@ -10,10 +10,10 @@ class QTimer;
 // given device pixel ratio. Rendered pictures are cached, so asking again is cheap and
 // returns the same pixmap (same cacheKey) while it stays in the cache. The cache holds the
 // most recently asked pictures up to a budget in bytes (svgPictureCacheBudget), far more
-// than one window size needs, so rescaling the window again and again does not pile up
-// pictures of sizes no longer in use. Besides, once no new picture has been asked for a
-// second (a resize has settled), the pictures that no widget holds are dropped, except the
-// newest size asked for of each picture: the sizes a resize passed through do not stay.
+// than one window size needs. Pictures that no widget holds are dropped, except the newest
+// size asked for of each picture, as soon as the event that asked for new pictures is over,
+// so a resize holds no more than the size shown and the one being drawn; once no new picture
+// has been asked for a second (the resize has settled) the memory goes back to the system.
 QPixmap svgPicture(const QString &resource, QSize size, qreal devicePixelRatio = 1.0);
 
 // The cache's budget and what it holds now, in bytes of pixel data.

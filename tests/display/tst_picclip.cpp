@@ -100,12 +100,19 @@ void TestPicClip::cellsComeFromTheirOwnPlace()
     for (int i = 0; i < 10; ++i)
         QCOMPARE(same.cell(i, cellSize).toImage(), clip.cell(i, cellSize).toImage());
 
-    // Going back to a size in use does not render again.
-    clip.cell(0, QSize(30, 26));
+    // Cells again at the size shown do not render again; a new size renders once, and the
+    // size it replaced is not kept (a resize would otherwise keep every size it passed).
     const int renders = clip.renderCount();
     clip.cell(3, cellSize);
-    clip.cell(3, QSize(30, 26));
+    clip.cell(7, cellSize);
     QCOMPARE(clip.renderCount(), renders);
+    const QPixmap shownBefore = clip.cell(3, cellSize);
+    clip.cell(0, QSize(30, 26));
+    clip.cell(5, QSize(30, 26));
+    QCOMPARE(clip.renderCount(), renders + 1);
+    QVERIFY(shownBefore.isDetached()); // the wheel holding it is all that is left
+    clip.cell(3, cellSize);
+    QCOMPARE(clip.renderCount(), renders + 2);
 }
 
 void TestPicClip::badRequestsGiveNullPixmaps()
