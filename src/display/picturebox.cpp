@@ -29,8 +29,15 @@ void PictureBox::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     if (!m_picture.isNull()) {
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawPixmap(rect(), m_picture);
+        // A picture made at the box's size is copied as it is (the painter's quickest path,
+        // which matters for the wheels and the moving pictures, drawn dozens of times a
+        // second); any other is scaled to fill the box.
+        if (m_picture.deviceIndependentSize() == QSizeF(size())) {
+            painter.drawPixmap(QPoint(0, 0), m_picture);
+        } else {
+            painter.setRenderHint(QPainter::SmoothPixmapTransform);
+            painter.drawPixmap(rect(), m_picture);
+        }
     }
     if (m_borderStyle == 1) {
         painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
