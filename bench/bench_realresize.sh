@@ -7,6 +7,8 @@
 # 15 MB above it on the way. Builds nothing: build the program first.
 #
 # Usage: bench/bench_realresize.sh [build-folder] [sizes]    (defaults: build, 150)
+#        QUORVEL_WRAPPER="valgrind --tool=massif" runs the program under that tool, to see
+#        what holds the memory at the peak
 # Needs xvfb and xdotool (scripts/deps.sh installs them).
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -16,48 +18,17 @@ program="$build/src/quorvel-counter"
 [ -x "$program" ] || { echo "no program at $program: build it first" >&2; exit 2; }
 out="$(mktemp -d /tmp/quorvel-realresize.XXXXXX)"
 
-display=""
-for n in $(seq 90 120); do
-    if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then display=":$n"; break; fi
-done
-[ -n "$display" ] || { echo "no free X display number" >&2; exit 2; }
-
-Xvfb "$display" -screen 0 1600x1000x24 -nolisten tcp >"$out/xvfb.log" 2>&1 &
-xvfb=$!
-program_pid=""
-cleanup() {
-    [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null || true
-    kill "$xvfb" 2>/dev/null || true
-    wait 2>/dev/null || true
-}
-trap cleanup EXIT
-export DISPLAY="$display"
-for _ in $(seq 100); do
-    [ -S "/tmp/.X11-unix/X${display#:}" ] && xdotool getdisplaygeometry >/dev/null 2>&1 && break
-    sleep 0.2
-done
-xdotool getdisplaygeometry >/dev/null 2>&1 || { echo "Xvfb did not start on $display" >&2; exit 2; }
+# shellcheck source=bench/realwindow.sh
+. "$root/bench/realwindow.sh"
+start_xvfb 1600x1000x24 "$out"
 
 # Its own settings folder, so a size kept from an earlier run plays no part.
 export XDG_CONFIG_HOME="$out/config"
 ${QUORVEL_WRAPPER:-} "$program" --sem-som >"$out/program.log" 2>&1 &
 program_pid=$!
 
-# The splash gives way to the main window after a few seconds; Qt keeps small helper
-# windows of the same name: the main window is the largest.
-window=""
-for _ in $(seq 60); do
-    window=""; best=0
-    for w in $(xdotool search --name '^Quorvel Counter$' 2>/dev/null || true); do
-        eval "$(xdotool getwindowgeometry --shell "$w")"
-        if [ $((WIDTH * HEIGHT)) -gt "$best" ] && [ "$WIDTH" -gt 100 ]; then
-            best=$((WIDTH * HEIGHT)); window="$w"
-        fi
-    done
-    [ -n "$window" ] && break
-    sleep 0.5
-done
-[ -n "$window" ] || { echo "the main window did not appear; windows:" >&2; xdotool search --name . getwindowname %@ >&2 || true; exit 1; }
+# The splash gives way to the main window after a few seconds.
+find_main_window
 
 rss() { awk '/^VmRSS/ {print $2}' "/proc/$program_pid/status"; }
 size() { xdotool windowsize "$window" "$1" "$2"; }
@@ -85,7 +56,7 @@ kill -0 "$program_pid" 2>/dev/null || { echo "the program ended early" >&2; exit
 
 echo "Samples in $out/rss.csv"
 echo "VmRSS at 701 x 415: $first kB; peak during $sizes sizes: +$((peak - first)) kB;" \
-     "after returning: $((back - first >= 0 ? back - first : back - first)) kB above"
+     "after returning: $((back - first)) kB above"
 if [ $((back - first)) -gt 5120 ] || [ $((peak - first)) -gt 15360 ]; then
     echo "OVER THE LIMIT (5 MB after returning, 15 MB on the way)"
     exit 1

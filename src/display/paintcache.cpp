@@ -8,10 +8,13 @@
 #include <QProgressBar>
 #include <QRadioButton>
 #include <QTextDocument>
+#include <QTimer>
 
 #include <typeinfo>
 
 namespace {
+
+constexpr int kTakeDelayMs = 500;
 
 bool isPlainLabel(const QLabel *label)
 {
@@ -103,12 +106,19 @@ bool PaintCache::readKey(Key &key) const
 }
 
 // A control whose key changed paints itself as usual; once it paints again with the same
-// key its picture is taken, outside the paint (a widget cannot draw itself into a picture
-// while it paints), and drawn from then on. A control that changes at every paint (a bar
-// that fills) is thus never taken in vain.
+// key, and still shows the same half a second later, its picture is taken, outside the paint
+// (a widget cannot draw itself into a picture while it paints), and drawn from then on. A
+// control that changes at every paint (a bar that fills) or a window being resized (a new
+// size at every step) is thus never taken in vain.
 bool PaintCache::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() != QEvent::Paint || watched != m_control || m_rendering)
+    if (watched != m_control)
+        return false;
+    if (event->type() == QEvent::Resize) {
+        m_picture = QPixmap(); // a picture of another size is of no use any more
+        return false;
+    }
+    if (event->type() != QEvent::Paint || m_rendering)
         return false;
     Key now;
     if (!readKey(now))
@@ -121,7 +131,7 @@ bool PaintCache::eventFilter(QObject *watched, QEvent *event)
     if (m_picture.isNull()) {
         if (!m_takeQueued) {
             m_takeQueued = true;
-            QMetaObject::invokeMethod(this, &PaintCache::takePicture, Qt::QueuedConnection);
+            QTimer::singleShot(kTakeDelayMs, this, &PaintCache::takePicture);
         }
         return false;
     }
