@@ -132,9 +132,8 @@ public:
         QList<std::pair<QString, Tally>> rows;
         for (auto it = m_tallies.cbegin(); it != m_tallies.cend(); ++it)
             rows.append({it.key(), it.value()});
-        std::sort(rows.begin(), rows.end(), [](const auto &a, const auto &b) {
-            return a.second.paints > b.second.paints;
-        });
+        std::sort(rows.begin(), rows.end(),
+                  [](const auto &a, const auto &b) { return a.second.paints > b.second.paints; });
         std::printf("%s paints a second (widget: paints, kilopixels):", label);
         for (qsizetype i = 0; i < std::min<qsizetype>(rows.size(), 16); ++i)
             std::printf(" %s: %.1f, %.0f;", qPrintable(rows[i].first),

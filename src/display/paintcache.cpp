@@ -48,8 +48,8 @@ PaintCache::PaintCache(QWidget *control) : QObject(control), m_control(control)
 
 void PaintCache::attach(QWidget *control)
 {
-    if (control && isCacheable(control) && !control->findChild<PaintCache *>(
-                                              QString(), Qt::FindDirectChildrenOnly))
+    if (control && isCacheable(control) &&
+        !control->findChild<PaintCache *>(QString(), Qt::FindDirectChildrenOnly))
         new PaintCache(control);
 }
 
@@ -151,9 +151,8 @@ void PaintCache::takePicture()
     QPixmap picture(m_control->size() * dpr);
     picture.setDevicePixelRatio(dpr);
     picture.fill(Qt::transparent);
-    const QWidget::RenderFlags flags = m_control->autoFillBackground()
-                                           ? QWidget::DrawWindowBackground
-                                           : QWidget::RenderFlags();
+    const QWidget::RenderFlags flags =
+        m_control->autoFillBackground() ? QWidget::DrawWindowBackground : QWidget::RenderFlags();
     m_rendering = true;
     m_control->render(&picture, QPoint(), QRegion(), flags);
     m_rendering = false;

@@ -117,18 +117,16 @@ private slots:
             palette.setColor(QPalette::WindowText, Qt::red);
             w->setPalette(palette);
         });
-        QTest::newRow("label resized") << label << Change([](QWidget *w) {
-            w->setFixedSize(w->width() - 30, w->height() + 12);
-        });
-        QTest::newRow("radio checked") << radio << Change([](QWidget *w) {
-            static_cast<QRadioButton *>(w)->setChecked(true);
-        });
-        QTest::newRow("check box checked") << check << Change([](QWidget *w) {
-            static_cast<QCheckBox *>(w)->setChecked(true);
-        });
-        QTest::newRow("bar value") << bar << Change([](QWidget *w) {
-            static_cast<QProgressBar *>(w)->setValue(800);
-        });
+        QTest::newRow("label resized")
+            << label
+            << Change([](QWidget *w) { w->setFixedSize(w->width() - 30, w->height() + 12); });
+        QTest::newRow("radio checked")
+            << radio
+            << Change([](QWidget *w) { static_cast<QRadioButton *>(w)->setChecked(true); });
+        QTest::newRow("check box checked")
+            << check << Change([](QWidget *w) { static_cast<QCheckBox *>(w)->setChecked(true); });
+        QTest::newRow("bar value")
+            << bar << Change([](QWidget *w) { static_cast<QProgressBar *>(w)->setValue(800); });
     }
 
     void changeIsDrawn()
