@@ -15,28 +15,21 @@ cleanup_realwindow() {
 trap cleanup_realwindow EXIT
 
 start_xvfb() {
-    local screen="$1" out="$2" n
+    local screen="$1" out="$2"
     # The program is to draw on this server, whatever platform the calling shell asks for
     # (offscreen, for the tests).
     unset QT_QPA_PLATFORM
-    for n in $(seq 90 120); do
-        [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-        Xvfb ":$n" -screen 0 "$screen" -nolisten tcp >"$out/xvfb.log" 2>&1 &
-        xvfb=$!
-        export DISPLAY=":$n"
-        for _ in $(seq 100); do
-            kill -0 "$xvfb" 2>/dev/null || break # lost the number to another server
-            [ -S "/tmp/.X11-unix/X$n" ] && xdotool getdisplaygeometry >/dev/null 2>&1 && break
-            sleep 0.2
-        done
-        # Ready, and still ours a moment later (a server that was stopping may have answered).
-        sleep 0.5
-        kill -0 "$xvfb" 2>/dev/null && xdotool getdisplaygeometry >/dev/null 2>&1 && return
-        kill "$xvfb" 2>/dev/null || true
-        xvfb=""
+    # -displayfd picks a free display and writes its number once the server accepts clients
+    # (as the end-to-end tests start theirs).
+    Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp 3>"$out/display" >"$out/xvfb.log" 2>&1 &
+    xvfb=$!
+    for _ in $(seq 100); do
+        [ -s "$out/display" ] && break
+        kill -0 "$xvfb" 2>/dev/null || break
+        sleep 0.1
     done
-    echo "Xvfb did not start on any display from :90 to :120" >&2
-    exit 2
+    [ -s "$out/display" ] || { echo "Xvfb did not start (log: $out/xvfb.log)" >&2; exit 2; }
+    export DISPLAY=":$(tr -dc 0-9 <"$out/display")"
 }
 
 # Qt keeps small helper windows of the same name: the main window is the largest.

@@ -44,12 +44,11 @@ void CountOdometer::showFrame()
     bar->setMaximum(1000);
     if (bar->value() != step.progress) {
         // A bar paints itself at once when its value changes, in a pass of its own; held
-        // back, it is drawn with the frame's other changes, whole (a picture that crossed
-        // it must not leave it drawn at an older value).
+        // back, it is drawn with the frame's other changes, whole (enabling updates again
+        // asks for that), so a picture that crossed it never leaves it at an older value.
         bar->setUpdatesEnabled(false);
         bar->setValue(step.progress);
         bar->setUpdatesEnabled(true);
-        bar->update();
     }
     m_parts.percent->setText(step.percent);
     m_parts.wheels->apply(step, m_state);

@@ -5,7 +5,6 @@
 #include <QHash>
 #include <QPainter>
 #include <QPointer>
-#include <QSet>
 #include <QStringList>
 #include <QSvgRenderer>
 #include <QTimer>
@@ -32,24 +31,12 @@ QCache<QString, QPixmap> &cache()
 // new picture the sizes have settled, and what no widget holds any more is dropped.
 constexpr int kSettleMs = 1000;
 
-// The newest size asked for of each picture (resource and ratio): its cache key.
-QHash<QString, QString> &newestKeys()
-{
-    static QHash<QString, QString> keys;
-    return keys;
-}
-
-// The keys of each picture (resource and ratio) the cache may still hold, oldest first.
-QHash<QString, QStringList> &keysOfPicture()
+// The cache keys of each picture (resource and ratio) the cache may hold, in the order they
+// were last asked for: the last is the newest size. QCache lists no entries, so the drops go
+// through these.
+QHash<QString, QStringList> &sizesOfPicture()
 {
     static QHash<QString, QStringList> keys;
-    return keys;
-}
-
-// Every key asked for, to go through the cache at a settle (QCache lists no entries).
-QSet<QString> &knownKeys()
-{
-    static QSet<QString> keys;
     return keys;
 }
 
@@ -75,9 +62,7 @@ qint64 svgPictureCacheBytes()
 void clearSvgPictureCache()
 {
     cache().clear();
-    newestKeys().clear();
-    keysOfPicture().clear();
-    knownKeys().clear();
+    sizesOfPicture().clear();
     if (QTimer *timer = svgPictureSettleTimer())
         timer->stop();
     if (QTimer *timer = dropTimer())
@@ -102,16 +87,17 @@ namespace {
 // The pictures that only the cache holds, except the newest size of each picture.
 void dropUnheldPictures()
 {
-    const QSet<QString> newest(newestKeys().cbegin(), newestKeys().cend());
-    for (auto key = knownKeys().begin(); key != knownKeys().end();) {
-        const QPixmap *pixmap = cache().object(*key);
-        // A pixmap that is not detached is shared: a widget shows it.
-        if (pixmap && (newest.contains(*key) || !pixmap->isDetached())) {
-            ++key;
-            continue;
+    for (QStringList &sizes : sizesOfPicture()) {
+        for (qsizetype i = 0; i < sizes.size();) {
+            const QPixmap *pixmap = cache().object(sizes.at(i));
+            // A pixmap that is not detached is shared: a widget shows it.
+            if (pixmap && (i == sizes.size() - 1 || !pixmap->isDetached())) {
+                ++i;
+                continue;
+            }
+            cache().remove(sizes.at(i));
+            sizes.removeAt(i);
         }
-        cache().remove(*key);
-        key = knownKeys().erase(key);
     }
 }
 
@@ -150,9 +136,11 @@ QPixmap svgPicture(const QString &resource, QSize size, qreal devicePixelRatio)
                             .arg(size.width())
                             .arg(size.height())
                             .arg(devicePixelRatio);
-    QString &newest = newestKeys()[resource + u'@' + QString::number(devicePixelRatio)];
-    if (const QPixmap *found = cache().object(key)) { // also marks it as the newest
-        newest = key;
+    QStringList &sizes = sizesOfPicture()[resource + u'@' + QString::number(devicePixelRatio)];
+    if (const QPixmap *found = cache().object(key)) {
+        // The newest size of this picture from now on.
+        sizes.removeOne(key);
+        sizes.append(key);
         return *found;
     }
 
@@ -160,20 +148,16 @@ QPixmap svgPicture(const QString &resource, QSize size, qreal devicePixelRatio)
     // resize has passed. The size just before is usually still shown (the widget takes the
     // new picture after this call) and goes at the next new size, so a long resize keeps two
     // sizes of each picture, not every size it passed.
-    QStringList &sizes = keysOfPicture()[resource + u'@' + QString::number(devicePixelRatio)];
-    for (auto older = sizes.begin(); older != sizes.end();) {
-        const QPixmap *before = cache().object(*older);
-        if (!before || before->isDetached()) {
-            cache().remove(*older);
-            knownKeys().remove(*older);
-            older = sizes.erase(older);
-        } else {
-            ++older;
+    for (qsizetype i = 0; i < sizes.size();) {
+        const QPixmap *before = cache().object(sizes.at(i));
+        if (before && !before->isDetached()) {
+            ++i;
+            continue;
         }
+        cache().remove(sizes.at(i));
+        sizes.removeAt(i);
     }
     sizes.append(key);
-    newest = key;
-    knownKeys().insert(key);
     if (QTimer *timer = svgPictureSettleTimer())
         timer->start();
     if (QTimer *timer = dropTimer(); timer && !timer->isActive())
