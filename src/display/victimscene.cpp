@@ -4,6 +4,7 @@
 #include "display/picturebox.h"
 #include "display/svgpicture.h"
 
+#include <QEvent>
 #include <QTimer>
 #include <QWidget>
 
@@ -23,10 +24,14 @@ VictimScene::VictimScene(QWidget *stage) : QObject(stage), m_stage(stage)
     setObjectName(QStringLiteral("VictimScene"));
     m_anjoImage = image(stage, QStringLiteral("anjo"));
     m_autoImage = image(stage, QStringLiteral("auto"));
-    m_PolcarImage = image(stage, QStringLiteral("Polcar"));
+    m_PolcarLane = new QWidget(stage);
+    m_PolcarLane->setObjectName(QStringLiteral("PolcarLane"));
+    m_PolcarImage = image(m_PolcarLane, QStringLiteral("Polcar"));
     // The moving images fly over everything and never take the mouse.
-    for (PictureBox *moving : {m_anjoImage, m_autoImage, m_PolcarImage})
+    for (QWidget *moving :
+         {static_cast<QWidget *>(m_anjoImage), static_cast<QWidget *>(m_autoImage), m_PolcarLane})
         moving->setAttribute(Qt::WA_TransparentForMouseEvents);
+    stage->installEventFilter(this);
     // Never shown: they only hold the police car's two frames.
     m_Pol1 = image(stage, QStringLiteral("Pol1"));
     m_Pol2 = image(stage, QStringLiteral("Pol2"));
@@ -57,6 +62,7 @@ void VictimScene::setScale(double factor)
 {
     m_twips.setFactor(factor);
     m_twips.apply();
+    fitPolcarLane();
     moveScene(m_anjoImage, m_anjo.x(), m_anjo.y());
     moveScene(m_autoImage, m_auto.x(), m_auto.y());
     moveScene(m_PolcarImage, m_Polcar.x(), m_Polcar.y());
@@ -73,7 +79,22 @@ void VictimScene::raise()
 {
     m_anjoImage->raise();
     m_autoImage->raise();
-    m_PolcarImage->raise();
+    m_PolcarLane->raise();
+}
+
+// The lane spans the stage's width, from its top down to the police car's ground line; at
+// the stage's top left, the car's place in the lane is its place on the stage.
+void VictimScene::fitPolcarLane()
+{
+    m_PolcarLane->setGeometry(0, 0, m_stage->width(),
+                              m_twips.px(m_Polcar.top() + kPolcarDrawnHeight));
+}
+
+bool VictimScene::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_stage && event->type() == QEvent::Resize)
+        fitPolcarLane();
+    return QObject::eventFilter(watched, event);
 }
 
 int VictimScene::windowWidthTwips() const

@@ -7,7 +7,9 @@
 #include "display/victimscene.h"
 
 #include <QButtonGroup>
+#include <QImage>
 #include <QLabel>
+#include <QPaintEvent>
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
@@ -38,6 +40,19 @@ struct Fixture : DeadZoneFixture
     }
 };
 
+// Counts the paints the watched widgets receive.
+class PaintCounter : public QObject
+{
+public:
+    int paints = 0;
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+};
+
 } // namespace
 
 class TestScene : public QObject
@@ -54,6 +69,8 @@ private slots:
     void drawnAtWindowScale();
     void policeCarKeepsFrameWhenRescaled_data();
     void policeCarKeepsFrameWhenRescaled();
+    void policeCarStepsLeaveOdometerAlone_data();
+    void policeCarStepsLeaveOdometerAlone();
     void noticeClearedAfterOneTick();
     void ledBlinksGreenFirst();
 };
@@ -239,6 +256,63 @@ void TestScene::policeCarKeepsFrameWhenRescaled()
     QCOMPARE(f.child<PictureBox>("Polcar")->picture().cacheKey(), shown->picture().cacheKey());
     QCOMPARE(f.child<PictureBox>("Polcar")->picture().deviceIndependentSize().toSize(),
              f.child<PictureBox>("Polcar")->size());
+}
+
+void TestScene::policeCarStepsLeaveOdometerAlone_data()
+{
+    QTest::addColumn<double>("scale");
+    QTest::newRow("scale 1") << 1.0;
+    QTest::newRow("scale 2") << 2.0;
+}
+
+// The police car's box reaches three pixels (at scale 1) over the odometer's frames; its
+// pictures leave those rows empty, and its steps must not repaint the odometer beneath.
+void TestScene::policeCarStepsLeaveOdometerAlone()
+{
+    QFETCH(double, scale);
+    Fixture f;
+    f.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f.window));
+    if (scale != 1.0) {
+        f.window.resize(f.window.width() * scale, f.window.height() * scale);
+        QTRY_COMPARE(f.child<PictureBox>("anjo")->geometry(),
+                     Fixture::pixels(f.scene().anjoTwips(), scale));
+    }
+    auto *odometer = f.child<QWidget>("OdometerView");
+    QList<QWidget *> beneath = odometer->findChildren<QWidget *>();
+    beneath.removeAll(f.child<QWidget>("Label5")); // the comma stands above the frames
+    QVERIFY(beneath.size() >= 9);
+    QCoreApplication::processEvents(); // the odometer's own repaint after the resize
+    PaintCounter counter;
+    for (QWidget *widget : beneath)
+        widget->installEventFilter(&counter);
+
+    QTimer *timer = f.timer("RelogPolcar");
+    timer->start();
+    QRect crossed;
+    int ticks = 0;
+    while (timer->isActive() && ticks++ < 1000) {
+        Fixture::fire(timer);
+        QCoreApplication::processEvents();
+        crossed |= f.child<PictureBox>("Polcar")->geometry();
+    }
+    timer->stop();
+    // It went over the odometer's whole width, its box overlapping the frames' top.
+    const QRect frames(odometer->mapTo(&f.window, f.child<QWidget>("Picture11")->pos()),
+                       f.child<QWidget>("Picture11")->size());
+    QVERIFY(crossed.left() < odometer->geometry().center().x());
+    QVERIFY2(crossed.bottom() >= frames.top(), "the car's box no longer reaches the odometer");
+    QCOMPARE(counter.paints, 0);
+
+    // What its box holds below the odometer's top is empty in both pictures.
+    for (const char *holder : {"Pol1", "Pol2"}) {
+        const QImage picture = f.child<PictureBox>(holder)->picture().toImage();
+        const int firstHidden = qRound((frames.top() - crossed.top()) * picture.devicePixelRatio());
+        for (int y = firstHidden; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x)
+                QVERIFY2(qAlpha(picture.pixel(x, y)) == 0,
+                         qPrintable(QStringLiteral("%1 draws at row %2").arg(holder).arg(y)));
+    }
 }
 
 void TestScene::noticeClearedAfterOneTick()
