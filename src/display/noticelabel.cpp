@@ -13,22 +13,18 @@ NoticeLabel::NoticeLabel(QWidget *parent) : QLabel(parent)
     setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 }
 
-bool NoticeLabel::fitsOnOneLine() const
+const NoticeLabel::Fit &NoticeLabel::fit() const
 {
-    return fontMetrics().horizontalAdvance(text()) <= contentsRect().width();
-}
-
-bool NoticeLabel::wraps() const
-{
-    return !text().isEmpty() && !fitsOnOneLine();
-}
-
-QFont NoticeLabel::fittedFont() const
-{
-    QFont fitted = font();
-    if (!wraps())
-        return fitted;
     const QRect area = contentsRect();
+    if (m_fitKnown && m_fit.text == text() && m_fit.area == area.size() && m_fit.font == font() &&
+        m_fit.alignment == alignment())
+        return m_fit;
+    m_fit = {text(), area.size(), font(), alignment(), false, font()};
+    m_fitKnown = true;
+    m_fit.wraps = !text().isEmpty() && fontMetrics().horizontalAdvance(text()) > area.width();
+    if (!m_fit.wraps)
+        return m_fit;
+    QFont &fitted = m_fit.fitted;
     for (int size = QFontInfo(fitted).pixelSize(); size >= kSmallestPixelSize; --size) {
         fitted.setPixelSize(size);
         const QRect needed =
@@ -36,7 +32,17 @@ QFont NoticeLabel::fittedFont() const
         if (needed.width() <= area.width() && needed.height() <= area.height())
             break;
     }
-    return fitted;
+    return m_fit;
+}
+
+bool NoticeLabel::wraps() const
+{
+    return fit().wraps;
+}
+
+QFont NoticeLabel::fittedFont() const
+{
+    return fit().fitted;
 }
 
 // The panel takes the width its bar gives it: a long notice wraps instead of pushing the

@@ -28,5 +28,19 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    bool fitsOnOneLine() const;
+    // The type and wrapping worked out for a text, area and font; working them out measures
+    // the text at every size, and the panel repaints whenever the count moves beside it.
+    struct Fit
+    {
+        QString text;
+        QSize area;
+        QFont font;
+        Qt::Alignment alignment;
+        bool wraps = false;
+        QFont fitted;
+    };
+    const Fit &fit() const;
+
+    mutable Fit m_fit;
+    mutable bool m_fitKnown = false;
 };

@@ -1,5 +1,7 @@
 #include "display/paintcache.h"
 
+#include "display/progressbarlook.h"
+
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QLabel>
@@ -15,6 +17,9 @@
 namespace {
 
 constexpr int kTakeDelayMs = 500;
+// A filling bar keeps a picture per length it showed, up to this many bytes of them (all the
+// lengths of the main window's bar at its first size).
+constexpr qint64 kMaxBarBytes = 2 * 1024 * 1024;
 
 bool isPlainLabel(const QLabel *label)
 {
@@ -92,10 +97,16 @@ bool PaintCache::readKey(Key &key) const
         if (const auto *box = qobject_cast<const QCheckBox *>(w))
             state[4] = int(box->checkState());
     } else if (const auto *bar = qobject_cast<const QProgressBar *>(w)) {
-        key.text = bar->text();
         state[1] = bar->minimum();
         state[2] = bar->maximum();
-        state[3] = bar->value();
+        if (const std::optional<int> length = filledLength(bar)) {
+            state[3] = *length;
+            state[7] = (bar->value() <= bar->minimum()) | (bar->value() == bar->maximum()) << 1;
+            state[kByLength] = 1;
+        } else {
+            key.text = bar->text();
+            state[3] = bar->value();
+        }
         state[4] = bar->isTextVisible() | bar->invertedAppearance() << 1;
         state[5] = int(bar->alignment());
         state[6] = int(bar->orientation()) | int(bar->textDirection()) << 4;
@@ -115,7 +126,9 @@ bool PaintCache::eventFilter(QObject *watched, QEvent *event)
     if (watched != m_control)
         return false;
     if (event->type() == QEvent::Resize) {
-        m_picture = QPixmap(); // a picture of another size is of no use any more
+        // Pictures of another size are of no use any more.
+        m_picture = QPixmap();
+        m_barPictures.clear();
         return false;
     }
     if (event->type() != QEvent::Paint || m_rendering)
@@ -123,6 +136,8 @@ bool PaintCache::eventFilter(QObject *watched, QEvent *event)
     Key now;
     if (!readKey(now))
         return false;
+    if (now.state[kByLength])
+        return paintBarOfLength(std::move(now), static_cast<QPaintEvent *>(event)->region());
     if (!(now == m_key)) {
         m_key = std::move(now);
         m_picture = QPixmap();
@@ -138,6 +153,34 @@ bool PaintCache::eventFilter(QObject *watched, QEvent *event)
     QPainter painter(m_control);
     painter.setClipRegion(static_cast<QPaintEvent *>(event)->region());
     painter.drawPixmap(0, 0, m_picture);
+    return true;
+}
+
+// A filling bar changes at every step, but into one of a few lengths it has shown before: the
+// picture of each length is drawn once, at the paint that first shows it, and kept while
+// nothing else about the bar changes.
+bool PaintCache::paintBarOfLength(Key now, const QRegion &region)
+{
+    // The length, and whether the bar stands at either end (drawn apart by some styles).
+    const int key = now.state[3] * 4 + now.state[7];
+    now.state[3] = 0;
+    now.state[7] = 0;
+    if (!(now == m_barLook)) {
+        m_barLook = std::move(now);
+        m_barPictures.clear();
+    }
+    auto found = m_barPictures.constFind(key);
+    if (found == m_barPictures.cend()) {
+        const QPixmap picture = progressBarPicture(static_cast<QProgressBar *>(m_control));
+        const qint64 bytes = qint64(picture.width()) * picture.height() * 4;
+        if ((m_barPictures.size() + 1) * bytes > kMaxBarBytes)
+            m_barPictures.clear();
+        found = m_barPictures.insert(key, picture);
+        ++m_renderCount;
+    }
+    QPainter painter(m_control);
+    painter.setClipRegion(region);
+    painter.drawPixmap(0, 0, *found);
     return true;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QHash>
 #include <QObject>
 #include <QPixmap>
 #include <QSize>
@@ -15,7 +16,8 @@ class QWidget;
 // move their pictures over these controls dozens of times a second; each crossing repaints
 // what lies beneath, and without the cache every repaint lays out and shapes their text
 // again. What the control shows (text, state, value, size, font, colours, focus, hover) makes
-// the key; any change draws it afresh. Rich text, pictures and other kinds paint as usual.
+// the key; any change draws it afresh. A filling bar keeps a picture per length of its filling
+// instead (see paintBarOfLength). Rich text, pictures and other kinds paint as usual.
 class PaintCache final : public QObject
 {
     Q_OBJECT
@@ -49,14 +51,21 @@ private:
         bool operator==(const Key &) const = default;
     };
 
+    // Where a bar's key marks that its look follows the length of its filling.
+    static constexpr std::size_t kByLength = 11;
+
     explicit PaintCache(QWidget *control);
     // What the control shows; false when it is of a kind the cache leaves alone.
     bool readKey(Key &key) const;
     void takePicture();
+    bool paintBarOfLength(Key now, const QRegion &region);
 
     QWidget *m_control;
     Key m_key;
     QPixmap m_picture;
+    // A filling bar's pictures by length (and ends), for the look the rest of its key gives.
+    Key m_barLook;
+    QHash<int, QPixmap> m_barPictures;
     bool m_rendering = false;
     bool m_takeQueued = false;
     int m_renderCount = 0;

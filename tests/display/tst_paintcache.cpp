@@ -150,6 +150,58 @@ private slots:
         QVERIFY(largestDifference(after, before) > 40);
     }
 
+    // A filling bar draws from a picture per length of its filling: at every value it must
+    // look as the plain bar does (a picture of a neighbouring length would show a column of
+    // another colour), and it draws no more pictures than it has lengths.
+    void fillingBarLooksPlainAtEveryValue_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<Qt::Orientation>("orientation");
+        QTest::addColumn<bool>("inverted");
+        QTest::addColumn<int>("maximum");
+        // The main window's bar to the next victim at its first size.
+        QTest::newRow("123 x 17, 0..1000") << QSize(123, 17) << Qt::Horizontal << false << 1000;
+        QTest::newRow("wider than its range") << QSize(230, 20) << Qt::Horizontal << false << 150;
+        QTest::newRow("inverted") << QSize(123, 17) << Qt::Horizontal << true << 1000;
+        QTest::newRow("upright") << QSize(18, 90) << Qt::Vertical << false << 1000;
+    }
+
+    void fillingBarLooksPlainAtEveryValue()
+    {
+        QFETCH(QSize, size);
+        QFETCH(Qt::Orientation, orientation);
+        QFETCH(bool, inverted);
+        QFETCH(int, maximum);
+        Pair pair([&] {
+            auto *b = new QProgressBar;
+            b->setRange(0, maximum);
+            b->setTextVisible(false);
+            b->setOrientation(orientation);
+            b->setInvertedAppearance(inverted);
+            b->setFixedSize(size);
+            return b;
+        });
+        QVERIFY(QTest::qWaitForWindowExposed(&pair.window));
+        QVERIFY(pair.cache());
+        QImage previous;
+        int changes = 0;
+        for (int value = 0; value <= maximum; ++value) {
+            static_cast<QProgressBar *>(pair.cached)->setValue(value);
+            static_cast<QProgressBar *>(pair.plain)->setValue(value);
+            const QImage cached =
+                pair.cached->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            const QImage plain = pair.plainLook();
+            QVERIFY2(largestDifference(cached, plain) <= 8,
+                     qPrintable(QStringLiteral("at %1").arg(value)));
+            changes += previous.isNull() || largestDifference(plain, previous) > 8;
+            previous = plain;
+        }
+        const int span = orientation == Qt::Horizontal ? size.width() : size.height();
+        QVERIFY2(changes > span / 2, "the bar's look should change with its length");
+        QVERIFY2(pair.cache()->renderCount() <= span + 3,
+                 qPrintable(QString::number(pair.cache()->renderCount())));
+    }
+
     // A repaint with nothing changed draws the kept picture: it is taken once.
     void unchangedControlIsTakenOnce()
     {

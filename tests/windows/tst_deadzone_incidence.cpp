@@ -205,6 +205,14 @@ private slots:
                                 .arg(area.width())
                                 .arg(area.height())));
         QVERIFY(QFontInfo(panel->fittedFont()).pixelSize() >= NoticeLabel::kSmallestPixelSize);
+        // The fit is kept between paints, but follows the text: a short one is on one line in
+        // the panel's own type again, and the long one wraps again.
+        panel->setText(QStringLiteral("Pronto"));
+        QVERIFY(!panel->wraps());
+        QCOMPARE(panel->fittedFont(), panel->font());
+        panel->setText(notice);
+        QVERIFY(panel->wraps());
+        QVERIFY(QFontInfo(panel->fittedFont()).pixelSize() < QFontInfo(panel->font()).pixelSize());
 
         QHelpEvent pointed(QEvent::ToolTip, area.center(), panel->mapToGlobal(area.center()));
         QCoreApplication::sendEvent(panel, &pointed);
