@@ -16,20 +16,30 @@ NoticeLabel::NoticeLabel(QWidget *parent) : QLabel(parent)
 const NoticeLabel::Fit &NoticeLabel::fit() const
 {
     const QRect area = contentsRect();
-    if (m_fitKnown && m_fit.text == text() && m_fit.area == area.size() && m_fit.font == font() &&
-        m_fit.alignment == alignment())
+    const bool sameSpace = m_fitKnown && m_fit.area == area.size() && m_fit.font == font() &&
+                           m_fit.alignment == alignment();
+    if (sameSpace && m_fit.text == text())
         return m_fit;
+    // The running count changes the panel's text at every recount, by a digit or two: the size
+    // it was fitted in is tried first.
+    const int before = sameSpace && m_fit.wraps ? QFontInfo(m_fit.fitted).pixelSize() : 0;
     m_fit = {text(), area.size(), font(), alignment(), false, font()};
     m_fitKnown = true;
     m_fit.wraps = !text().isEmpty() && fontMetrics().horizontalAdvance(text()) > area.width();
     if (!m_fit.wraps)
         return m_fit;
     QFont &fitted = m_fit.fitted;
-    for (int size = QFontInfo(fitted).pixelSize(); size >= kSmallestPixelSize; --size) {
+    const int largest = QFontInfo(fitted).pixelSize();
+    const auto fitsAt = [&](int size) {
         fitted.setPixelSize(size);
         const QRect needed =
             QFontMetrics(fitted).boundingRect(area, int(alignment()) | Qt::TextWordWrap, text());
-        if (needed.width() <= area.width() && needed.height() <= area.height())
+        return needed.width() <= area.width() && needed.height() <= area.height();
+    };
+    if (before >= kSmallestPixelSize && before < largest && !fitsAt(before + 1) && fitsAt(before))
+        return m_fit;
+    for (int size = largest; size >= kSmallestPixelSize; --size) {
+        if (fitsAt(size))
             break;
     }
     return m_fit;

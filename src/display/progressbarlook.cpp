@@ -31,13 +31,12 @@ std::optional<int> filledLength(const QProgressBar *bar)
 {
     const QStyle *style = bar->style();
     if (style->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) != 0 ||
-        !bar->styleSheet().isEmpty() || !qApp->styleSheet().isEmpty() ||
-        bar->isTextVisible() || (bar->minimum() == 0 && bar->maximum() == 0))
+        !bar->styleSheet().isEmpty() || !qApp->styleSheet().isEmpty() || bar->isTextVisible() ||
+        (bar->minimum() == 0 && bar->maximum() == 0))
         return std::nullopt;
     const QStyleOptionProgressBar option = progressBarOption(bar);
     const QRect contents = style->subElementRect(QStyle::SE_ProgressBarContents, &option, bar);
-    const qint64 span =
-        bar->orientation() == Qt::Horizontal ? contents.width() : contents.height();
+    const qint64 span = bar->orientation() == Qt::Horizontal ? contents.width() : contents.height();
     const qint64 steps = std::max<qint64>(bar->value(), bar->minimum()) - bar->minimum();
     const qint64 range = std::max<qint64>(1, qint64(bar->maximum()) - bar->minimum());
     return int(steps * span / range);

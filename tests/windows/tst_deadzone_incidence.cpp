@@ -213,6 +213,21 @@ private slots:
         panel->setText(notice);
         QVERIFY(panel->wraps());
         QVERIFY(QFontInfo(panel->fittedFont()).pixelSize() < QFontInfo(panel->font()).pixelSize());
+        // A text a little longer or shorter starts from the size found before; each must end
+        // in the size a panel fitting it afresh finds.
+        for (const QString &next : {notice + QStringLiteral(" e do mês"), notice + notice, notice,
+                                    notice.left(50), notice}) {
+            panel->setText(next);
+            NoticeLabel fresh;
+            fresh.setFont(panel->font());
+            fresh.setAlignment(panel->alignment());
+            fresh.setFixedSize(panel->size());
+            fresh.setText(next);
+            QCOMPARE(fresh.contentsRect(), panel->contentsRect());
+            QCOMPARE(panel->wraps(), fresh.wraps());
+            QCOMPARE(QFontInfo(panel->fittedFont()).pixelSize(),
+                     QFontInfo(fresh.fittedFont()).pixelSize());
+        }
 
         QHelpEvent pointed(QEvent::ToolTip, area.center(), panel->mapToGlobal(area.center()));
         QCoreApplication::sendEvent(panel, &pointed);
