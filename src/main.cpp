@@ -20,6 +20,7 @@
 #include <cstdio>
 
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -169,9 +170,13 @@ int main(int argc, char *argv[])
     TerminationSignals termination;
     QObject::connect(&termination, &TerminationSignals::terminationRequested, &app,
                      &QCoreApplication::quit);
-    QtSoundOutput speakers;
+    // Without sound the audio system is never asked for its devices: a machine with no sound
+    // server (a kiosk, a test under a virtual X server) has nothing to answer with.
+    std::optional<QtSoundOutput> speakers;
     SilentSoundOutput silence;
-    SoundOutput &output = options.noSound ? static_cast<SoundOutput &>(silence) : speakers;
+    if (!options.noSound)
+        speakers.emplace();
+    SoundOutput &output = speakers ? static_cast<SoundOutput &>(*speakers) : silence;
     SoundCues sound(output, directory);
     QtDesktopServices desktop;
 

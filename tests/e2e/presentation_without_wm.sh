@@ -20,6 +20,8 @@ skip() {
 }
 fail() {
     echo "FAIL: $*"
+    # What the program printed, when it got that far: a crash's reason is there.
+    [ -s "${work:-}/program.log" ] && { echo "-- the program's output:"; cat "$work/program.log"; }
     exit 1
 }
 command -v Xvfb >/dev/null 2>&1 || skip "Xvfb is not installed (scripts/deps.sh)"
