@@ -20,8 +20,8 @@ start_xvfb() {
     # (offscreen, for the tests).
     unset QT_QPA_PLATFORM
     # -displayfd picks a free display and writes its number once the server accepts clients
-    # (as the end-to-end tests start theirs).
-    Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp 3>"$out/display" >"$out/xvfb.log" 2>&1 &
+    # (as the end-to-end tests start theirs); -noreset keeps it accepting them between runs.
+    Xvfb -displayfd 3 -noreset -screen 0 "$screen" -nolisten tcp 3>"$out/display" >"$out/xvfb.log" 2>&1 &
     xvfb=$!
     for _ in $(seq 100); do
         [ -s "$out/display" ] && break

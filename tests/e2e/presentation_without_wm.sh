@@ -42,7 +42,9 @@ cleanup() {
 trap cleanup EXIT
 trap 'echo "FAIL: interrupted"; exit 1' TERM INT HUP
 
-Xvfb -displayfd 3 -screen 0 1280x720x24 -screen 1 1024x768x24 -nolisten tcp \
+# -noreset: between the two runs of the program no client is connected, and a server that
+# resets then refuses the next program's connection for a moment.
+Xvfb -displayfd 3 -noreset -screen 0 1280x720x24 -screen 1 1024x768x24 -nolisten tcp \
     3>"$work/display" >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
 for _ in $(seq 1 600); do

@@ -39,8 +39,9 @@ cleanup() {
 trap cleanup EXIT
 trap 'echo "FAIL: interrupted"; exit 1' TERM INT HUP
 
-# -displayfd picks a free display and writes its number once the server accepts clients.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" \
+# -displayfd picks a free display and writes its number once the server accepts clients;
+# -noreset keeps it accepting them between two runs of the program.
+Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" \
     >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
 # Should this script be killed outright, the server must not outlive it.
