@@ -60,7 +60,7 @@ double Counter::dailyRate() const
 {
     if (!m_monthly)
         return 0;
-    return dailyRateAtHundredths(*m_monthly);
+    return ::dailyRate(*m_monthly);
 }
 
 double Counter::hourlyAverage() const
@@ -81,7 +81,7 @@ std::optional<double> Counter::hourShareNow() const
     if (!patternInUse())
         return std::nullopt;
     const int hour = std::clamp(m_clock.now().time().hour(), 0, 23);
-    return double(m_pattern->table.percentualHora[hour]);
+    return m_pattern->table.percentualHora[hour];
 }
 
 double Counter::yearlyFigure() const

@@ -12,8 +12,8 @@ enum class AccumulationMode { Dia = 0, Mes = 1, Ano = 2 };
 // running count keeps the weighting it started with.
 struct HourlyTable
 {
-    std::array<float, 13> percentualIntervalo{};
-    std::array<float, 25> percentualHora{};
+    std::array<double, 13> percentualIntervalo{};
+    std::array<double, 25> percentualHora{};
     int intervalCount = 1;
 
     // Hours by which an hourly share is divided to give the share of one hour

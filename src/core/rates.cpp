@@ -22,16 +22,11 @@ std::optional<int> wholeMonthlyFigure(QStringView text)
     return figure;
 }
 
-float dailyRate(double monthly)
+double dailyRate(double monthly)
 {
     // Truncation on the decimal value: 57 / 30 is 1.90, though 1.9 * 100 is 189.999... in binary.
     const double hundredths = std::trunc(roundTo15Digits(monthly / 30.0 * 100.0));
-    return float(hundredths / 100.0);
-}
-
-double dailyRateAtHundredths(double monthly)
-{
-    return std::round(double(dailyRate(monthly)) * 100.0) / 100.0;
+    return hundredths / 100.0;
 }
 
 std::optional<QString> hourlyAverageText(const QString &dailyText, const QLocale &locale)
@@ -46,8 +41,8 @@ RateFigures deriveRates(double monthly, const QLocale &locale)
 {
     RateFigures figures;
     figures.daily = dailyRate(monthly);
-    figures.ParametroDia = formatMask(double(figures.daily), u"###0.00", locale);
-    figures.Parametrohora = formatMask(dailyRateAtHundredths(monthly) / 24.0, u"##0.00#", locale);
+    figures.ParametroDia = formatMask(figures.daily, u"###0.00", locale);
+    figures.Parametrohora = formatMask(figures.daily / 24.0, u"##0.00#", locale);
     figures.Label8 = formatMask(monthly / 30.0 * 100.0 / 100.0 * 365.0, u"###0.0", locale);
     return figures;
 }

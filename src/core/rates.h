@@ -9,7 +9,7 @@
 // (30 days a month, 365 a year, 24 hours a day).
 struct RateFigures
 {
-    float daily = 0;       // truncated to hundredths, as a 32-bit value
+    double daily = 0;      // truncated to hundredths
     QString ParametroDia;  // "###0.00"
     QString Parametrohora; // the daily text read back, / 24, "##0.00#"
     QString Label8;        // yearly figure, "###0.0", not truncated
@@ -23,12 +23,9 @@ inline constexpr int kMaxMonthlyFigure = 2999970;
 // digits 0 to 9 only, blanks around it allowed, at most kMaxMonthlyFigure; nothing otherwise.
 std::optional<int> wholeMonthlyFigure(QStringView text);
 
-// Daily rate: the monthly number / 30, truncated (not rounded) to hundredths.
-float dailyRate(double monthly);
-// The same rate as the daily field shows it ("###0.00") and the count runs at: the 32-bit
-// value at hundredths, so that 31.23 is 31.23 and not 31.229999. Its 24th part is the hourly
-// average.
-double dailyRateAtHundredths(double monthly);
+// Daily rate: the monthly number / 30, truncated (not rounded) to hundredths, as the daily
+// field shows it ("###0.00") and the count runs at. Its 24th part is the hourly average.
+double dailyRate(double monthly);
 
 // Hourly average text from the daily field's text; nothing when it holds no number.
 std::optional<QString> hourlyAverageText(const QString &dailyText,

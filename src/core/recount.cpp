@@ -3,20 +3,8 @@
 #include "core/numbermask.h"
 
 #include <algorithm>
-#include <charconv>
 
 namespace {
-
-// A 32-bit count as the decimal it stands for (2139.255f is 2139.25488... in binary, and is
-// shown as 2139.2550, not 2139.2549).
-double shortestDecimal(float value)
-{
-    char buffer[32];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
-    double shown = 0;
-    std::from_chars(buffer, end, shown);
-    return shown;
-}
 
 double hourShare(const RecountInput &in, int hour)
 {
@@ -39,7 +27,7 @@ double dayScale(const RecountInput &in)
 double hourlyFigure(double dailyRate, const HourlyTable &hourly, int hour)
 {
     const int h = std::clamp(hour, 0, 24);
-    return dailyRate * (double(hourly.percentualHora[h]) / hourly.hoursPerShare()) / 100.0;
+    return dailyRate * (hourly.percentualHora[h] / hourly.hoursPerShare()) / 100.0;
 }
 
 double dailyPaceAtHour(const RecountInput &in, int hour)
@@ -55,31 +43,31 @@ double dailyPaceNow(const RecountInput &in)
     return dailyPaceAtHour(in, in.now.time().hour());
 }
 
-float todayCount(const RecountInput &in)
+double todayCount(const RecountInput &in)
 {
     const QTime time = in.now.time();
     if (!in.useDistribution) {
         const double seconds = time.msecsSinceStartOfDay() / 1000.0;
-        return float(in.dailyRate * (seconds / 86400.0));
+        return in.dailyRate * (seconds / 86400.0);
     }
     const double scale = dayScale(in);
 
     const int hour = time.hour();
-    float count = 0;
+    double count = 0;
     for (int i = 0; i < hour; ++i)
-        count = float(double(count) + hourShare(in, i) * scale);
+        count += hourShare(in, i) * scale;
     const double intoHour = (time.msecsSinceStartOfDay() - hour * 3600000) / 1000.0;
-    return float(double(count) + hourShare(in, hour) * scale * intoHour / 3600.0);
+    return count + hourShare(in, hour) * scale * intoHour / 3600.0;
 }
 
-float accumulatedCount(const RecountInput &in, float today)
+double accumulatedCount(const RecountInput &in, double today)
 {
     const QDate date = in.now.date();
     switch (in.mode) {
     case AccumulationMode::Mes:
-        return float(double(today) + in.dailyRate * (date.day() - 1));
+        return today + in.dailyRate * (date.day() - 1);
     case AccumulationMode::Ano:
-        return float(double(today) + in.dailyRate * (date.dayOfYear() - 1));
+        return today + in.dailyRate * (date.dayOfYear() - 1);
     case AccumulationMode::Dia:
         break;
     }
@@ -94,7 +82,7 @@ RecountResult recount(const RecountInput &in, const QLocale &locale)
     if (in.useDistribution) {
         out.Parametrohora = formatMask(hourShare(in, hour), u"##0.00#", locale);
         out.PercentualDinamico =
-            formatMask(double(in.hourly.percentualHora[hour]), u"##0.0#", locale) + u'%';
+            formatMask(in.hourly.percentualHora[hour], u"##0.0#", locale) + u'%';
     } else {
         out.Parametrohora = formatMask(in.dailyRate / 24.0, u"##0.00#", locale);
         out.PercentualDinamico = QStringLiteral("Indef");
@@ -103,10 +91,10 @@ RecountResult recount(const RecountInput &in, const QLocale &locale)
 
     out.today = todayCount(in);
     out.statusText =
-        QStringLiteral("  Ocorrências até o momento : ") + formatPanelNumber(out.today);
+        QStringLiteral("  Ocorrências até o momento : ") + formatPanelNumber(float(out.today));
     // A negative rate cannot come from the program's own inputs; show it as nothing counted.
-    out.count = std::max(0.0f, accumulatedCount(in, out.today));
-    out.shown = shortestDecimal(out.count);
+    out.count = std::max(0.0, accumulatedCount(in, out.today));
+    out.shown = roundTo15Digits(out.count);
     if (out.count > kCapacity) {
         out.overCapacity = true;
         return out;

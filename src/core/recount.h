@@ -9,7 +9,7 @@
 #include <array>
 
 // Counts above this do not fit the odometer's five integer wheels.
-inline constexpr float kCapacity = 99999.0f;
+inline constexpr double kCapacity = 99999.0;
 
 inline const QString kCapacityMessage = QStringLiteral(
     "Capacidade acumulada excede o máximo previsto para o processamento (99.999,9999) - "
@@ -30,7 +30,7 @@ double hourlyFigure(double dailyRate, const HourlyTable &hourly, int hour);
 
 // Occurrences so far today: by the clock alone, or weighted by the hourly table (every hour
 // before the current one in full, the current one in proportion to the seconds elapsed).
-float todayCount(const RecountInput &in);
+double todayCount(const RecountInput &in);
 
 // The pace of the count in the given hour (0 to 23), as occurrences per day: the rate at
 // which the odometer rises in that hour, times 24 hours. Without a distribution it is the
@@ -42,15 +42,15 @@ double dailyPaceAtHour(const RecountInput &in, int hour);
 double dailyPaceNow(const RecountInput &in);
 
 // Today's count plus the whole days already past in the month or the year.
-float accumulatedCount(const RecountInput &in, float today);
+double accumulatedCount(const RecountInput &in, double today);
 
 // What one recount shows. When the count is over capacity only the hourly figures and the
 // status text are meant to change.
 struct RecountResult
 {
-    float today = 0;
-    float count = 0;
-    // The count as the decimal it stands for, the figure every view shows.
+    double today = 0;
+    double count = 0;
+    // The count at 15 significant digits, free of binary noise: the figure every view shows.
     double shown = 0;
     bool overCapacity = false;
     QString statusText;         // panel 2 of the status bar

@@ -28,9 +28,8 @@ HourlyTable expandHourly(int n, const QList<double> &shares)
     const int bandsPerInterval = 12 / n;
     for (int b = 0; b < 12; ++b) {
         const double share = shareAt(shares, b / bandsPerInterval);
-        // The single interval is spread over the day at once; the division is done in
-        // double and only the result is narrowed.
-        table.percentualIntervalo[b] = n == 1 ? float(share / 24.0) : float(share);
+        // The single interval is spread over the day at once.
+        table.percentualIntervalo[b] = n == 1 ? share / 24.0 : share;
     }
     for (int i = 0; i <= 12; ++i)
         table.percentualHora[2 * i] = table.percentualIntervalo[i];

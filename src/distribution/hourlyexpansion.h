@@ -13,7 +13,7 @@
 bool isValidIntervalCount(int n);
 
 // The 24-hour expansion of a pattern of n equal intervals with shares P(0..n-1) in percent.
-// Each two-hour band holds, in single precision, the share of the interval that contains it
+// Each two-hour band holds the share of the interval that contains it
 // (for n = 1 the share divided by 24, already a share per hour); each hour holds its band's
 // value; the last band and the last hour stay 0. The interval count is stored with the
 // table. Missing shares count as 0; an impossible n gives an all-zero table for n = 1.

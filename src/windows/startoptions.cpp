@@ -74,7 +74,7 @@ QString checkStartCapacity(const StartOptions &options, const QString &parametro
         return QString();
     RecountInput in;
     // The daily rate as the count runs at it: truncated to hundredths.
-    in.dailyRate = std::round(double(dailyRate(*monthly)) * 100.0) / 100.0;
+    in.dailyRate = dailyRate(*monthly);
     in.now = now;
     const AccumulationMode mode = options.mode.value_or(AccumulationMode::Dia);
     const QList<AccumulationMode> fitting = modesWithinCapacity(in);

@@ -18,9 +18,9 @@ HourlyPattern risingPattern()
     p.shares = {10, 20, 30, 40};
     p.table.intervalCount = 4;
     for (int i = 0; i < 4; ++i)
-        p.table.percentualIntervalo[i] = float(p.shares[i]);
+        p.table.percentualIntervalo[i] = p.shares[i];
     for (int h = 0; h < 24; ++h)
-        p.table.percentualHora[h] = float(p.shares[h / 6]);
+        p.table.percentualHora[h] = p.shares[h / 6];
     return p;
 }
 

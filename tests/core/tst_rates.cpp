@@ -44,46 +44,46 @@ private slots:
 void TestRates::deriveRates_data()
 {
     QTest::addColumn<double>("monthly");
-    QTest::addColumn<float>("daily");
+    QTest::addColumn<double>("daily");
     QTest::addColumn<QString>("dia"); // point form
     QTest::addColumn<QString>("hora");
     QTest::addColumn<QString>("ano");
 
     // The keys 9, 3 and 7 typed one after another give 9, 93 and 937.
-    QTest::newRow("key 9") << 9.0 << 0.30f << "0.30"
+    QTest::newRow("key 9") << 9.0 << 0.30 << "0.30"
                            << "0.013"
                            << "109.5";
-    QTest::newRow("keys 93") << 93.0 << 3.10f << "3.10"
+    QTest::newRow("keys 93") << 93.0 << 3.10 << "3.10"
                              << "0.129"
                              << "1131.5";
-    QTest::newRow("keys 937") << 937.0 << 31.23f << "31.23"
+    QTest::newRow("keys 937") << 937.0 << 31.23 << "31.23"
                               << "1.301"
                               << "11400.2";
-    QTest::newRow("60") << 60.0 << 2.00f << "2.00"
+    QTest::newRow("60") << 60.0 << 2.00 << "2.00"
                         << "0.083"
                         << "730.0";
     // 29 / 30 = 0.966...: truncated, not rounded.
-    QTest::newRow("29 truncates") << 29.0 << 0.96f << "0.96"
+    QTest::newRow("29 truncates") << 29.0 << 0.96 << "0.96"
                                   << "0.04"
                                   << "352.8";
-    QTest::newRow("57") << 57.0 << 1.90f << "1.90"
+    QTest::newRow("57") << 57.0 << 1.90 << "1.90"
                         << "0.079"
                         << "693.5";
     // 69 / 30 * 100 is 229.99999999999997 in binary: the truncation works on the decimal
     // value, 2.30 and not 2.29.
-    QTest::newRow("69 binary trap") << 69.0 << 2.30f << "2.30"
+    QTest::newRow("69 binary trap") << 69.0 << 2.30 << "2.30"
                                     << "0.096"
                                     << "839.5";
-    QTest::newRow("123 binary trap") << 123.0 << 4.10f << "4.10"
+    QTest::newRow("123 binary trap") << 123.0 << 4.10 << "4.10"
                                      << "0.171"
                                      << "1496.5";
-    QTest::newRow("zero") << 0.0 << 0.0f << "0.00"
+    QTest::newRow("zero") << 0.0 << 0.0 << "0.00"
                           << "0.00"
                           << "0.0";
-    QTest::newRow("one") << 1.0 << 0.03f << "0.03"
+    QTest::newRow("one") << 1.0 << 0.03 << "0.03"
                          << "0.001"
                          << "12.2";
-    QTest::newRow("large") << 300000.0 << 10000.0f << "10000.00"
+    QTest::newRow("large") << 300000.0 << 10000.0 << "10000.00"
                            << "416.667"
                            << "3650000.0";
 }
@@ -91,7 +91,7 @@ void TestRates::deriveRates_data()
 void TestRates::deriveRates()
 {
     QFETCH(double, monthly);
-    QFETCH(float, daily);
+    QFETCH(double, daily);
     QFETCH(QString, dia);
     QFETCH(QString, hora);
     QFETCH(QString, ano);
@@ -139,7 +139,7 @@ void TestRates::everyWholeMonthlyFigure()
         QVERIFY2(got.ParametroDia == fixedText(dayHundredths, 2, 2, point), where);
         QVERIFY2(got.Parametrohora == fixedText(hourThousandths, 3, 2, point), where);
         QVERIFY2(got.Label8 == fixedText(yearTenths, 1, 1, point), where);
-        QVERIFY2(got.daily == float(double(dayHundredths) / 100.0), where);
+        QVERIFY2(got.daily == double(dayHundredths) / 100.0, where);
     }
 }
 

@@ -20,10 +20,10 @@ HourlyTable table(const std::vector<double> &percents)
     const int n = int(percents.size());
     t.intervalCount = n;
     for (int i = 0; i < n; ++i)
-        t.percentualIntervalo[i] = float(percents[i]);
+        t.percentualIntervalo[i] = percents[i];
     for (int h = 0; h < 24; ++h) {
         const double share = percents[h / (24 / n)];
-        t.percentualHora[h] = float(n == 1 ? share / 24.0 : share);
+        t.percentualHora[h] = n == 1 ? share / 24.0 : share;
     }
     return t;
 }
@@ -54,10 +54,10 @@ QDateTime at(int y, int mo, int d, int h, int mi, int s, int ms = 0)
     return QDateTime(QDate(y, mo, d), QTime(h, mi, s, ms));
 }
 
-// A 32-bit count compared with an exact value: a few units of float precision apart.
+// A count compared with an exact value: a few units of double precision apart.
 bool near(double got, double expected, double slack = 0.0)
 {
-    return std::fabs(got - expected) <= 4e-7 * std::max(1.0, std::fabs(expected)) + slack;
+    return std::fabs(got - expected) <= 1e-12 * std::max(1.0, std::fabs(expected)) + slack;
 }
 
 QByteArray describe(double got, double expected)
@@ -296,7 +296,7 @@ void TestRecount::distributionCount()
     QFETCH(double, expected);
 
     const RecountInput in = withTable(input(rate, QDateTime(QDate(2026, 3, 10), time)), hourly);
-    const float today = todayCount(in);
+    const double today = todayCount(in);
     QVERIFY2(near(today, expected, 1e-5), describe(today, expected));
     const RecountResult out = ::recount(in, kPoint);
     QCOMPARE(out.today, today);
@@ -337,12 +337,16 @@ void TestRecount::distributionDayTotalsRate()
     QVERIFY2(near(end, rate, rate * 3e-6), describe(end, rate));
     QCOMPARE(count(QTime(0, 0)), 0.0);
 
-    // The largest share of one hour bounds what a step of one millisecond may add.
+    // The largest share of one hour, scaled as the shares are to a whole day, bounds what a
+    // step of one millisecond may add.
     double hourMax = 0;
-    for (int h = 0; h < 24; ++h)
-        hourMax =
-            std::max(hourMax, rate * hourly.percentualHora[h] / hourly.hoursPerShare() / 100.0);
-    const double msStep = hourMax / 3600000.0;
+    double dayTotal = 0;
+    for (int h = 0; h < 24; ++h) {
+        const double hour = rate * hourly.percentualHora[h] / hourly.hoursPerShare() / 100.0;
+        hourMax = std::max(hourMax, hour);
+        dayTotal += hour;
+    }
+    const double msStep = hourMax * (rate / dayTotal) / 3600000.0;
 
     for (int h = 1; h < 24; ++h) {
         const double before = count(QTime(h - 1, 59, 59, 999));

@@ -81,7 +81,7 @@ void TestEntryPattern::readsTheStoredPattern()
     QCOMPARE(pattern->shares, shares);
     // Band 0 holds the first interval's share (a single interval is spread over 24 hours).
     const double firstBand = intervals == 1 ? shares[0] / 24.0 : shares[0];
-    QCOMPARE(pattern->table.percentualIntervalo[0], float(firstBand));
+    QCOMPARE(pattern->table.percentualIntervalo[0], firstBand);
     QCOMPARE(pattern->table.percentualHora[23], pattern->table.percentualIntervalo[11]);
 }
 

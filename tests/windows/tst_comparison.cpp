@@ -77,6 +77,8 @@ private slots:
     void figureEqualsMainWindow();
     void handWorkedCounts_data();
     void handWorkedCounts();
+    void countsPastAMillionKeepFourDecimals_data();
+    void countsPastAMillionKeepFourDecimals();
     void layoutFits_data();
     void layoutFits();
     void spaceStartsAndPausesAll();
@@ -183,6 +185,43 @@ void TestComparison::handWorkedCounts()
     QVERIFY(view.panel(0)->countLabel()->accessibleName().isEmpty()); // read as its text
     QCOMPARE(view.panel(0)->name(),
              QStringLiteral("%1 ocorrências por mês").arg(QLocale().toString(monthly)));
+}
+
+void TestComparison::countsPastAMillionKeepFourDecimals_data()
+{
+    QTest::addColumn<int>("monthly");
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<QTime>("time");
+    QTest::addColumn<QString>("count");
+
+    // 10 March 2026 is day 69 of the year: 68 whole days before it, 9 in the month.
+    // 44 000 a month: 1 466,66 a day; 68 days 99 732,88 and, half a second after 18:00,
+    // 1 466,66 × 64 800,5 / 86 400 = 1 100,0034876 of the day.
+    QTest::newRow("44 000, year, 18:00:00.5")
+        << 44000 << "ano" << QTime(18, 0, 0, 500) << "100.832,8835";
+    // 1 000 000 a month: 33 333,33 a day; a quarter of a day is 8 333,3325.
+    QTest::newRow("1 000 000, month, 06:00") << 1000000 << "mes" << QTime(6, 0) << "308.333,3025";
+    QTest::newRow("1 000 000, year, 06:00") << 1000000 << "ano" << QTime(6, 0) << "2.274.999,7725";
+    // 2 999 970 a month: 99 999 a day; one millisecond after noon adds 0,0011574.
+    QTest::newRow("2 999 970, year, 12:00:00.001")
+        << 2999970 << "ano" << QTime(12, 0, 0, 1) << "6.849.931,5012";
+}
+
+// A comparison counts past the odometer: its four decimals stay right at millions.
+void TestComparison::countsPastAMillionKeepFourDecimals()
+{
+    QFETCH(int, monthly);
+    QFETCH(QString, mode);
+    QFETCH(QTime, time);
+    QFETCH(QString, count);
+
+    FakeClock clock(QDateTime(QDate(2026, 3, 10), time));
+    QTemporaryDir empty;
+    Comparacao view(clock);
+    view.setChoices(prepared({QStringLiteral("mensal:%1").arg(monthly), "mensal:1"}, empty.path()),
+                    modeNamed(mode));
+    view.startAll();
+    QCOMPARE(view.panel(0)->countText(), count);
 }
 
 void TestComparison::layoutFits_data()
