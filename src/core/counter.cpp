@@ -175,7 +175,6 @@ void Counter::forgetCount()
     m_digits = CounterState();
     m_digits.hourly = keep;
     m_digits.forgetShownDigits();
-    m_tally.rebase();
 }
 
 void Counter::reset()
@@ -199,11 +198,6 @@ void Counter::reset()
 int Counter::nextVictimShare() const
 {
     return OdometerFrame::progress(m_digits);
-}
-
-void Counter::startTally()
-{
-    m_tally.start(m_clock.now(), m_count);
 }
 
 void Counter::tick()
@@ -253,7 +247,6 @@ void Counter::recount()
     m_count = out.shown;
     if (!out.overCapacity)
         m_digits.setDigits(out.digits);
-    m_tally.addCount(*m_count);
     emit recounted(*m_count);
     if (before && std::floor(*m_count) > std::floor(*before))
         emit newVictim(*m_count);

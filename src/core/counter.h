@@ -2,7 +2,6 @@
 
 #include "core/counterstate.h"
 #include "core/currentchoice.h"
-#include "core/presentationtally.h"
 #include "core/recount.h"
 
 #include <QList>
@@ -124,12 +123,6 @@ public:
     // Progress toward the next victim, in thousandths of an occurrence (0 to 999).
     int nextVictimShare() const;
 
-    // ---- What happened since a view opened ----------------------------------------------
-    PresentationTally &tally() { return m_tally; }
-    const PresentationTally &tally() const { return m_tally; }
-    // Starts the tally now, from the count on show.
-    void startTally();
-
     // ---- The cadence, for tests and benchmarks -----------------------------------------
     // One 200 ms tick, as its timer gives it.
     void tick();
@@ -185,7 +178,6 @@ private:
     std::optional<double> m_count;
     std::optional<RecountResult> m_last;
     CounterState m_digits;
-    PresentationTally m_tally;
 
     QTimer *m_tickTimer = nullptr;
     QTimer *m_frameTimer = nullptr;

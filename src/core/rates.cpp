@@ -29,14 +29,6 @@ double dailyRate(double monthly)
     return hundredths / 100.0;
 }
 
-std::optional<QString> hourlyAverageText(const QString &dailyText, const QLocale &locale)
-{
-    const std::optional<double> daily = readNumber(dailyText, locale);
-    if (!daily)
-        return std::nullopt;
-    return formatMask(*daily / 24.0, u"##0.00#", locale);
-}
-
 RateFigures deriveRates(double monthly, const QLocale &locale)
 {
     RateFigures figures;
@@ -45,12 +37,4 @@ RateFigures deriveRates(double monthly, const QLocale &locale)
     figures.Parametrohora = formatMask(figures.daily / 24.0, u"##0.00#", locale);
     figures.Label8 = formatMask(monthly / 30.0 * 100.0 / 100.0 * 365.0, u"###0.0", locale);
     return figures;
-}
-
-std::optional<double> startingRate(const QString &monthlyText, const QString &dailyText,
-                                   const QLocale &locale)
-{
-    if (!readNumber(monthlyText, locale))
-        return std::nullopt;
-    return readNumber(dailyText, locale);
 }

@@ -27,14 +27,4 @@ std::optional<int> wholeMonthlyFigure(QStringView text);
 // field shows it ("###0.00") and the count runs at. Its 24th part is the hourly average.
 double dailyRate(double monthly);
 
-// Hourly average text from the daily field's text; nothing when it holds no number.
-std::optional<QString> hourlyAverageText(const QString &dailyText,
-                                         const QLocale &locale = QLocale());
-
 RateFigures deriveRates(double monthly, const QLocale &locale = QLocale());
-
-// The daily rate a count may start from: the number in the daily field, provided the monthly
-// field holds the number it was derived from. Nothing when the screen shows no rate to count
-// (a letter typed into the monthly field leaves the daily field as it was).
-std::optional<double> startingRate(const QString &monthlyText, const QString &dailyText,
-                                   const QLocale &locale = QLocale());

@@ -34,10 +34,6 @@ private slots:
     void deriveRates();
     void everyWholeMonthlyFigure_data();
     void everyWholeMonthlyFigure();
-    void hourlyAverageText_data();
-    void hourlyAverageText();
-    void startingRate_data();
-    void startingRate();
     void defaultLocale();
 };
 
@@ -141,66 +137,6 @@ void TestRates::everyWholeMonthlyFigure()
         QVERIFY2(got.Label8 == fixedText(yearTenths, 1, 1, point), where);
         QVERIFY2(got.daily == double(dayHundredths) / 100.0, where);
     }
-}
-
-void TestRates::hourlyAverageText_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QLocale>("locale");
-    QTest::addColumn<QString>("expected"); // empty: no number, no figure
-
-    QTest::newRow("comma 0,30") << "0,30" << kComma << "0,013";
-    QTest::newRow("point 0.30") << "0.30" << kPoint << "0.013";
-    QTest::newRow("comma 31,23") << "31,23" << kComma << "1,301";
-    QTest::newRow("comma empty") << "" << kComma << "";
-    QTest::newRow("point letters") << "abc" << kPoint << "";
-    QTest::newRow("comma reads no point decimals") << "0.30" << kComma << "";
-}
-
-void TestRates::hourlyAverageText()
-{
-    QFETCH(QString, text);
-    QFETCH(QLocale, locale);
-    QFETCH(QString, expected);
-
-    const std::optional<QString> got = ::hourlyAverageText(text, locale);
-    if (expected.isEmpty())
-        QVERIFY(!got.has_value());
-    else
-        QCOMPARE(got.value_or(QString()), expected);
-}
-
-void TestRates::startingRate_data()
-{
-    QTest::addColumn<QString>("monthly");
-    QTest::addColumn<QString>("daily");
-    QTest::addColumn<double>("expected"); // negative: no rate, the start is refused
-
-    QTest::newRow("figure and its rate") << "937"
-                                         << "31,23" << 31.23;
-    QTest::newRow("zero is a rate") << "0"
-                                    << "0,00" << 0.0;
-    QTest::newRow("letter after a rate") << "a"
-                                         << "31,23" << -1.0;
-    QTest::newRow("letter on a fresh start") << "a"
-                                             << "" << -1.0;
-    QTest::newRow("empty") << ""
-                           << "" << -1.0;
-    QTest::newRow("figure without rate") << "937"
-                                         << "" << -1.0;
-}
-
-void TestRates::startingRate()
-{
-    QFETCH(QString, monthly);
-    QFETCH(QString, daily);
-    QFETCH(double, expected);
-
-    const std::optional<double> got = ::startingRate(monthly, daily, kComma);
-    if (expected < 0)
-        QVERIFY(!got.has_value());
-    else
-        QCOMPARE(got.value_or(-1.0), expected);
 }
 
 void TestRates::defaultLocale()

@@ -71,14 +71,8 @@ void DeadZone::place(QWidget *widget, int left, int top, int width, int height)
 
 void DeadZone::applyScale()
 {
-    // A view that has borrowed the odometer lays it out itself, whatever this window does.
-    const bool lent = m_odometerView->parentWidget() != this;
-    const QRect lentGeometry = m_odometerView->geometry();
     m_twips.apply(this, FontTwips);
-    if (lent)
-        m_odometerView->setGeometry(lentGeometry);
-    else
-        m_odometerView->setScale(m_twips.factor());
+    m_odometerView->setScale(m_twips.factor());
     m_scene->setScale(m_twips.factor());
 }
 
