@@ -66,6 +66,8 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${QUORVEL_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# The dependencies are those of the program's shared libraries (dpkg-shlibdeps, dpkg-dev).
+# The dependencies are those of the program's shared libraries (dpkg-shlibdeps, dpkg-dev),
+# and Qt's own Portuguese texts, which the program loads at start: no library names them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n")
 include(CPack)

@@ -4,7 +4,8 @@ set -euo pipefail
 
 packages=(build-essential cmake ninja-build ccache pkg-config
           qt6-base-dev libqt6opengl6-dev qt6-multimedia-dev qt6-svg-dev
-          xvfb xauth xdotool dbus-daemon at-spi2-core)
+          xvfb xauth xdotool dbus-daemon at-spi2-core
+          qt6-translations-l10n)
 # Extra packages for a caller that needs more (the sanitizer and fuzz builds want clang).
 if [ "$#" -gt 0 ]; then packages+=("$@"); fi
 

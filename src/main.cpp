@@ -6,6 +6,7 @@
 #include "core/soundcues.h"
 #include "display/qtdesktopservices.h"
 #include "display/qtsoundoutput.h"
+#include "display/qttranslations.h"
 #include "display/svgpicture.h"
 #include "windows/DeadZone/deadzone.h"
 #include "windows/commandlinepicture.h"
@@ -114,6 +115,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Quorvel Counter"));
     QApplication::setApplicationVersion(QStringLiteral(QUORVEL_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("org.quorvel.Counter"));
+    installQtPortuguese(app);
     // The pictures are pixmaps: none may outlive the application object.
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &clearSvgPictureCache);
     // The screen asked for exists only with the display, known now.

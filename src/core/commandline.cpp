@@ -189,6 +189,10 @@ QString readPictureOptions(const QCommandLineParser &parser, const Names &names,
     options.pictureFile = parser.value(names.picture);
     if (options.pictureFile->isEmpty())
         return QStringLiteral("Falta o nome do arquivo em --imagem");
+    if (!pictureFormatFor(*options.pictureFile))
+        return QStringLiteral("A imagem de --imagem precisa terminar em .png, .jpg ou .jpeg: "
+                              "\"%1\"")
+            .arg(*options.pictureFile);
     if (!options.startsCount())
         return QStringLiteral("A opção --imagem precisa de uma escolha: --entrada NOME ou "
                               "--mensal N");
@@ -253,7 +257,8 @@ QString commandLineHelp()
                "                          salva a imagem da contagem deste instante (a\n"
                "                          apresentação, com data e fonte) em ARQUIVO.png e\n"
                "                          termina, sem abrir janela nem tocar som; exige\n"
-               "                          --entrada ou --mensal (várias: a comparação)\n"
+               "                          --entrada ou --mensal (várias: a comparação);\n"
+               "                          .jpg ou .jpeg grava em JPEG, outro final é erro\n"
                "      --tamanho LARGURAxALTURA\n"
                "                          o tamanho da imagem em pixels, cada lado de %3 a\n"
                "                          %4 (o normal é %5x%6)\n"

@@ -96,6 +96,13 @@ std::optional<double> Counter::paceNow() const
     return dailyPaceNow(recountInput());
 }
 
+PaceLines Counter::paceLines(const QLocale &locale) const
+{
+    if (!m_monthly)
+        return {};
+    return ::paceLines(recountInput(), m_pattern ? m_pattern->name : QString(), locale);
+}
+
 // ---- Mode and pattern -----------------------------------------------------------------------
 
 void Counter::setMode(AccumulationMode mode)

@@ -2,6 +2,7 @@
 
 #include "core/counterstate.h"
 #include "core/currentchoice.h"
+#include "core/pacelines.h"
 #include "core/recount.h"
 
 #include <QList>
@@ -72,6 +73,9 @@ public:
     // The pace of the count in the present hour, in occurrences a day (what "uma vítima a
     // cada …" is worked out from); none without a figure.
     std::optional<double> paceNow() const;
+    // The pace as the audience reads it: the day's average, and the present hour's with the
+    // pattern's name when one is counted with; nothing without a figure.
+    PaceLines paceLines(const QLocale &locale) const;
 
     // ---- Accumulation mode ----------------------------------------------------------------
     // A new mode stops and resets the count; the chosen entry's pattern is counted with again.

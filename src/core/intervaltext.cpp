@@ -67,11 +67,18 @@ QString formatDuration(double seconds, const QLocale &locale)
                     std::fmod(hours, 24.0), QStringLiteral(" h"), locale);
 }
 
-QString intervalSentence(double perDay, const QLocale &locale)
+QString meanIntervalText(double perDay, const QLocale &locale)
 {
     if (!(perDay > 0)) // also a NaN
-        return QStringLiteral("nenhuma vítima prevista neste ritmo");
+        return QString();
     // An endless rate still has an interval: less than the smallest one written.
     const double seconds = std::max(86400.0 / perDay, std::numeric_limits<double>::min());
-    return QStringLiteral("uma vítima a cada ") + formatDuration(seconds, locale);
+    return formatDuration(seconds, locale);
+}
+
+QString intervalSentence(double perDay, const QLocale &locale)
+{
+    if (!(perDay > 0))
+        return QStringLiteral("nenhuma vítima prevista neste ritmo");
+    return QStringLiteral("uma vítima a cada ") + meanIntervalText(perDay, locale);
 }

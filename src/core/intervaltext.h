@@ -11,6 +11,10 @@
 // and the decimal separator follow the locale.
 QString formatDuration(double seconds, const QLocale &locale = QLocale());
 
+// The mean time between two occurrences at a rate a day, as formatDuration writes it ("46 min
+// 7 s" for 31.23 a day); empty for a rate of 0 or one that is not a positive number.
+QString meanIntervalText(double perDay, const QLocale &locale = QLocale());
+
 // The mean time between two victims at a rate in occurrences per day:
 // "uma vítima a cada 46 min 7 s" for 31.23 a day, and for a rate of 0 (or one that is not a
 // positive number) "nenhuma vítima prevista neste ritmo". With an hourly pattern in use, pass

@@ -19,6 +19,16 @@ std::optional<QSize> parsePictureSize(QStringView text)
     return QSize(width, height);
 }
 
+std::optional<QByteArray> pictureFormatFor(QStringView fileName)
+{
+    if (fileName.endsWith(u".png", Qt::CaseInsensitive))
+        return QByteArrayLiteral("PNG");
+    if (fileName.endsWith(u".jpg", Qt::CaseInsensitive) ||
+        fileName.endsWith(u".jpeg", Qt::CaseInsensitive))
+        return QByteArrayLiteral("JPEG");
+    return std::nullopt;
+}
+
 QString defaultPictureFileName(const QDateTime &at)
 {
     return QStringLiteral("quorvel-%1.png").arg(at.toString(QStringLiteral("yyyy-MM-dd-HHmm")));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QDateTime>
 #include <QSize>
 #include <QString>
@@ -21,6 +22,11 @@ inline constexpr QSize kDefaultPictureSize{1920, 1080};
 // "LARGURAxALTURA" ("1920x1080", an upper-case X too), both sides within the limits above;
 // nothing for any other text (signs, spaces, decimals, a missing side).
 std::optional<QSize> parsePictureSize(QStringView text);
+
+// The image format a picture's file name asks for by its suffix, in any case: "PNG" for
+// ".png", "JPEG" for ".jpg" and ".jpeg"; nothing for any other name, which is refused rather
+// than written in a format its name does not say.
+std::optional<QByteArray> pictureFormatFor(QStringView fileName);
 
 // "quorvel-AAAA-MM-DD-HHMM.png" for that instant: sorted by name, the pictures are in order.
 QString defaultPictureFileName(const QDateTime &at);

@@ -14,7 +14,8 @@ QByteArrayList shippedVersions(const QString &fileName)
     if (fileName == QLatin1String("QuorvelParametros.txt"))
         return {"19fe495a63ae0a80d5af156184380cd05a69cf9af11a0b5bf080dc3c87c5fa03"};
     if (fileName == QLatin1String("QuorvelDistribuicao.txt"))
-        return {"2275e8151d94400303d514e4f1bec345edb6b8396265ea0af2d227277ff781b3"};
+        return {"2275e8151d94400303d514e4f1bec345edb6b8396265ea0af2d227277ff781b3",
+                "0b809db2e161cc100da8ab94d55f87d44a292cf0e12eea4863de3d389f368597"};
     return {};
 }
 

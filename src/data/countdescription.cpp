@@ -1,5 +1,6 @@
 #include "data/countdescription.h"
 
+#include "core/audiencelocale.h"
 #include "data/sourceline.h"
 
 DescribedCount describeCount(const CurrentChoice &choice, std::optional<double> typedMonthly,
@@ -10,7 +11,7 @@ DescribedCount describeCount(const CurrentChoice &choice, std::optional<double> 
         described.what.entryName = choice.name();
         if (const std::optional<EntrySource> found = sources.find(choice.name())) {
             described.source = sourceLine(*found);
-            described.rate = rateText(*found);
+            described.rate = rateText(*found, audienceLocale());
             described.what.dataYear = found->year;
             described.what.indicator = found->indicator;
         }

@@ -2,6 +2,7 @@
 
 #include "core/clock.h"
 #include "core/counter.h"
+#include "core/sharepicturetext.h"
 #include "core/soundcues.h"
 #include "core/wholefile.h"
 #include "display/desktopservices.h"
@@ -46,7 +47,8 @@ PictureRun refused(int status, const QString &message)
 // The file written whole or not at all.
 PictureRun writePicture(const QImage &image, const QString &path, const QString &count)
 {
-    const QByteArray bytes = pngBytes(image);
+    // The suffix was checked with the options: .png or .jpg/.jpeg.
+    const QByteArray bytes = pictureBytes(image, pictureFormatFor(path).value_or("PNG"));
     const QString reason = bytes.isEmpty() ? QStringLiteral("a imagem não pôde ser desenhada")
                                            : writeWholeFile(path, bytes);
     if (!reason.isEmpty())

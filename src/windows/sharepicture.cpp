@@ -144,12 +144,18 @@ QImage SharePicture::draw(const QSize &size, const QDateTime &at)
     return image;
 }
 
-QByteArray pngBytes(const QImage &image)
+QByteArray pictureBytes(const QImage &image, const QByteArray &format)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    if (!image.save(&buffer, "PNG"))
+    // JPEG at a quality that keeps the digits' edges clean.
+    if (!image.save(&buffer, format.constData(), format == "JPEG" ? 92 : -1))
         return QByteArray();
     return bytes;
+}
+
+QByteArray pngBytes(const QImage &image)
+{
+    return pictureBytes(image, QByteArrayLiteral("PNG"));
 }

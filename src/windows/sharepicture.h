@@ -79,5 +79,7 @@ private:
     PictureCaption *m_caption = nullptr; // a hidden widget of its own
 };
 
+// A picture as the bytes of a file in that format ("PNG", "JPEG"); empty if it cannot be.
+QByteArray pictureBytes(const QImage &image, const QByteArray &format);
 // A picture as PNG bytes.
 QByteArray pngBytes(const QImage &image);

@@ -74,7 +74,8 @@ QString SharePictureActions::saveAs()
 QString SharePictureActions::saveTo(const QString &path)
 {
     const QImage image = m_hooks.picture ? m_hooks.picture() : QImage();
-    const QByteArray bytes = pngBytes(image);
+    // A name the user gave in .jpg gets a JPEG; anything else, as always, a PNG.
+    const QByteArray bytes = pictureBytes(image, pictureFormatFor(path).value_or("PNG"));
     if (bytes.isEmpty())
         return QStringLiteral("a imagem não pôde ser desenhada");
     return writeWholeFile(path, bytes);

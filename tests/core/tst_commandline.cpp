@@ -154,7 +154,7 @@ void TestCommandLine::comparisonChoices_data()
                        "entrada:Brasil"}
         << true;
     QTest::newRow("a value that looks like an option is no choice")
-        << QStringList{"--imagem", "-m", "-e", "Bahia", "-e", "Brasil"}
+        << QStringList{"--imagem", "-m.png", "-e", "Bahia", "-e", "Brasil"}
         << QStringList{"entrada:Bahia", "entrada:Brasil"} << true;
     QTest::newRow("six") << QStringList{"-m", "1", "-m", "2", "-m", "3",
                                         "-e", "A", "-e", "B", "-m", "6"}

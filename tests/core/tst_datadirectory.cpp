@@ -143,6 +143,7 @@ private slots:
         QCOMPARE(shippedVersions(kHomicidios).size(), 2);
         QCOMPARE(shippedVersions(kHomicidios).front(), fileChecksum(shipped2022(kHomicidios)));
         QCOMPARE(shippedVersions(kFontes).front(), fileChecksum(shipped2022(kFontes)));
+        QCOMPARE(shippedVersions(kDistribuicao).front(), fileChecksum(shipped2022(kDistribuicao)));
         QVERIFY(shippedVersions(QStringLiteral("notas.txt")).isEmpty());
         QCOMPARE(fileChecksum("abc"),
                  QByteArray("ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad"));
@@ -156,16 +157,22 @@ private slots:
         QTest::addColumn<QStringList>("renewed"); // now the shipped file
         QTest::addColumn<QStringList>("told");    // named in the notice at the first start
 
-        QTest::newRow("nothing edited: 2024 figures")
-            << QStringList() << QStringList{kHomicidios, kFontes} << QStringList();
+        // The patterns file goes its own way: its examples are renewed while untouched,
+        // whatever became of the figures, and a pattern the user saved keeps the file.
+        QTest::newRow("nothing edited: 2024 figures, patterns as examples")
+            << QStringList() << QStringList{kHomicidios, kDistribuicao, kFontes} << QStringList();
         QTest::newRow("a state added: its sources stay with it")
-            << QStringList{kHomicidios} << QStringList() << QStringList{kHomicidios, kFontes};
+            << QStringList{kHomicidios} << QStringList{kDistribuicao}
+            << QStringList{kHomicidios, kFontes};
         QTest::newRow("a source mended: the figures stay with it")
-            << QStringList{kFontes} << QStringList() << QStringList{kHomicidios, kFontes};
+            << QStringList{kFontes} << QStringList{kDistribuicao}
+            << QStringList{kHomicidios, kFontes};
         QTest::newRow("a crime added: the states stay with it")
-            << QStringList{kParametros} << QStringList() << QStringList{kHomicidios, kFontes};
-        QTest::newRow("patterns saved: the figures are renewed, no notice")
-            << QStringList{kDistribuicao} << QStringList{kHomicidios, kFontes} << QStringList();
+            << QStringList{kParametros} << QStringList{kDistribuicao}
+            << QStringList{kHomicidios, kFontes};
+        QTest::newRow("patterns saved: kept, the figures are renewed")
+            << QStringList{kDistribuicao} << QStringList{kHomicidios, kFontes}
+            << QStringList{kDistribuicao};
     }
 
     void earlierCopiesInTheUserDirectory()

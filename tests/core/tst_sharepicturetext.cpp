@@ -224,6 +224,17 @@ void TestSharePictureText::commandLine_data()
                                   << QSize() << "quorvel-counter: Falta o nome do arquivo";
     QTest::newRow("no value") << QStringList{"-e", "Bahia", "--imagem"} << QString() << QSize()
                               << "quorvel-counter: Falta o valor da opção --imagem";
+    // The format is the one the name says: .png, .jpg or .jpeg, in any case, or nothing.
+    QTest::newRow("JPEG by its long suffix")
+        << QStringList{"-e", "Bahia", "--imagem", "/tmp/x.JPEG"} << "/tmp/x.JPEG"
+        << QSize(1920, 1080) << QString();
+    QTest::newRow("a suffix of another format")
+        << QStringList{"-e", "Bahia", "--imagem", "x.gif"} << QString() << QSize()
+        << "quorvel-counter: A imagem de --imagem precisa terminar em .png, .jpg ou .jpeg";
+    QTest::newRow("no suffix") << QStringList{"-e", "Bahia", "--imagem", "/tmp/png"} << QString()
+                               << QSize()
+                               << "quorvel-counter: A imagem de --imagem precisa terminar em "
+                                  ".png, .jpg ou .jpeg";
 }
 
 void TestSharePictureText::commandLine()

@@ -1,5 +1,6 @@
 // The shipped data files agree with each other: each monthly figure is its source's yearly
 // count divided by 12, every entry has its source, and the sources say which year they are.
+#include "data/distributionfile.h"
 #include "data/entrylookup.h"
 #include "data/incidencereader.h"
 #include "data/sourcesreader.h"
@@ -29,6 +30,7 @@ private slots:
     void everyEntryHasItsSource();
     void figuresOfEntries_data();
     void figuresOfEntries();
+    void patternsAreExamplesBesideThePublishedFigures();
 
 private:
     IncidenceReading m_crimes;
@@ -117,6 +119,33 @@ void TestShippedData::figuresOfEntries()
     QCOMPARE(lookup.entry->list, EntryList::Homicidios);
     QCOMPARE(lookup.entry->monthly, monthly);
     QCOMPARE(sourceLineWithRate(*m_sources.find(name)), shown);
+}
+
+// No hour of the day is published for any shipped figure: a pattern named after an entry with
+// a source would weight a published figure with made-up hours. The shipped patterns are
+// examples by name; the program's own example line keeps one, so that the lookup shows.
+void TestShippedData::patternsAreExamplesBesideThePublishedFigures()
+{
+    const DistributionFileContent patterns =
+        DistributionFile::read(shippedFile(DistributionFile::fileName()));
+    QVERIFY(patterns.readable && patterns.exists);
+    QStringList names;
+    for (const PatternRow &row : patterns.rows) {
+        if (DistributionFile::isWritten(row))
+            names.append(row.at(0));
+    }
+    QVERIFY(names.size() >= 3);
+    const QString exampleLine = QStringLiteral("Homicidios em São Paulo");
+    QVERIFY(names.contains(exampleLine));
+    QVERIFY(m_sources.find(exampleLine)->source.isEmpty());
+    for (const QString &name : names) {
+        if (name == exampleLine)
+            continue;
+        QVERIFY2(name.startsWith(QStringLiteral("Exemplo: ")), qPrintable(name));
+        const std::optional<EntrySource> source = m_sources.find(name);
+        QVERIFY2(!source || source->source.isEmpty(), qPrintable(name));
+        QVERIFY2(!findEntry(name, m_crimes, m_states).entry, qPrintable(name));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestShippedData)

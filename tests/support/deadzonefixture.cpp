@@ -50,6 +50,17 @@ DeadZoneFixture::DataFiles DeadZoneFixture::shippedData()
     return files;
 }
 
+DeadZoneFixture::DataFiles DeadZoneFixture::shippedDataWithEntryPatterns()
+{
+    DataFiles files = shippedData();
+    const QString patterns = QStringLiteral("QuorvelDistribuicao.txt");
+    for (auto &[name, bytes] : files) {
+        if (name == patterns)
+            bytes = readBytes(QStringLiteral(QUORVEL_TEST_DATA "/enviados_2022/") + patterns);
+    }
+    return files;
+}
+
 QString DeadZoneFixture::folderWith(const DataFiles &files)
 {
     for (const auto &[name, bytes] : files)

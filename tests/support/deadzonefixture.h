@@ -37,6 +37,9 @@ struct DeadZoneFixture
 
     // The data files as shipped with the program.
     static DataFiles shippedData();
+    // The same, with patterns named after entries (those of the first release, as a user who
+    // saved patterns for "Roubos em geral…" or "Bahia" has them): the lookup finds them.
+    static DataFiles shippedDataWithEntryPatterns();
 
     // Replaces a data file of the window's folder.
     void writeDataFile(const QString &name, const QByteArray &bytes);

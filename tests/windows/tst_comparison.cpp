@@ -124,7 +124,8 @@ void TestComparison::figureEqualsMainWindow()
     QFETCH(QString, mode);
     QFETCH(QDateTime, at);
 
-    DeadZoneFixture f(at, DeadZoneFixture::shippedData());
+    // The patterns of the first release, named after entries, as a user may have saved them.
+    DeadZoneFixture f(at, DeadZoneFixture::shippedDataWithEntryPatterns());
     f.window.selectMode(modeNamed(mode));
     const CounterChoice asked = choiceFrom(choice);
     if (asked.isEntry())
@@ -352,7 +353,7 @@ void TestComparison::dialogKeepsChoicesForNextTime()
         {CounterChoice::entry("Bahia"), CounterChoice::typed(937), CounterChoice::entry(kRoubos)},
         AccumulationMode::Mes};
     {
-        DeadZoneFixture f(FakeClock().now(), DeadZoneFixture::shippedData());
+        DeadZoneFixture f(FakeClock().now(), DeadZoneFixture::shippedDataWithEntryPatterns());
         f.window.comparison().setDialogRunner([](EscolhaComparacao &dialog) {
             dialog.addEntry(QStringLiteral("Bahia"));
             dialog.findChild<QLineEdit *>(QStringLiteral("NumeroDigitado"))->setText("937");

@@ -26,7 +26,7 @@ const QString kFurtos = QStringLiteral("Furtos em geral na cidade de São Paulo"
 struct Fixture : DeadZoneFixture
 {
     explicit Fixture(const QDateTime &at = QDateTime(QDate(2026, 3, 10), QTime(15, 0)))
-        : DeadZoneFixture(at, shippedData())
+        : DeadZoneFixture(at, shippedDataWithEntryPatterns())
     {
     }
     QAction *action(const char *name) const { return child<QAction>(name); }

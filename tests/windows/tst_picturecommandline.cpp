@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QImageReader>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -28,10 +29,11 @@ private slots:
 
 void TestPictureCommandLine::exitStatus_data()
 {
-    QTest::addColumn<QStringList>("arguments"); // OUT: the picture's path
-    QTest::addColumn<bool>("existing");         // a file at OUT before the run
-    QTest::addColumn<int>("sizeLimit");         // RLIMIT_FSIZE in bytes, 0: none
-    QTest::addColumn<bool>("readOnlyFolder");   // needs an ordinary user
+    // OUT: the picture's path, quorvel.png; OUT.jpg and the like: the same with that suffix.
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("existing");       // a file at OUT before the run
+    QTest::addColumn<int>("sizeLimit");       // RLIMIT_FSIZE in bytes, 0: none
+    QTest::addColumn<bool>("readOnlyFolder"); // needs an ordinary user
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("error"); // in the message on standard error
     QTest::addColumn<QSize>("size");    // of the picture written
@@ -52,6 +54,19 @@ void TestPictureCommandLine::exitStatus_data()
     QTest::newRow("comparison with an unknown entry")
         << QStringList{"-e", "Bahia", "-e", "Atlântida", "--imagem", "OUT"} << true << 0 << false
         << 2 << "Entrada desconhecida: Atlântida" << QSize();
+    // The format the name says, or none at all: a .jpg that holds a PNG fools whoever opens it.
+    QTest::newRow("good: .jpg written as JPEG")
+        << QStringList{"--entrada", "Bahia", "--imagem", "OUT.jpg"} << false << 0 << false << 0
+        << QString() << QSize(1920, 1080);
+    QTest::newRow("good: .JPEG written as JPEG")
+        << QStringList{"--mensal", "937", "--tamanho", "1080x1080", "--imagem", "OUT.JPEG"} << false
+        << 0 << false << 0 << QString() << QSize(1080, 1080);
+    QTest::newRow("refused suffix: .gif, existing file unchanged")
+        << QStringList{"--entrada", "Bahia", "--imagem", "OUT.gif"} << true << 0 << false << 2
+        << "precisa terminar em .png, .jpg ou .jpeg" << QSize();
+    QTest::newRow("refused suffix: none")
+        << QStringList{"--entrada", "Bahia", "--imagem", "OUT."} << false << 0 << false << 2
+        << "precisa terminar em .png, .jpg ou .jpeg" << QSize();
     QTest::newRow("bad size: too small")
         << bahia + QStringList{"--tamanho", "100x100"} << true << 0 << false << 2
         << "Tamanho inválido: \"100x100\"" << QSize();
@@ -95,14 +110,19 @@ void TestPictureCommandLine::exitStatus()
     QTemporaryDir work;
     const QString folder = work.filePath(QStringLiteral("saida"));
     QVERIFY(QDir().mkpath(folder));
-    const QString out = QDir(folder).filePath(QStringLiteral("quorvel.png"));
+    QString suffix = QStringLiteral(".png");
+    for (const QString &argument : arguments) {
+        if (argument.startsWith(u"OUT."))
+            suffix = argument.mid(3);
+    }
+    const QString out = QDir(folder).filePath(QStringLiteral("quorvel") + suffix);
     if (existing) {
         QFile file(out);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(kOld);
     }
     for (QString &argument : arguments) {
-        if (argument == u"OUT")
+        if (argument == u"OUT" || argument.startsWith(u"OUT."))
             argument = out;
         else if (argument == u"MISSING")
             argument = work.filePath(QStringLiteral("nada/quorvel.png"));
@@ -141,16 +161,19 @@ void TestPictureCommandLine::exitStatus()
     const QStringList left = QDir(folder).entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
     if (status == 0) {
         QVERIFY2(err.isEmpty(), qPrintable(err));
-        QCOMPARE(left, QStringList{"quorvel.png"});
-        QImage picture;
-        QVERIFY(picture.load(out, "PNG"));
-        QCOMPARE(picture.size(), size);
+        QCOMPARE(left, QStringList{"quorvel" + suffix});
+        QImageReader reader(out);
+        reader.setDecideFormatFromContent(true);
+        QCOMPARE(reader.format(), suffix.startsWith(u".j", Qt::CaseInsensitive)
+                                      ? QByteArray("jpeg")
+                                      : QByteArray("png"));
+        QCOMPARE(reader.read().size(), size);
         return;
     }
     QVERIFY2(err.startsWith(QStringLiteral("quorvel-counter: ")) && err.contains(error),
              qPrintable(err));
     // Nothing left behind, and an existing file as it was.
-    QCOMPARE(left, existing ? QStringList{"quorvel.png"} : QStringList());
+    QCOMPARE(left, existing ? QStringList{"quorvel" + suffix} : QStringList());
     if (existing) {
         QFile file(out);
         QVERIFY(file.open(QIODevice::ReadOnly));

@@ -254,22 +254,34 @@ void TestSharePicture::presentationAtThreeSizes()
                      qPrintable(name + " / " + drawn.parts.at(j)->objectName()));
     }
 
-    // Drawn where the widgets were: the sentence, the wheels, the source line, the caption.
+    // Drawn where the widgets were: the sentence, the wheels, the caption. The source is
+    // cited once, in the caption; a still picture has no next victim to wait for.
     QVERIFY(hasInk(image, drawn.boxes.at(drawn.parts.indexOf(
                               view.findChild<QWidget *>(QStringLiteral("Frase"))))));
-    const bool upright = size.height() > size.width();
-    if (!upright)
+    const bool written = size.width() * 2 < size.height() * 3;
+    if (!written)
         QVERIFY(hasInk(image, drawn.odometer));
-    QVERIFY(hasInk(image, drawn.boxes.at(drawn.parts.indexOf(
-                              view.findChild<QWidget *>(QStringLiteral("Fonte"))))));
+    for (const char *name : {"Fonte", "ProximaVitima", "LegendaProximaVitima"})
+        QVERIFY2(!drawn.parts.contains(view.findChild<QWidget *>(QString::fromLatin1(name))), name);
+    // No wide empty band: the parts above the caption cover most of its height.
+    int top = captionTop;
+    int bottom = 0;
+    for (qsizetype i = 0; i < drawn.parts.size(); ++i) {
+        if (drawn.parts.at(i)->objectName() == u"Hora")
+            continue;
+        top = std::min(top, drawn.boxes.at(i).top());
+        bottom = std::max(bottom, drawn.boxes.at(i).bottom());
+    }
+    QVERIFY2(top < captionTop / 4 && captionTop - bottom < captionTop / 4,
+             qPrintable(QStringLiteral("%1 to %2 of %3").arg(top).arg(bottom).arg(captionTop)));
     for (const QLabel *label : picture.caption().labels())
         QVERIFY2(hasInk(image, label->geometry().translated(0, captionTop)),
                  qPrintable(label->objectName()));
 
     // The whole digits: the wheels' face, 975 of the odometer's 1120 twips of height; in a
-    // picture standing upright the count is written instead, the decimals on a line below.
+    // square or upright picture the count is written instead, the decimals on a line below.
     double digitShare = drawn.odometer.height() * 975.0 / 1120.0 / size.height();
-    if (upright) {
+    if (written) {
         const QLabel *written = view.countWritten();
         QVERIFY(drawn.parts.contains(written));
         QVERIFY(hasInk(image, written->geometry()));

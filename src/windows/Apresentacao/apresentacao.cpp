@@ -1,10 +1,10 @@
 #include "windows/Apresentacao/apresentacao.h"
 
+#include "core/audiencelocale.h"
 #include "core/capacity.h"
 #include "core/clock.h"
 #include "core/counter.h"
 #include "core/counttext.h"
-#include "core/intervaltext.h"
 #include "display/eventscreen.h"
 #include "display/odometerview.h"
 #include "display/paintcache.h"
@@ -30,10 +30,8 @@ const QColor kText(240, 240, 240);
 const QColor kQuiet(170, 176, 186);
 // The calm mark of a new victim under reduced motion: a warm, not bright, colour.
 const QColor kMark(255, 196, 92);
-// Laid over the decimal wheels so that the whole part reads first from afar.
-const QColor kDecimalVeil(16, 20, 26, 130);
-// Laid over every wheel while the count is paused.
-const QColor kPauseVeil(16, 20, 26, 185);
+// "PAUSADO" above the wheels, never over them: the teacher pauses to talk about the number.
+const QColor kPaused(255, 196, 92);
 
 // The stage the new-victim scene measures its moves on, in twips: the main window's client
 // area, so that the animations keep their pace and proportions at any screen size.
@@ -44,18 +42,15 @@ constexpr QSize kStageTwips{10515, 6225};
 constexpr int kIntegerStartTwips[5] = {0, 922, 1882, 2857, 3840};
 // The gap between the two housings, where the comma stands.
 constexpr int kCommaCentreTwips = 5078;
-constexpr int kDecimalHousingLeftTwips = 5160;
 
-QLabel *overlayLabel(QWidget *parent, const QString &name, const QColor &veil)
+QLabel *overlayLabel(QWidget *parent, const QString &name, const QColor &colour)
 {
     auto *label = new QLabel(parent);
     label->setObjectName(name);
     label->setAttribute(Qt::WA_TransparentForMouseEvents);
     label->setAlignment(Qt::AlignCenter);
-    label->setAutoFillBackground(veil.alpha() > 0);
     QPalette p = label->palette();
-    p.setColor(QPalette::Window, veil);
-    p.setColor(QPalette::WindowText, kText);
+    p.setColor(QPalette::WindowText, colour);
     label->setPalette(p);
     return label;
 }
@@ -122,6 +117,8 @@ void Apresentacao::build()
     };
     label(m_Frase, QStringLiteral("Frase"), true, kText);
     label(m_Intervalo, QStringLiteral("Intervalo"), true, kText);
+    // Said only when an hourly pattern weights the count: its hour, smaller, with its name.
+    label(m_IntervaloHora, QStringLiteral("IntervaloHora"), false, kQuiet);
     label(m_DesdeInicio, QStringLiteral("DesdeInicio"), false, kText);
     label(m_LegendaProximaVitima, QStringLiteral("LegendaProximaVitima"), false, kQuiet);
     m_LegendaProximaVitima.label->setText(QStringLiteral("Contagem para próxima vítima"));
@@ -132,7 +129,7 @@ void Apresentacao::build()
     m_Hora.label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     label(m_Capacidade, QStringLiteral("Capacidade"), true, kMark);
     m_Capacidade.label->hide();
-    // In a picture standing upright the wheels cannot be tall enough side by side: the count
+    // In a square or upright picture the wheels cannot be tall enough side by side: the count
     // is written there, the decimals on a line of their own.
     m_ContagemTexto = new QLabel(this);
     m_ContagemTexto->setObjectName(QStringLiteral("ContagemTexto"));
@@ -144,12 +141,11 @@ void Apresentacao::build()
     m_Contador = new QWidget(this);
     m_Contador->setObjectName(QStringLiteral("Contador"));
     m_odometer = new OdometerView(m_Contador);
-    m_Decimais = overlayLabel(m_Contador, QStringLiteral("Decimais"), kDecimalVeil);
-    m_Virgula = overlayLabel(m_Contador, QStringLiteral("Virgula"), QColor(0, 0, 0, 0));
+    m_Virgula = overlayLabel(m_Contador, QStringLiteral("Virgula"), kText);
     m_Virgula->setText(QStringLiteral(","));
     m_Virgula->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
     m_Virgula->setAccessibleName(QStringLiteral("vírgula"));
-    m_Pausado = overlayLabel(m_Contador, QStringLiteral("Pausado"), kPauseVeil);
+    m_Pausado = overlayLabel(this, QStringLiteral("Pausado"), kPaused);
     m_Pausado->setText(QStringLiteral("PAUSADO"));
     m_Pausado->hide();
 
@@ -319,7 +315,11 @@ void Apresentacao::onRunStateChanged()
     const Counter::RunState state = m_counter.runState();
     if (state != Counter::RunState::Running)
         m_scene->pause();
-    m_Pausado->setVisible(state == Counter::RunState::Paused);
+    const bool paused = state == Counter::RunState::Paused && m_pictureCaptionHeight == 0;
+    if (paused != !m_Pausado->isHidden()) {
+        m_Pausado->setVisible(paused);
+        placeWheels();
+    }
     if (state != Counter::RunState::OverCapacity && m_Capacidade.label->isVisible()) {
         m_Capacidade.label->hide();
         m_Contador->show();
@@ -373,18 +373,21 @@ void Apresentacao::refresh()
         what = CountDescription();
     else if (what.entryName.isEmpty() && what.title.isEmpty() && !what.typedMonthly)
         what.typedMonthly = m_counter.monthlyFigure();
-    m_Frase.label->setText(countSentence(what, m_counter.mode(), now.date()));
-    const std::optional<double> pace = m_counter.paceNow();
-    m_Intervalo.label->setText(pace ? intervalSentence(*pace) : QString());
-    m_DesdeInicio.label->setText(m_tally.roundedText(now));
+    const QLocale locale = audienceLocale();
+    m_Frase.label->setText(countSentence(what, m_counter.mode(), now.date(), locale));
+    const PaceLines pace = m_counter.paceLines(locale);
+    m_Intervalo.label->setText(pace.average);
+    m_IntervaloHora.label->setText(pace.hour);
+    m_IntervaloHora.label->setVisible(!pace.hour.isEmpty());
+    m_DesdeInicio.label->setText(m_tally.roundedText(now, locale));
     QString source = m_sourceLine;
     if (!m_rateText.isEmpty())
         source += (source.isEmpty() ? QString() : QStringLiteral(" · ")) + m_rateText;
     m_Fonte.label->setText(m_counter.hasFigure() ? source : QString());
     m_Estado.label->setText(runStateText());
     m_Hora.label->setText(now.time().toString(QStringLiteral("HH:mm")));
-    for (Caption *caption : {&m_Frase, &m_Intervalo, &m_DesdeInicio, &m_LegendaProximaVitima,
-                             &m_Fonte, &m_Estado, &m_Hora, &m_Capacidade})
+    for (Caption *caption : {&m_Frase, &m_Intervalo, &m_IntervaloHora, &m_DesdeInicio,
+                             &m_LegendaProximaVitima, &m_Fonte, &m_Estado, &m_Hora, &m_Capacidade})
         fit(*caption);
 }
 
@@ -413,29 +416,39 @@ void Apresentacao::placeWheels()
 {
     if (m_wheelArea.isEmpty())
         return;
-    if (m_uprightPicture) {
+    if (m_writtenCount) {
         writeCount();
         return;
+    }
+    // Paused, the word takes a strip above the wheels and the wheels the rest: every digit
+    // stays in sight while the teacher talks about the number.
+    QRect room = m_wheelArea;
+    if (!m_Pausado->isHidden()) {
+        const int strip = room.height() / 4;
+        m_Pausado->setGeometry(room.x(), room.y(), room.width(), strip);
+        QFont paused = font();
+        paused.setBold(true);
+        paused.setPixelSize(std::max(8, strip * 7 / 10));
+        m_Pausado->setFont(paused);
+        room.setTop(room.top() + strip);
     }
     const QRect area = OdometerView::AreaTwips;
     const int left = kIntegerStartTwips[5 - std::clamp(m_integerWheels, 1, 5)];
     const int shownTwips = area.width() - left;
     // The whole digits as large as the room allows.
     const double factor =
-        std::min(m_wheelArea.width() * TwipsScale::TwipsPerPixel / double(shownTwips),
-                 m_wheelArea.height() * TwipsScale::TwipsPerPixel / double(area.height()));
+        std::min(room.width() * TwipsScale::TwipsPerPixel / double(shownTwips),
+                 room.height() * TwipsScale::TwipsPerPixel / double(area.height()));
     const auto px = [factor](double twips) {
         return qRound(twips * factor / TwipsScale::TwipsPerPixel);
     };
     const QSize box(px(shownTwips), px(area.height()));
-    m_Contador->setGeometry(m_wheelArea.x() + (m_wheelArea.width() - box.width()) / 2,
-                            m_wheelArea.y() + (m_wheelArea.height() - box.height()) / 2,
-                            box.width(), box.height());
+    m_Contador->setGeometry(room.x() + (room.width() - box.width()) / 2,
+                            room.y() + (room.height() - box.height()) / 2, box.width(),
+                            box.height());
     m_odometer->setScale(factor);
     m_odometer->setGeometry(-px(left), 0, px(area.width()), box.height());
 
-    m_Decimais->setGeometry(px(kDecimalHousingLeftTwips - left), 0,
-                            box.width() - px(kDecimalHousingLeftTwips - left), box.height());
     // A comma as tall as a wheel, white on the gap between the housings.
     QFont comma = font();
     comma.setBold(true);
@@ -444,40 +457,37 @@ void Apresentacao::placeWheels()
     const int commaWidth = std::max(4, box.height() / 2);
     m_Virgula->setGeometry(px(kCommaCentreTwips - left) - commaWidth / 2, -box.height() / 5,
                            commaWidth, box.height() + box.height() / 5);
-    m_Pausado->setGeometry(QRect(QPoint(0, 0), box));
-    QFont paused = font();
-    paused.setBold(true);
-    paused.setPixelSize(std::max(8, box.height() * 6 / 10));
-    m_Pausado->setFont(paused);
-    m_Decimais->raise();
     m_Virgula->raise();
-    m_Pausado->raise();
 }
 
-void Apresentacao::writeCount()
+int Apresentacao::writeCount()
 {
-    const CountTextParts parts = countTextParts(m_counter.count().value_or(0.0));
+    const CountTextParts parts = countTextParts(m_counter.count().value_or(0.0), audienceLocale());
     QFont whole = font();
     whole.setBold(true);
     // The whole part as wide as the room, both lines within its height.
     int size = std::max(8, m_wheelArea.height());
+    int needed = 0;
     for (; size > 8; --size) {
         whole.setPixelSize(size);
         QFont decimals = font();
         decimals.setPixelSize(size / 2);
+        needed = QFontMetrics(whole).height() + QFontMetrics(decimals).height();
         if (QFontMetrics(whole).horizontalAdvance(parts.whole) <= m_wheelArea.width() &&
-            QFontMetrics(whole).height() + QFontMetrics(decimals).height() <= m_wheelArea.height())
+            needed <= m_wheelArea.height())
             break;
     }
     m_countPixelSize = size;
     m_ContagemTexto->setGeometry(m_wheelArea);
+    // The decimals smaller, in the same light colour: secondary by size, still readable.
     m_ContagemTexto->setText(
         QStringLiteral("<div style=\"font-size:%1px; font-weight:bold; color:%2\">%3</div>"
                        "<div style=\"font-size:%4px; color:%5\">%6</div>")
             .arg(size)
             .arg(kText.name(), parts.whole.toHtmlEscaped())
             .arg(size / 2)
-            .arg(kQuiet.name(), parts.decimals.toHtmlEscaped()));
+            .arg(kText.name(), parts.decimals.toHtmlEscaped()));
+    return needed;
 }
 
 void Apresentacao::arrange()
@@ -486,6 +496,10 @@ void Apresentacao::arrange()
     const int h = height();
     if (w <= 0 || h <= 0)
         return;
+    if (m_pictureCaptionHeight > 0) {
+        arrangePicture();
+        return;
+    }
     const auto ph = [h](double share) { return qRound(h * share); };
     const int margin = qRound(w * 0.04);
     const int textWidth = w - 2 * margin;
@@ -506,21 +520,74 @@ void Apresentacao::arrange()
     y += ph(0.27) + ph(0.02);
     placeWheels();
 
-    place(m_Intervalo, 0.07, 0.05, 0.01);
+    place(m_Intervalo, 0.065, 0.048, 0.0);
+    place(m_IntervaloHora, 0.045, 0.032, 0.005);
     place(m_DesdeInicio, 0.05, 0.036, 0.01);
     place(m_LegendaProximaVitima, 0.04, 0.026, 0.0);
     const int barWidth = qRound(w * 0.6);
     m_ProximaVitima->setGeometry((w - barWidth) / 2, y, barWidth, ph(0.035));
-    y += ph(0.035) + ph(0.025);
+    y += ph(0.035) + ph(0.02);
     // The source is cited from the back of the room: never under 4 % of the height (of the
     // width for a picture standing upright, where the long line would not fit otherwise).
-    place(m_Fonte, 0.15, 0.048, 0.0);
+    place(m_Fonte, 0.145, 0.048, 0.0);
     m_Fonte.minimumPixelSize = std::max(8, (std::min(h, w) * 4 + 99) / 100);
     y = h - ph(0.07);
     place(m_Estado, 0.05, 0.03, 0.0);
 
     m_scene->setScale(TwipsScale::fitting(kStageTwips, size()));
     m_scene->raise();
+    refresh();
+}
+
+void Apresentacao::arrangePicture()
+{
+    // A still picture has no next victim to wait for and cites its source in the caption:
+    // the sentence, the count and the pace share the room above it, centred, the texts
+    // grown into what the count leaves, so that no wide band is left empty at any shape.
+    const int w = width();
+    const int room = height() - m_pictureCaptionHeight;
+    const int margin = qRound(w * 0.04);
+    const int textWidth = w - 2 * margin;
+    const int unit = std::min(room, w * 6 / 5);
+    const auto pu = [unit](double share) { return qRound(unit * share); };
+    const bool hourLine = !m_IntervaloHora.label->text().isEmpty();
+
+    // The count first: the room it takes decides where the rest goes.
+    m_wheelArea = QRect(margin, 0, textWidth, pu(m_writtenCount ? 0.5 : 0.42));
+    int countHeight = m_wheelArea.height();
+    if (m_writtenCount) {
+        countHeight = std::min(countHeight, writeCount());
+    } else if (m_Capacidade.label->isHidden()) {
+        placeWheels();
+        countHeight = m_Contador->height();
+    }
+    const int gap = pu(0.03);
+    const double texts = 0.16 + 0.08 + (hourLine ? 0.055 : 0.0);
+    const double spare = room * 0.88 - countHeight - 2 * gap - pu(texts);
+    const double grow = std::clamp(1.0 + spare / std::max(1, pu(texts)), 1.0, 2.2);
+    const auto grown = [&](double share) { return qRound(unit * share * grow); };
+    const int sentence = grown(0.16);
+    const int interval = grown(0.08);
+    const int hour = hourLine ? grown(0.055) : 0;
+    const int total = sentence + gap + countHeight + gap + interval + hour;
+    int y = std::max(pu(0.05), (room - total) / 2);
+
+    m_Hora.box = QRect(w - margin - qRound(w * 0.2), 0, qRound(w * 0.2), pu(0.04));
+    m_Hora.pixelSize = m_Hora.minimumPixelSize = std::max(8, pu(0.025));
+    const auto place = [&](Caption &caption, int height, double text) {
+        caption.box = QRect(margin, y, textWidth, height);
+        caption.pixelSize = std::max(8, grown(text));
+        y += height;
+    };
+    place(m_Frase, sentence, 0.055);
+    y += gap;
+    m_wheelArea = QRect(margin, y, textWidth, countHeight);
+    m_Capacidade.box = m_wheelArea;
+    m_Capacidade.pixelSize = std::max(8, pu(0.07));
+    placeWheels();
+    y += countHeight + gap;
+    place(m_Intervalo, interval, 0.05);
+    place(m_IntervaloHora, hour, 0.034);
     refresh();
 }
 
@@ -534,6 +601,11 @@ QString Apresentacao::sentence() const
 QString Apresentacao::intervalText() const
 {
     return m_Intervalo.label->text();
+}
+
+QString Apresentacao::hourPaceText() const
+{
+    return m_IntervaloHora.label->text();
 }
 
 QString Apresentacao::tallyText() const
@@ -561,8 +633,12 @@ QList<QWidget *> Apresentacao::shownParts() const
     QList<QWidget *> parts{
         m_Frase.label,   m_Intervalo.label, m_DesdeInicio.label, m_LegendaProximaVitima.label,
         m_ProximaVitima, m_Fonte.label,     m_Estado.label,      m_Hora.label};
+    if (!m_IntervaloHora.label->text().isEmpty())
+        parts.insert(2, m_IntervaloHora.label);
+    if (!m_Pausado->isHidden())
+        parts.append(m_Pausado);
     parts.insert(1, !m_Capacidade.label->isHidden() ? static_cast<QWidget *>(m_Capacidade.label)
-                    : m_uprightPicture              ? m_ContagemTexto
+                    : m_writtenCount                ? m_ContagemTexto
                                                     : m_Contador);
     return parts;
 }
@@ -607,7 +683,7 @@ void Apresentacao::closeEvent(QCloseEvent *event)
 
 // ---- The picture to share ------------------------------------------------------------------
 
-void Apresentacao::preparePicture(const QSize &size, int)
+void Apresentacao::preparePicture(const QSize &size, int captionHeight)
 {
     // Not on screen, the view shows the count of this instant straight away.
     if (!m_open) {
@@ -626,27 +702,37 @@ void Apresentacao::preparePicture(const QSize &size, int)
         m_odometer->setFace(OdometerFrame::Picture0, Face::digit(int(m_shown.DigitoDecimal4)));
     }
     m_ProximaVitima->setValue(m_counter.nextVictimShare());
-    m_uprightPicture = size.height() > size.width();
-    m_Contador->setVisible(!m_uprightPicture && m_Capacidade.label->isHidden());
-    m_ContagemTexto->setVisible(m_uprightPicture);
+    // Eight wheels side by side are at most a seventh of the width tall: in a square or an
+    // upright picture the count is written in large figures instead.
+    m_writtenCount = size.width() * 2 < size.height() * 3;
+    m_pictureCaptionHeight = std::max(1, captionHeight);
+    m_Contador->setVisible(!m_writtenCount && m_Capacidade.label->isHidden());
+    m_ContagemTexto->setVisible(m_writtenCount);
+    // The key hints sit in the strip the caption line takes; the tally counts from when this
+    // screen opened and the bar waits for a next victim, which mean nothing in a still
+    // picture; the caption cites the source, once. A picture of a pause is a count.
+    for (QWidget *onScreenOnly :
+         std::initializer_list<QWidget *>{m_Estado.label, m_DesdeInicio.label, m_Fonte.label,
+                                          m_LegendaProximaVitima.label, m_ProximaVitima, m_Pausado})
+        onScreenOnly->hide();
     m_sizeBeforePicture = this->size();
     if (size != this->size())
         resize(size);
     arrange();
-    // The key hints sit in the strip the caption line takes; the tally counts from when this
-    // screen opened, which means nothing to whoever sees the picture.
-    m_Estado.label->hide();
-    m_DesdeInicio.label->hide();
     m_scene->pause();
 }
 
 void Apresentacao::finishPicture()
 {
-    m_uprightPicture = false;
+    m_writtenCount = false;
+    m_pictureCaptionHeight = 0;
     m_ContagemTexto->hide();
     m_Contador->setVisible(m_Capacidade.label->isHidden());
-    m_Estado.label->show();
-    m_DesdeInicio.label->show();
+    for (QWidget *onScreenOnly :
+         std::initializer_list<QWidget *>{m_Estado.label, m_DesdeInicio.label, m_Fonte.label,
+                                          m_LegendaProximaVitima.label, m_ProximaVitima})
+        onScreenOnly->show();
+    m_Pausado->setVisible(m_counter.runState() == Counter::RunState::Paused);
     if (m_sizeBeforePicture.isValid() && m_sizeBeforePicture != size())
         resize(m_sizeBeforePicture);
     arrange();

@@ -59,7 +59,9 @@ public:
 
     // The texts on show, for checks.
     QString sentence() const;
+    // The day's average pace; the present hour's by the pattern, empty without one.
     QString intervalText() const;
+    QString hourPaceText() const;
     QString tallyText() const;
     QString sourceText() const;
     QString stateText() const;
@@ -70,7 +72,7 @@ public:
     OdometerView *odometer() const { return m_odometer; }
     // The box the wheels are shown in, centred on the view.
     QWidget *wheelBox() const { return m_Contador; }
-    // In a picture standing upright, the count written in place of the wheels, and the
+    // In a square or upright picture, the count written in place of the wheels, and the
     // pixel size of its whole digits; null text otherwise.
     QLabel *countWritten() const { return m_ContagemTexto; }
     int writtenCountPixelSize() const { return m_countPixelSize; }
@@ -111,7 +113,9 @@ private:
     void refresh();
     void fit(Caption &caption);
     void placeWheels();
-    void writeCount();
+    // Writes the count in place of the wheels; the height its two lines need.
+    int writeCount();
+    void arrangePicture();
     void onRecounted();
     void onReset();
     void onFrame();
@@ -139,6 +143,7 @@ private:
 
     Caption m_Frase;
     Caption m_Intervalo;
+    Caption m_IntervaloHora;
     Caption m_DesdeInicio;
     Caption m_LegendaProximaVitima;
     Caption m_Fonte;
@@ -147,11 +152,12 @@ private:
     Caption m_Capacidade;
     QWidget *m_Contador = nullptr;
     OdometerView *m_odometer = nullptr;
-    QWidget *m_Decimais = nullptr;
     QLabel *m_Virgula = nullptr;
     QLabel *m_Pausado = nullptr;
     QLabel *m_ContagemTexto = nullptr;
-    bool m_uprightPicture = false;
+    bool m_writtenCount = false;
+    // While a picture is drawn, the height its caption takes at the foot; 0 on screen.
+    int m_pictureCaptionHeight = 0;
     int m_countPixelSize = 0;
     QProgressBar *m_ProximaVitima = nullptr;
     VictimScene *m_scene = nullptr;

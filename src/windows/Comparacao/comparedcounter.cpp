@@ -1,9 +1,9 @@
 #include "windows/Comparacao/comparedcounter.h"
 
+#include "core/audiencelocale.h"
 #include "core/clock.h"
 #include "core/counter.h"
 #include "core/counttext.h"
-#include "core/intervaltext.h"
 #include "display/victimannouncer.h"
 
 #include <QFontMetrics>
@@ -63,7 +63,7 @@ bool fits(const QLabel *label, const QSize &box)
 // The count's two parts, for the text and for the widths.
 QPair<QString, QString> countParts(double count)
 {
-    const CountTextParts parts = countTextParts(count);
+    const CountTextParts parts = countTextParts(count, audienceLocale());
     return {parts.whole, parts.decimals};
 }
 
@@ -80,6 +80,8 @@ ComparedCounter::ComparedCounter(Counter &counter, int position, QWidget *parent
     m_count = textLabel(this, QStringLiteral("Contagem"), false);
     m_count->setTextFormat(Qt::RichText);
     m_interval = textLabel(this, QStringLiteral("Intervalo"), false);
+    m_hourPace = textLabel(this, QStringLiteral("IntervaloHora"), false);
+    m_hourPace->hide();
     m_source = textLabel(this, QStringLiteral("Fonte"), true);
     m_rate = textLabel(this, QStringLiteral("Taxa"), true);
     m_announcer = new VictimAnnouncer(this);
@@ -95,6 +97,7 @@ ComparedCounter::ComparedCounter(Counter &counter, int position, QWidget *parent
     connect(&m_counter, &Counter::counterReset, this, &ComparedCounter::refresh);
     connect(&m_counter, &Counter::figureChanged, this, &ComparedCounter::refresh);
     connect(&m_counter, &Counter::modeChanged, this, &ComparedCounter::refresh);
+    connect(&m_counter, &Counter::patternChanged, this, &ComparedCounter::refresh);
     connect(&m_counter, &Counter::newVictim, this, &ComparedCounter::onNewVictim);
     refresh();
 }
@@ -106,14 +109,14 @@ void ComparedCounter::setDescription(const CountDescription &what,
     const QString name = !what.entryName.isEmpty() ? what.entryName
                          : what.typedMonthly
                              ? QStringLiteral("%1 ocorrências por mês")
-                                   .arg(QLocale().toString(*what.typedMonthly, 'f', 0))
+                                   .arg(audienceLocale().toString(*what.typedMonthly, 'f', 0))
                              : QString();
     setAccessibleName(name);
     setAccessibleDescription(QStringLiteral("Contador da comparação"));
     m_fullSource = source ? sourceLine(*source) : QStringLiteral("Número digitado");
     m_source->setText(m_fullSource);
-    m_source->setToolTip(source ? sourceDetails(*source) : QString());
-    m_fullRate = source ? ::rateText(*source) : QString();
+    m_source->setToolTip(source ? sourceDetails(*source, audienceLocale()) : QString());
+    m_fullRate = source ? ::rateText(*source, audienceLocale()) : QString();
     m_rate->setText(m_fullRate);
     m_rate->setVisible(!m_fullRate.isEmpty());
     m_fullSentence.clear();
@@ -123,18 +126,30 @@ void ComparedCounter::setDescription(const CountDescription &what,
 void ComparedCounter::refresh()
 {
     // Texts that change (the day, the hour's pace) are fitted again in the box they have.
+    const QLocale locale = audienceLocale();
     const QString sentence =
-        countSentence(m_what, m_counter.mode(), m_counter.clock().now().date());
+        countSentence(m_what, m_counter.mode(), m_counter.clock().now().date(), locale);
     if (sentence != m_fullSentence) {
         m_fullSentence = sentence;
         m_sentence->setToolTip(sentence);
         fitSentence(m_sentence->geometry());
     }
-    const std::optional<double> pace = m_counter.paceNow();
-    const QString interval = pace ? intervalSentence(*pace) : QString();
-    if (interval != m_fullInterval) {
-        m_fullInterval = interval;
-        fitPlain(m_interval, m_interval->geometry(), interval, m_countPixelSize * 30 / 100, 9);
+    const PaceLines pace = m_counter.paceLines(locale);
+    if (pace.average != m_fullInterval) {
+        m_fullInterval = pace.average;
+        fitPlain(m_interval, m_interval->geometry(), m_fullInterval, m_countPixelSize * 30 / 100,
+                 9);
+    }
+    if (pace.hour != m_fullHourPace) {
+        // A pattern switched on or off needs a line of its own, or gives it back.
+        const bool relayout = pace.hour.isEmpty() != m_fullHourPace.isEmpty();
+        m_fullHourPace = pace.hour;
+        m_hourPace->setVisible(!m_fullHourPace.isEmpty());
+        if (relayout && !m_laidOut.isEmpty())
+            arrange(m_laidOut, m_countPixelSize);
+        else
+            fitPlain(m_hourPace, m_hourPace->geometry(), m_fullHourPace,
+                     m_countPixelSize * 22 / 100, 8);
     }
     showCount();
 }
@@ -214,15 +229,18 @@ int ComparedCounter::countWidth(int countPixelSize) const
 void ComparedCounter::arrange(const QSize &size, int countPixelSize)
 {
     m_countPixelSize = countPixelSize;
+    m_laidOut = size;
     const int margin = std::max(6, size.height() / 25);
     const int width = size.width() - 2 * margin;
     const int countHeight = countLineHeight(countPixelSize);
     const int rest = std::max(0, size.height() - 2 * margin - countHeight);
     const bool hasRate = !m_fullRate.isEmpty();
     const int sentenceHeight = rest * 40 / 100;
-    const int intervalHeight = rest * 17 / 100;
+    const bool hasHourPace = !m_fullHourPace.isEmpty();
+    const int intervalHeight = rest * (hasHourPace ? 12 : 17) / 100;
+    const int hourPaceHeight = hasHourPace ? rest * 9 / 100 : 0;
     const int rateHeight = hasRate ? rest * 15 / 100 : 0;
-    const int sourceHeight = rest - sentenceHeight - intervalHeight - rateHeight;
+    const int sourceHeight = rest - sentenceHeight - intervalHeight - hourPaceHeight - rateHeight;
 
     int y = margin;
     const QRect sentenceBox(margin, y, width, sentenceHeight);
@@ -231,12 +249,16 @@ void ComparedCounter::arrange(const QSize &size, int countPixelSize)
     y += countHeight;
     const QRect intervalBox(margin, y, width, intervalHeight);
     y += intervalHeight;
+    const QRect hourPaceBox(margin, y, width, hourPaceHeight);
+    y += hourPaceHeight;
     const QRect sourceBox(margin, y, width, sourceHeight);
     y += sourceHeight;
     const QRect rateBox(margin, y, width, rateHeight);
 
     fitSentence(sentenceBox);
     fitPlain(m_interval, intervalBox, m_fullInterval, countPixelSize * 30 / 100, 9);
+    if (hasHourPace)
+        fitPlain(m_hourPace, hourPaceBox, m_fullHourPace, countPixelSize * 22 / 100, 8);
     fitPlain(m_source, sourceBox, m_fullSource, countPixelSize * 22 / 100, 8);
     if (hasRate)
         fitPlain(m_rate, rateBox, m_fullRate, countPixelSize * 22 / 100, 8);
@@ -279,7 +301,7 @@ void ComparedCounter::fitSentence(const QRect &box)
         name.chop(1);
         const QString cut = name.trimmed() + QStringLiteral("…");
         (m_what.title.isEmpty() ? shortened.entryName : shortened.title) = cut;
-        m_sentence->setText(countSentence(shortened, m_counter.mode(), today));
+        m_sentence->setText(countSentence(shortened, m_counter.mode(), today, audienceLocale()));
         if (fits(m_sentence, box.size()))
             return;
     }
@@ -304,6 +326,11 @@ QString ComparedCounter::intervalText() const
     return m_fullInterval;
 }
 
+QString ComparedCounter::hourPaceText() const
+{
+    return m_fullHourPace;
+}
+
 QString ComparedCounter::sourceText() const
 {
     return m_fullSource;
@@ -317,6 +344,8 @@ QString ComparedCounter::rateText() const
 QList<QLabel *> ComparedCounter::texts() const
 {
     QList<QLabel *> labels{m_sentence, m_count, m_interval, m_source};
+    if (!m_fullHourPace.isEmpty())
+        labels.append(m_hourPace);
     if (m_rate->isVisibleTo(this))
         labels.append(m_rate);
     return labels;

@@ -15,9 +15,9 @@ class VictimAnnouncer;
 
 // One counter of the comparison view, as text: what it counts (the presentation view's
 // sentence), the count with four decimals and thousands separators, the decimals smaller and
-// quieter, "uma vítima a cada …", the source and year, and the published rate when there is
-// one. It is a group named for its entry, so that a screen reader tells the counters apart,
-// and each of its texts is a label read as it stands.
+// quieter, "uma vítima a cada …, em média" and, with an hourly pattern, the hour's pace, the source
+// and year, and the published rate when there is one. It is a group named for its entry, so that a
+// screen reader tells the counters apart, and each of its texts is a label read as it stands.
 class ComparedCounter : public QGroupBox
 {
     Q_OBJECT
@@ -41,7 +41,9 @@ public:
     // The texts on show, for checks and for the picture.
     QString sentenceText() const;
     QString countText() const;
+    // The day's average pace; the present hour's by the pattern, empty without one.
     QString intervalText() const;
+    QString hourPaceText() const;
     QString sourceText() const;
     QString rateText() const;
     QList<QLabel *> texts() const;
@@ -64,6 +66,9 @@ private:
     // The whole texts; a label may show one shortened to fit.
     QString m_fullSentence;
     QString m_fullInterval;
+    QString m_fullHourPace;
+    // The size last laid out in, to lay out again when the hour's line comes or goes.
+    QSize m_laidOut;
     QString m_fullSource;
     QString m_fullRate;
     bool m_reducedMotion = false;
@@ -72,6 +77,7 @@ private:
     QLabel *m_sentence = nullptr;
     QLabel *m_count = nullptr;
     QLabel *m_interval = nullptr;
+    QLabel *m_hourPace = nullptr;
     QLabel *m_source = nullptr;
     QLabel *m_rate = nullptr;
     VictimAnnouncer *m_announcer = nullptr;
