@@ -5,11 +5,10 @@
 // rate it keeps is a plain number that its text shows.
 
 #include "data/incidencereader.h"
-#include "data/sourcesreader.h"
+#include "sourcescheck.h"
 
 #include <QByteArray>
 
-#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -41,13 +40,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         fail("the shown list and the entries differ in length");
     for (qsizetype i = 0; i < reading.size(); ++i) {
         for (const QString &text : {reading.names[i], reading.quantities[i], texts[i]}) {
-            for (qsizetype k = 0; k < text.size(); ++k) {
-                if (text[k].isHighSurrogate() && k + 1 < text.size() &&
-                    text[k + 1].isLowSurrogate())
-                    ++k;
-                else if (text[k].isSurrogate())
-                    fail("a text read from the file holds half of a surrogate pair");
-            }
+            if (holdsHalfSurrogate(text))
+                fail("a text read from the file holds half of a surrogate pair");
         }
         if (texts[i] != incidenceListText(shortenedForList(reading.names[i]),
                                           shortenedForList(reading.quantities[i])))
@@ -66,26 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         again.failure != reading.failure)
         fail("two readings of the same bytes differ");
 
-    const SourcesTable sources = readSources(bytes);
-    if (sources.names().size() != sources.size())
-        fail("sources: names and size disagree");
-    for (const QString &name : sources.names()) {
-        if (name.isEmpty() || !sources.find(name) || sources.names().count(name) != 1)
-            fail("sources: a kept name is empty, repeated or not found");
-        const std::optional<EntrySource> source = sources.find(name);
-        if (source->source.isEmpty() && source->note.isEmpty())
-            fail("sources: a kept line has neither a source nor a note");
-        if (source->ratePer100k &&
-            (!std::isfinite(*source->ratePer100k) || *source->ratePer100k < 0))
-            fail("sources: a kept rate is not a plain number");
-        if (rateText(*source, QLocale::c()).isEmpty() == source->ratePer100k.has_value())
-            fail("sources: the rate's text and the rate disagree");
-    }
-    int previous = 0;
-    for (int line : sources.skippedLines()) {
-        if (line <= previous)
-            fail("sources: skipped lines out of order");
-        previous = line;
-    }
+    if (const char *fault = sourcesTableFault(readSources(bytes)))
+        fail(fault);
     return 0;
 }

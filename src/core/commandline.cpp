@@ -174,12 +174,12 @@ QString readPictureOptions(const QCommandLineParser &parser, const Names &names,
 {
     if (parser.isSet(names.pictureSize)) {
         const std::optional<QSize> size = parsePictureSize(parser.value(names.pictureSize));
+        // One arg() for all three: a "%2" typed in the value stays as typed.
         if (!size)
             return QStringLiteral("Tamanho inválido: \"%1\" (use LARGURAxALTURA, cada lado de "
                                   "%2 a %3, por exemplo 1920x1080)")
-                .arg(parser.value(names.pictureSize))
-                .arg(kMinPictureSide)
-                .arg(kMaxPictureSide);
+                .arg(parser.value(names.pictureSize), QString::number(kMinPictureSide),
+                     QString::number(kMaxPictureSide));
         options.pictureSize = *size;
         if (!parser.isSet(names.picture))
             return QStringLiteral("A opção --tamanho só vale com --imagem");

@@ -213,6 +213,12 @@ void TestSharePictureText::commandLine_data()
                                              "a.png", "--tamanho", "8000x1080"}
                               << QString() << QSize()
                               << "quorvel-counter: Tamanho inválido: \"8000x1080\"";
+    // The whole message is compared: a placeholder typed in the value once took the bounds.
+    QTest::newRow("placeholders typed in the size")
+        << QStringList{"-e", "Bahia", "--imagem", "a.png", "--tamanho", "%2x%3"} << QString()
+        << QSize()
+        << "quorvel-counter: Tamanho inválido: \"%2x%3\" (use LARGURAxALTURA, cada lado de 320 a "
+           "7680, por exemplo 1920x1080)\n";
     QTest::newRow("size alone") << QStringList{"-e", "Bahia", "--tamanho", "1080x1080"} << QString()
                                 << QSize()
                                 << "quorvel-counter: A opção --tamanho só vale com --imagem";

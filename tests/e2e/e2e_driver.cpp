@@ -4,6 +4,7 @@
 // virtual X server and a private D-Bus session.
 //
 // Usage: quorvel_e2e_driver <program> <work directory>
+#include "atspi.h"
 #include "xclose.h"
 
 #include <QCoreApplication>
@@ -35,15 +36,6 @@ constexpr int kStartLimitMs = 120'000;
 constexpr int kStepLimitMs = 60'000;
 constexpr int kPollMs = 250;
 
-// Bits of the AT-SPI state set.
-constexpr int kStateShowing = 25;
-
-void say(const QString &text)
-{
-    std::fprintf(stdout, "e2e: %s\n", qPrintable(text));
-    std::fflush(stdout);
-}
-
 struct Failure
 {
     QString what;
@@ -53,150 +45,6 @@ struct Failure
 {
     throw Failure{what};
 }
-
-// One accessible object of the program: its bus name and object path.
-struct Node
-{
-    QString service;
-    QString path;
-    bool isNull() const { return path.isEmpty(); }
-};
-
-class AtSpi
-{
-public:
-    explicit AtSpi(QDBusConnection bus) : m_bus(std::move(bus)) {}
-
-    QVariant property(const Node &node, const QString &name,
-                      const QString &iface = QStringLiteral("org.a11y.atspi.Accessible")) const
-    {
-        QDBusMessage call = QDBusMessage::createMethodCall(
-            node.service, node.path, QStringLiteral("org.freedesktop.DBus.Properties"),
-            QStringLiteral("Get"));
-        call << iface << name;
-        const QDBusMessage reply = m_bus.call(call, QDBus::Block, 10'000);
-        if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
-            return {};
-        return reply.arguments().first().value<QDBusVariant>().variant();
-    }
-
-    QDBusMessage call(const Node &node, const QString &iface, const QString &method,
-                      const QVariantList &arguments = {}) const
-    {
-        QDBusMessage message =
-            QDBusMessage::createMethodCall(node.service, node.path, iface, method);
-        message.setArguments(arguments);
-        return m_bus.call(message, QDBus::Block, 10'000);
-    }
-
-    QString name(const Node &node) const
-    {
-        return property(node, QStringLiteral("Name")).toString();
-    }
-
-    QString roleName(const Node &node) const
-    {
-        const QDBusMessage reply =
-            call(node, QStringLiteral("org.a11y.atspi.Accessible"), QStringLiteral("GetRoleName"));
-        return reply.arguments().isEmpty() ? QString() : reply.arguments().first().toString();
-    }
-
-    QList<Node> children(const Node &node) const
-    {
-        QList<Node> result;
-        const QDBusMessage reply =
-            call(node, QStringLiteral("org.a11y.atspi.Accessible"), QStringLiteral("GetChildren"));
-        if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
-            return result;
-        const QDBusArgument array = reply.arguments().first().value<QDBusArgument>();
-        array.beginArray();
-        while (!array.atEnd()) {
-            QString service;
-            QDBusObjectPath path;
-            array.beginStructure();
-            array >> service >> path;
-            array.endStructure();
-            result.append({service, path.path()});
-        }
-        array.endArray();
-        return result;
-    }
-
-    bool showing(const Node &node) const
-    {
-        const QDBusMessage reply =
-            call(node, QStringLiteral("org.a11y.atspi.Accessible"), QStringLiteral("GetState"));
-        if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
-            return false;
-        const QDBusArgument array = reply.arguments().first().value<QDBusArgument>();
-        QList<uint> words;
-        array.beginArray();
-        while (!array.atEnd()) {
-            uint word = 0;
-            array >> word;
-            words << word;
-        }
-        array.endArray();
-        return !words.isEmpty() && (words.first() & (1u << kStateShowing));
-    }
-
-    // On-screen rectangle, in screen coordinates.
-    QRect extents(const Node &node) const
-    {
-        const QDBusMessage reply = call(node, QStringLiteral("org.a11y.atspi.Component"),
-                                        QStringLiteral("GetExtents"), {QVariant::fromValue(0u)});
-        if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
-            return {};
-        const QDBusArgument box = reply.arguments().first().value<QDBusArgument>();
-        int x = 0, y = 0, w = 0, h = 0;
-        box.beginStructure();
-        box >> x >> y >> w >> h;
-        box.endStructure();
-        return {x, y, w, h};
-    }
-
-    QString text(const Node &node) const
-    {
-        const QDBusMessage reply =
-            call(node, QStringLiteral("org.a11y.atspi.Text"), QStringLiteral("GetText"), {0, -1});
-        return reply.arguments().isEmpty() ? QString() : reply.arguments().first().toString();
-    }
-
-    // Depth-first search under node for the first object that matches.
-    Node find(const Node &node, const std::function<bool(const Node &)> &match,
-              int depth = 14) const
-    {
-        if (match(node))
-            return node;
-        if (depth == 0)
-            return {};
-        for (const Node &child : children(node)) {
-            const Node found = find(child, match, depth - 1);
-            if (!found.isNull())
-                return found;
-        }
-        return {};
-    }
-
-    Node findNamed(const Node &under, const QString &wanted) const
-    {
-        return find(under, [&](const Node &n) { return name(n) == wanted; });
-    }
-
-    void dump(const Node &node, int depth = 0, int limit = 9) const
-    {
-        say(QString(depth * 2, ' ') + roleName(node) + " \"" + name(node) + "\"" +
-            (showing(node) ? "" : " (not showing)"));
-        if (depth < limit)
-            for (const Node &child : children(node))
-                dump(child, depth + 1, limit);
-    }
-
-    QDBusConnection &bus() { return m_bus; }
-
-private:
-    QDBusConnection m_bus;
-};
 
 // Set while the program must be running: a wait then fails at once if it has ended.
 QProcess *g_program = nullptr;
@@ -628,38 +476,14 @@ private:
 
     void connectToAccessibilityBus()
     {
-        QDBusConnection session = QDBusConnection::sessionBus();
-        if (!session.isConnected())
-            fail(QStringLiteral("no D-Bus session bus"));
-        const QDBusMessage reply =
-            session.call(QDBusMessage::createMethodCall(
-                             QStringLiteral("org.a11y.Bus"), QStringLiteral("/org/a11y/bus"),
-                             QStringLiteral("org.a11y.Bus"), QStringLiteral("GetAddress")),
-                         QDBus::Block, 30'000);
-        if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
-            fail(QStringLiteral("no accessibility bus: ") + reply.errorMessage());
-        const QString address = reply.arguments().first().toString();
-        QDBusConnection a11y = QDBusConnection::connectToBus(address, QStringLiteral("a11y"));
-        if (!a11y.isConnected())
-            fail(QStringLiteral("cannot connect to the accessibility bus at ") + address);
-        m_atspi.emplace(a11y);
+        QString error;
+        std::optional<QDBusConnection> a11y = accessibilityBus(&error);
+        if (!a11y)
+            fail(error);
+        m_atspi.emplace(*a11y);
     }
 
-    std::optional<Node> programOnBus()
-    {
-        QDBusConnectionInterface *bus = m_atspi->bus().interface();
-        const QStringList names = bus->registeredServiceNames().value();
-        for (const QString &name : names) {
-            if (!name.startsWith(':'))
-                continue;
-            if (bus->servicePid(name).value() != uint(m_process.processId()))
-                continue;
-            const Node root{name, QStringLiteral("/org/a11y/atspi/accessible/root")};
-            if (m_atspi->name(root) == QStringLiteral("Quorvel Counter"))
-                return root;
-        }
-        return std::nullopt;
-    }
+    std::optional<Node> programOnBus() { return ::programOnBus(*m_atspi, m_process.processId()); }
 
     QRect extentsOf(const Node &under, const QString &name)
     {
