@@ -17,8 +17,9 @@ export QT_QPA_PLATFORM=offscreen
 fuzz_runs="${QUORVEL_FUZZ_RUNS:-20000}"
 
 # The packaging tests validate the installed desktop entry and metainfo, and build and check
-# the Debian package (dpkg-shlibdeps from dpkg-dev, lintian), with these.
-"$root/scripts/deps.sh" appstream desktop-file-utils dpkg-dev lintian clang-format
+# the Debian package (dpkg-shlibdeps from dpkg-dev, lintian), with these; the page made by
+# --pagina is checked in Chromium, headless.
+"$root/scripts/deps.sh" appstream desktop-file-utils dpkg-dev lintian clang-format chromium
 # Code that drifts from .clang-format fails the run before anything is built.
 "$root/scripts/check-format.sh"
 "$root/scripts/build.sh" "$root/build"

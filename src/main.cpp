@@ -8,6 +8,7 @@
 #include "display/qtsoundoutput.h"
 #include "display/qttranslations.h"
 #include "display/svgpicture.h"
+#include "distribution/commandlinepage.h"
 #include "windows/DeadZone/deadzone.h"
 #include "windows/commandlinepicture.h"
 #include "windows/frmSplash/frmsplash.h"
@@ -100,8 +101,9 @@ int main(int argc, char *argv[])
 
     // A picture from the command line (a scheduled job, often with no display at all) is
     // always drawn offscreen at one pixel a pixel; the platform is chosen before the
-    // application object, which would otherwise look for a display.
-    if (options.pictureFile) {
+    // application object, which would otherwise look for a display. A page needs none either.
+    const bool writesFile = options.pictureFile || options.pageFile;
+    if (writesFile) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
         qunsetenv("QT_SCALE_FACTOR");
@@ -109,7 +111,7 @@ int main(int argc, char *argv[])
     }
 
     quietAudioWarnings();
-    if (options.pictureFile)
+    if (writesFile)
         g_beforePictureFilter = qInstallMessageHandler(dropSessionWarnings);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorvel Counter"));
@@ -162,6 +164,12 @@ int main(int argc, char *argv[])
     SystemClock clock;
     if (options.pictureFile) {
         const PictureRun run = writeStartPicture(options, clock, dataDirectory);
+        if (run.exitStatus != 0)
+            write(stderr, run.message);
+        return run.exitStatus;
+    }
+    if (options.pageFile) {
+        const PageRun run = writeStartPage(options, clock, dataDirectory);
         if (run.exitStatus != 0)
             write(stderr, run.message);
         return run.exitStatus;

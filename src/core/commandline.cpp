@@ -31,19 +31,21 @@ struct Names
                                QStringLiteral("ARQUIVO.png")};
     QCommandLineOption pictureSize{QStringList{QStringLiteral("tamanho")}, QString(),
                                    QStringLiteral("LARGURAxALTURA")};
+    QCommandLineOption page{QStringList{QStringLiteral("pagina")}, QString(),
+                            QStringLiteral("ARQUIVO.html")};
     QCommandLineOption help{QStringList{QStringLiteral("h"), QStringLiteral("help")}};
     QCommandLineOption version{QStringList{QStringLiteral("v"), QStringLiteral("version")}};
 
     QList<QCommandLineOption> all() const
     {
-        return {monthly, entry,         mode,    title,       presentation, screen,
-                noSound, reducedMotion, picture, pictureSize, help,         version};
+        return {monthly,       entry,   mode,        title, presentation, screen, noSound,
+                reducedMotion, picture, pictureSize, page,  help,         version};
     }
     // The options that take a value, by any of their names.
     bool takesValue(const QString &name) const
     {
         for (const QCommandLineOption &option :
-             {monthly, entry, mode, title, screen, picture, pictureSize}) {
+             {monthly, entry, mode, title, screen, picture, pictureSize, page}) {
             if (option.names().contains(name))
                 return true;
         }
@@ -199,6 +201,22 @@ QString readPictureOptions(const QCommandLineParser &parser, const Names &names,
     return QString();
 }
 
+// --pagina; empty when it is sound (or not given).
+QString readPageOption(const QCommandLineParser &parser, const Names &names, StartOptions &options)
+{
+    if (!parser.isSet(names.page))
+        return QString();
+    options.pageFile = parser.value(names.page);
+    if (options.pageFile->isEmpty())
+        return QStringLiteral("Falta o nome do arquivo em --pagina");
+    if (options.pictureFile)
+        return QStringLiteral("As opções --pagina e --imagem não valem juntas");
+    if (!options.startsCount())
+        return QStringLiteral("A opção --pagina precisa de uma escolha: --entrada NOME ou "
+                              "--mensal N");
+    return QString();
+}
+
 } // namespace
 
 QString modeOptionText(AccumulationMode mode)
@@ -262,6 +280,11 @@ QString commandLineHelp()
                "      --tamanho LARGURAxALTURA\n"
                "                          o tamanho da imagem em pixels, cada lado de %3 a\n"
                "                          %4 (o normal é %5x%6)\n"
+               "      --pagina ARQUIVO.html\n"
+               "                          salva em ARQUIVO.html uma página que conta sozinha\n"
+               "                          em qualquer navegador, no fuso horário deste\n"
+               "                          computador, e termina, sem abrir janela; exige\n"
+               "                          --entrada ou --mensal (várias: a comparação)\n"
                "  -h, --help              mostra esta ajuda e termina\n"
                "  -v, --version           mostra a versão e termina\n"
                "\n"
@@ -278,12 +301,14 @@ QString commandLineHelp()
                "entrada que não existe, ou de uma contagem que já passa da capacidade do\n"
                "odômetro no modo pedido, o programa escreve o erro na saída de erro e termina\n"
                "com o código 2, sem abrir janela nem alterar arquivo. Se a imagem de --imagem\n"
-               "não pode ser gravada (pasta que não existe, sem permissão, disco cheio), o\n"
-               "programa diz o motivo e termina com o código 1, sem deixar arquivo pela\n"
-               "metade; um arquivo que já existia é substituído por inteiro.\n"
+               "ou a página de --pagina não pode ser gravada (pasta que não existe, sem\n"
+               "permissão, disco cheio), o programa diz o motivo e termina com o código 1,\n"
+               "sem deixar arquivo pela metade; um arquivo que já existia é substituído por\n"
+               "inteiro.\n"
                "\n"
                "Exemplo, para uma tarefa diária (cron):\n"
-               "  %1 --entrada Bahia --modo ano --imagem ~/bahia.png\n")
+               "  %1 --entrada Bahia --modo ano --imagem ~/bahia.png\n"
+               "  %1 --entrada Bahia --modo ano --pagina ~/site/bahia.html\n")
         .arg(kProgram)
         .arg(kMaxMonthlyFigure)
         .arg(kMinPictureSide)
@@ -315,7 +340,7 @@ CommandLineResult parseCommandLine(const QStringList &arguments, const QString &
         return failure(QStringLiteral("Argumento inesperado: ") +
                        parser.positionalArguments().front());
     for (const QCommandLineOption *option :
-         {&names.mode, &names.title, &names.picture, &names.pictureSize}) {
+         {&names.mode, &names.title, &names.picture, &names.pictureSize, &names.page}) {
         if (parser.values(*option).size() > 1)
             return failure(QStringLiteral("A opção ") + dashed(option->names().constLast()) +
                            QStringLiteral(" foi dada mais de uma vez"));
@@ -357,6 +382,8 @@ CommandLineResult parseCommandLine(const QStringList &arguments, const QString &
         options.screen = number;
     }
     if (const QString refusal = readPictureOptions(parser, names, options); !refusal.isEmpty())
+        return failure(refusal);
+    if (const QString refusal = readPageOption(parser, names, options); !refusal.isEmpty())
         return failure(refusal);
     return result;
 }

@@ -30,6 +30,8 @@ struct StartOptions
     // --imagem ARQUIVO: the picture of the count written there, and the program ends.
     std::optional<QString> pictureFile;
     QSize pictureSize = kDefaultPictureSize; // --tamanho LARGURAxALTURA
+    // --pagina ARQUIVO.html: a page that counts by itself written there, and the program ends.
+    std::optional<QString> pageFile;
 
     // Any option at all: the splash is skipped.
     bool anyGiven = false;

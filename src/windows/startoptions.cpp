@@ -87,7 +87,8 @@ QString checkStartCapacity(const StartOptions &options, const QString &parametro
 
 QString checkStartScreen(const StartOptions &options, int screenCount)
 {
-    if (!options.screen || options.pictureFile || *options.screen <= screenCount)
+    if (!options.screen || options.pictureFile || options.pageFile ||
+        *options.screen <= screenCount)
         return QString();
     const QString have = screenCount == 1
                              ? QStringLiteral("há só 1 tela")

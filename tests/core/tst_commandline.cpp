@@ -250,6 +250,17 @@ void TestCommandLine::refusedArguments_data()
     QTest::newRow("screen missing") << QStringList{"--tela"} << "Falta o valor da opção --tela";
     QTest::newRow("screen twice") << QStringList{"--tela", "1", "--tela", "2"}
                                   << "A opção --tela foi dada mais de uma vez";
+    QTest::newRow("page without a choice")
+        << QStringList{"--pagina", "p.html", "--modo", "ano"}
+        << "A opção --pagina precisa de uma escolha: --entrada NOME ou --mensal N";
+    QTest::newRow("page and picture together")
+        << QStringList{"-m", "937", "--imagem", "p.png", "--pagina", "p.html"}
+        << "As opções --pagina e --imagem não valem juntas";
+    QTest::newRow("page twice") << QStringList{"-m",     "937",      "--pagina",
+                                               "a.html", "--pagina", "b.html"}
+                                << "A opção --pagina foi dada mais de uma vez";
+    QTest::newRow("page with no name")
+        << QStringList{"-m", "937", "--pagina="} << "Falta o nome do arquivo em --pagina";
 }
 
 void TestCommandLine::refusedArguments()

@@ -11,6 +11,7 @@
 #include "display/twipsscale.h"
 #include "display/victimannouncer.h"
 #include "display/victimscene.h"
+#include "windows/sharepageaction.h"
 #include "windows/sharepictureactions.h"
 
 #include <QCloseEvent>
@@ -91,6 +92,7 @@ Apresentacao::Apresentacao(Counter &counter, Clock &clock, QWidget *parent)
         emit pictureReported(text);
     };
     SharePictureActions::attach(this, hooks);
+    SharePageAction::attach(this, {[this] { return livePage(); }, hooks.now, hooks.report, {}, {}});
 }
 
 Apresentacao::~Apresentacao() = default;
@@ -736,6 +738,20 @@ void Apresentacao::finishPicture()
     if (m_sizeBeforePicture.isValid() && m_sizeBeforePicture != size())
         resize(m_sizeBeforePicture);
     arrange();
+}
+
+LivePage Apresentacao::livePage() const
+{
+    LivePage page;
+    page.madeAt = m_clock.now();
+    page.timeZoneId = localTimeZoneId();
+    if (!m_counter.hasFigure())
+        return page;
+    CountDescription what = m_what;
+    if (what.entryName.isEmpty() && what.title.isEmpty() && !what.typedMonthly)
+        what.typedMonthly = m_counter.monthlyFigure();
+    page.counters.append(livePageCounter(m_counter, {what, m_sourceLine, m_rateText}));
+    return page;
 }
 
 QStringList Apresentacao::pictureSources() const

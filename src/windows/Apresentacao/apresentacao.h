@@ -4,6 +4,7 @@
 #include "core/countsentence.h"
 #include "core/odometerframe.h"
 #include "core/presentationtally.h"
+#include "distribution/livepage.h"
 #include "windows/sharepicture.h"
 
 #include <QList>
@@ -86,6 +87,8 @@ public:
     void preparePicture(const QSize &size, int captionHeight) override;
     void finishPicture() override;
     QStringList pictureSources() const override;
+    // The page that counts in a browser what the view counts (Ctrl+Shift+S saves it).
+    LivePage livePage() const;
 
 signals:
     void startOrPauseRequested();

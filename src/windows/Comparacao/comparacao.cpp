@@ -4,6 +4,7 @@
 #include "core/counter.h"
 #include "display/eventscreen.h"
 #include "windows/Comparacao/comparedcounter.h"
+#include "windows/sharepageaction.h"
 #include "windows/sharepictureactions.h"
 
 #include <QCloseEvent>
@@ -54,6 +55,7 @@ Comparacao::Comparacao(Clock &clock, QWidget *parent) : QWidget(parent), m_clock
         emit pictureReported(text);
     };
     SharePictureActions::attach(this, hooks);
+    SharePageAction::attach(this, {[this] { return livePage(); }, hooks.now, hooks.report, {}, {}});
     showState();
 }
 
@@ -289,4 +291,17 @@ QStringList Comparacao::pictureSources() const
             sources.append(line);
     }
     return sources;
+}
+
+LivePage Comparacao::livePage() const
+{
+    LivePage page;
+    page.madeAt = m_clock.now();
+    page.timeZoneId = localTimeZoneId();
+    for (const ComparedCounter *panel : m_panels) {
+        if (panel->counter().hasFigure())
+            page.counters.append(livePageCounter(
+                panel->counter(), {panel->description(), panel->sourceText(), panel->rateText()}));
+    }
+    return page;
 }

@@ -2,6 +2,7 @@
 
 #include "core/counterstate.h"
 #include "distribution/choicesetup.h"
+#include "distribution/livepage.h"
 #include "windows/sharepicture.h"
 
 #include <QList>
@@ -30,6 +31,8 @@ public:
     void setChoices(const QList<PreparedChoice> &choices, AccumulationMode mode);
     int counterCount() const { return int(m_panels.size()); }
     ComparedCounter *panel(int index) const { return m_panels.value(index); }
+    // The page that counts in a browser what the view counts (Ctrl+Shift+S saves it).
+    LivePage livePage() const;
     Counter &counter(int index) const;
 
     // Every counter at once: started (and its count shown at once), paused, or either.

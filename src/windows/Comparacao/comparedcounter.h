@@ -26,6 +26,8 @@ public:
     ComparedCounter(Counter &counter, int position, QWidget *parent = nullptr);
 
     Counter &counter() const { return m_counter; }
+    // What the counter counts, as its sentence names it.
+    const CountDescription &description() const { return m_what; }
     void setDescription(const CountDescription &what, const std::optional<EntrySource> &source);
     // The name the group is known by: the entry's, or "Número digitado: 937 por mês".
     QString name() const { return accessibleName(); }

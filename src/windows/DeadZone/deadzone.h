@@ -51,6 +51,7 @@ class QRadioButton;
 class QSlider;
 class QStatusBar;
 class QTimer;
+class SharePageAction;
 class SharePictureActions;
 class SoundCues;
 class SoundSwitch;
@@ -168,6 +169,7 @@ public:
     // default size when none is given); the tool panel's "Salvar imagem…".
     QImage sharePicture(const QSize &size = QSize());
     SharePictureActions *pictureActions() const { return m_pictureActions; }
+    SharePageAction *pageAction() const { return m_pageAction; }
 
     // ---- The comparison of several counters (deadzone_comparison.cpp) --------------------
     // Ctrl+K and the tool panel's "Comparar…": the dialog, then the comparison view.
@@ -364,7 +366,9 @@ private:
     VictimAnnouncer *m_announcer = nullptr;
     bool m_reducedMotion = false;
     QPushButton *BotaoSalvarImagem = nullptr;
+    QPushButton *BotaoSalvarPagina = nullptr;
     QPushButton *BotaoComparar = nullptr;
     ComparisonLauncher *m_comparison = nullptr;
     SharePictureActions *m_pictureActions = nullptr;
+    SharePageAction *m_pageAction = nullptr;
 };

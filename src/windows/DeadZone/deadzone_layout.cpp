@@ -474,7 +474,7 @@ void DeadZone::buildPresentationControls()
     MovimentoReduzido->setAccessibleName(QStringLiteral("Movimento reduzido"));
     MovimentoReduzido->setAccessibleDescription(
         QStringLiteral("Sem animações nem piscadas; a contagem não muda"));
-    place(MovimentoReduzido, 90, 1480, 3390, 300);
+    place(MovimentoReduzido, 90, 1480, 1900, 300);
     m_twips.setFontScale(MovimentoReduzido, 1.0);
     connect(MovimentoReduzido, &QCheckBox::toggled, this, &DeadZone::setReducedMotion);
 
@@ -504,6 +504,16 @@ void DeadZone::buildPresentationControls()
                        "apresentação)"));
     place(BotaoSalvarImagem, 90, 2280, 2340, 360);
     m_twips.setFontScale(BotaoSalvarImagem, 1.0);
+
+    // The page that counts in any browser, beside reduced motion (deadzone_picture.cpp).
+    BotaoSalvarPagina = new QPushButton(QStringLiteral("Salvar página…"), PainelFerramentas2);
+    BotaoSalvarPagina->setObjectName(QStringLiteral("BotaoSalvarPagina"));
+    BotaoSalvarPagina->setAccessibleName(QStringLiteral("Salvar página da contagem"));
+    BotaoSalvarPagina->setToolTip(
+        QStringLiteral("Salva uma página HTML que conta sozinha em qualquer navegador, para um "
+                       "site (Ctrl+Shift+S na apresentação)"));
+    place(BotaoSalvarPagina, 2070, 1440, 1410, 360);
+    m_twips.setFontScale(BotaoSalvarPagina, 1.0);
 
     // Beside it: the comparison of several counters (deadzone_comparison.cpp).
     BotaoComparar = new QPushButton(QStringLiteral("Comparar…"), PainelFerramentas2);

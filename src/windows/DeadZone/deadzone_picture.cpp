@@ -4,6 +4,8 @@
 
 #include "core/clock.h"
 #include "core/counter.h"
+#include "windows/Apresentacao/apresentacao.h"
+#include "windows/sharepageaction.h"
 #include "windows/sharepictureactions.h"
 
 #include <QPushButton>
@@ -17,6 +19,12 @@ void DeadZone::connectPictureActions()
     m_pictureActions = new SharePictureActions(this, hooks);
     connect(BotaoSalvarImagem, &QPushButton::clicked, m_pictureActions,
             [this] { m_pictureActions->saveAs(); });
+
+    // The page that counts in a browser, said as the presentation view says it.
+    m_pageAction = new SharePageAction(
+        this, {[this] { return presentationView().livePage(); }, hooks.now, hooks.report, {}, {}});
+    connect(BotaoSalvarPagina, &QPushButton::clicked, m_pageAction,
+            [this] { m_pageAction->saveAs(); });
 }
 
 QImage DeadZone::sharePicture(const QSize &size)
