@@ -36,7 +36,7 @@ QString escaped(const QString &text)
 RecountInput recountInput(const LivePageCounter &counter, const QDateTime &at)
 {
     RecountInput in;
-    in.dailyRate = dailyRateAtHundredths(counter.monthly);
+    in.dailyRate = dailyRate(counter.monthly);
     in.mode = counter.mode;
     in.useDistribution = counter.pattern.has_value();
     if (counter.pattern)

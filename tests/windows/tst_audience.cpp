@@ -18,6 +18,7 @@
 #include <QRegularExpression>
 #include <QTest>
 #include <QTextDocument>
+#include <QTimer>
 
 namespace {
 
