@@ -32,3 +32,25 @@ env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM LANG=pt_BR.UTF-8 \
     --entrada "São Paulo" --entrada Brasil --entrada "Roubos em geral na cidade de São Paulo" \
     --modo ano --tamanho 1280x720 --imagem "$root/docs/imagens/comparacao.png"
 rm -rf "$user_data"
+
+# The page that counts in a browser, made by the program as --pagina makes it and photographed
+# by headless Chromium at a phone's size and a desktop's, in the light and the dark scheme.
+"$root/scripts/deps.sh" chromium
+user_data="$(mktemp -d)"
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM LANG=pt_BR.UTF-8 \
+    XDG_DATA_HOME="$user_data" "$build/src/quorvel-counter" \
+    --entrada "Homicidios em São Paulo" --modo mes --pagina "$user_data/pagina.html"
+for size in 390,844 1920,1080; do
+    for scheme in claro escuro; do
+        profile="$(mktemp -d)"
+        dark=()
+        if [ "$scheme" = escuro ]; then dark=(--force-dark-mode); fi
+        chromium --headless --no-sandbox --disable-gpu --disable-quic --no-first-run \
+            --disable-background-networking --disable-component-update --disable-sync \
+            --user-data-dir="$profile" --hide-scrollbars --window-size="$size" "${dark[@]}" \
+            --screenshot="$root/docs/imagens/pagina-${size%%,*}-$scheme.png" \
+            "file://$user_data/pagina.html" 2>/dev/null
+        rm -rf "$profile"
+    done
+done
+rm -rf "$user_data"
