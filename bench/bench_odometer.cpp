@@ -408,7 +408,7 @@ void recountAndDraw(DeadZone &window)
 
 // The main window as it starts, with the list open, counting a crime with its hourly
 // pattern, with the tool panel open, the presentation view at 1280 x 720 ten minutes after
-// it opened, and the pattern in the editor.
+// it opened and then paused, and the pattern in the editor.
 int runGuidePictures(const QString &folderPath)
 {
     const QDir folder(folderPath);
@@ -416,7 +416,8 @@ int runGuidePictures(const QString &folderPath)
         std::fprintf(stderr, "cannot make %s\n", qPrintable(folderPath));
         return 1;
     }
-    const QString crime = QStringLiteral("Roubos em geral na cidade de São Paulo");
+    // The program's own example line: the one shipped entry with an hourly pattern.
+    const QString crime = QStringLiteral("Homicidios em São Paulo");
     QTemporaryDir dir;
     StoppedClock clock;
     SilentSoundOutput output;
@@ -476,8 +477,12 @@ int runGuidePictures(const QString &folderPath)
                                        : QStringLiteral("apresentacao-1920.png")) &&
              ok;
     }
+    // Paused: the word above the wheels, every digit in sight.
+    window.counter().pause();
+    view.resize(QSize(1280, 720));
+    view.arrange();
+    ok = save(view, folder, QStringLiteral("apresentacao-pausada.png")) && ok;
     window.leavePresentation();
-    named<PictureButton>(window, "Image3")->click();
 
     named<PictureButton>(window, "botao(8)")->click(); // the editor, holding the pattern
     Configurador &editor = window.configurador();

@@ -20,9 +20,13 @@ LANG=pt_BR.UTF-8 LC_ALL= LC_CTYPE=C.UTF-8 QT_QPA_PLATFORM=offscreen \
 # its caption carries the date and time it is made.
 cmake --build "$build" -j"$(nproc)" --target quorvel-counter -- --quiet
 user_data="$(mktemp -d)" # an empty data folder: the files beside the program are read
-env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM LANG=pt_BR.UTF-8 \
-    XDG_DATA_HOME="$user_data" "$build/src/quorvel-counter" --entrada Bahia --modo ano \
-    --tamanho 1080x1080 --imagem "$root/docs/imagens/compartilhar.png"
+# Made as a job without LANG makes it (LC_ALL=C): its numbers are Brazilian all the same.
+for shape in 1080x1080:compartilhar 1920x1080:compartilhar-1920 \
+    1080x1920:compartilhar-1080x1920; do
+    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u LANG LC_ALL=C \
+        XDG_DATA_HOME="$user_data" "$build/src/quorvel-counter" --entrada Bahia --modo ano \
+        --tamanho "${shape%%:*}" --imagem "$root/docs/imagens/${shape#*:}.png"
+done
 rm -rf "$user_data"
 
 # The comparison view, as the command line opens it, drawn the same way.

@@ -25,7 +25,7 @@ STROKE = 17.0         # glyph stroke, in glyph units (glyphs are 100 units high)
 # Colour schemes of the drums: integer wheels light on dark, decimal wheels white on red.
 SCHEMES = {
     "int": {"ink": "#f6f1e3", "dark": "#060606", "mid": "#1d1d1d", "light": "#343434"},
-    "dec": {"ink": "#ffffff", "dark": "#3a0005", "mid": "#9b0d17", "light": "#d21f2a"},
+    "dec": {"ink": "#ffffff", "dark": "#3a0005", "mid": "#7a0a12", "light": "#960e17"},
 }
 
 # ---------------------------------------------------------------------------------------

@@ -85,12 +85,17 @@ QList<std::pair<QString, QRect>> shownTexts(QWidget &view)
     return texts;
 }
 
-// The middle band of the decimal wheels, where their digits stand.
-QRect decimalDigits(QWidget &view, const OdometerView &odometer)
+// The middle band of each decimal wheel, where its digit stands on the drum.
+QList<std::pair<QString, QRect>> decimalDigits(QWidget &view, const OdometerView &odometer)
 {
-    const auto *decimals = odometer.findChild<QWidget *>(QStringLiteral("Picture6"));
-    const QRect box(decimals->mapTo(&view, QPoint(0, 0)), decimals->size());
-    return box.adjusted(0, box.height() * 3 / 10, 0, -box.height() * 3 / 10);
+    QList<std::pair<QString, QRect>> wheels;
+    for (const char *name : {"Picture3", "Picture2", "Picture1", "Picture0"}) {
+        const auto *wheel = odometer.findChild<QWidget *>(QString::fromLatin1(name));
+        const QRect box(wheel->mapTo(&view, QPoint(0, 0)), wheel->size());
+        wheels.append({QStringLiteral("decimal ") + QString::fromLatin1(name),
+                       box.adjusted(0, box.height() * 3 / 10, 0, -box.height() * 3 / 10)});
+    }
+    return wheels;
 }
 
 // A picture source that notes the texts of the view while it is laid out for the picture.
@@ -105,7 +110,7 @@ public:
         texts = shownTexts(*pictureView());
         if (auto *view = qobject_cast<Apresentacao *>(pictureView());
             view && !view->odometer()->parentWidget()->isHidden())
-            texts.append({QStringLiteral("decimais"), decimalDigits(*view, *view->odometer())});
+            texts += decimalDigits(*view, *view->odometer());
     }
     void finishPicture() override { m_source.finishPicture(); }
     QStringList pictureSources() const override { return m_source.pictureSources(); }
@@ -235,7 +240,7 @@ void TestAudience::brazilianNumbersWhateverTheLocale()
     comparison.setReducedMotion(true);
     const ChoiceFiles files = ChoiceFiles::read(f.window.dataDirectory());
     comparison.setChoices(
-        {prepareChoice(*CounterChoice::fromSetting(QStringLiteral("Bahia")), files),
+        {prepareChoice(*CounterChoice::fromSetting(QStringLiteral("entrada:Bahia")), files),
          prepareChoice(*CounterChoice::fromSetting(QStringLiteral("mensal:12000")), files)},
         AccumulationMode::Ano);
     comparison.startAll();
@@ -280,8 +285,8 @@ void TestAudience::pausedCountStaysInSight()
     }
     const QImage image = view.grab().toImage();
     QVERIFY2(textContrast(image, paused->geometry()) >= 4.5, "PAUSADO");
-    verifyContrast(image,
-                   {{QStringLiteral("decimais pausados"), decimalDigits(view, *view.odometer())}});
+    // The fastest wheels at rest on the digits of the count, not on a spinning frame.
+    QCOMPARE(view.odometer()->text(), QStringLiteral("50000,0000"));
 
     QVERIFY(counter.start());
     QVERIFY(paused->isHidden());
@@ -300,12 +305,12 @@ void TestAudience::contrastOfThePresentation()
     view.resize(1280, 720);
     view.arrange();
     QList<std::pair<QString, QRect>> texts = shownTexts(view);
-    texts.append({QStringLiteral("decimais"), decimalDigits(view, *view.odometer())});
+    texts += decimalDigits(view, *view.odometer());
     verifyContrast(view.grab().toImage(), texts);
 
     f.window.counter().pause();
     texts = shownTexts(view);
-    texts.append({QStringLiteral("decimais"), decimalDigits(view, *view.odometer())});
+    texts += decimalDigits(view, *view.odometer());
     verifyContrast(view.grab().toImage(), texts);
 }
 
@@ -331,8 +336,8 @@ void TestAudience::contrastOfPictures()
         compared.setReducedMotion(true);
         const ChoiceFiles files = ChoiceFiles::read(f.window.dataDirectory());
         compared.setChoices(
-            {prepareChoice(*CounterChoice::fromSetting(QStringLiteral("Bahia")), files),
-             prepareChoice(*CounterChoice::fromSetting(QStringLiteral("Brasil")), files)},
+            {prepareChoice(*CounterChoice::fromSetting(QStringLiteral("entrada:Bahia")), files),
+             prepareChoice(*CounterChoice::fromSetting(QStringLiteral("entrada:Brasil")), files)},
             AccumulationMode::Ano);
         compared.startAll();
         source = &compared;

@@ -43,6 +43,7 @@ constexpr QSize kStageTwips{10515, 6225};
 constexpr int kIntegerStartTwips[5] = {0, 922, 1882, 2857, 3840};
 // The gap between the two housings, where the comma stands.
 constexpr int kCommaCentreTwips = 5078;
+constexpr int kDecimalHousingLeftTwips = 5160;
 
 QLabel *overlayLabel(QWidget *parent, const QString &name, const QColor &colour)
 {
@@ -147,6 +148,11 @@ void Apresentacao::build()
     m_Virgula->setText(QStringLiteral(","));
     m_Virgula->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
     m_Virgula->setAccessibleName(QStringLiteral("vírgula"));
+    // White on the dark gap, never on the housings' light metal ends.
+    m_Virgula->setAutoFillBackground(true);
+    QPalette gap = m_Virgula->palette();
+    gap.setColor(QPalette::Window, kBackground);
+    m_Virgula->setPalette(gap);
     m_Pausado = overlayLabel(this, QStringLiteral("Pausado"), kPaused);
     m_Pausado->setText(QStringLiteral("PAUSADO"));
     m_Pausado->hide();
@@ -322,11 +328,24 @@ void Apresentacao::onRunStateChanged()
         m_Pausado->setVisible(paused);
         placeWheels();
     }
+    // Paused, every digit reads, the fastest ones too.
+    if (state == Counter::RunState::Paused)
+        restFastWheels();
     if (state != Counter::RunState::OverCapacity && m_Capacidade.label->isVisible()) {
         m_Capacidade.label->hide();
         m_Contador->show();
     }
     refresh();
+}
+
+void Apresentacao::restFastWheels()
+{
+    // The two fastest wheels at rest on their digits, not on a spinning frame.
+    if (m_odometer->showsCount()) {
+        using Face = OdometerFrame::Face;
+        m_odometer->setFace(OdometerFrame::Picture1, Face::digit(int(m_shown.DigitoDecimal3)));
+        m_odometer->setFace(OdometerFrame::Picture0, Face::digit(int(m_shown.DigitoDecimal4)));
+    }
 }
 
 void Apresentacao::onCapacityReached()
@@ -451,14 +470,19 @@ void Apresentacao::placeWheels()
     m_odometer->setScale(factor);
     m_odometer->setGeometry(-px(left), 0, px(area.width()), box.height());
 
-    // A comma as tall as a wheel, white on the gap between the housings.
+    // A comma as large as the gap between the housings holds, white on it.
+    const int commaWidth = std::max(4, px(2 * (kDecimalHousingLeftTwips - kCommaCentreTwips)));
     QFont comma = font();
     comma.setBold(true);
-    comma.setPixelSize(std::max(8, box.height()));
+    int commaSize = std::max(8, box.height());
+    for (; commaSize > 8; --commaSize) {
+        comma.setPixelSize(commaSize);
+        if (QFontMetrics(comma).boundingRect(QStringLiteral(",")).width() <= commaWidth)
+            break;
+    }
     m_Virgula->setFont(comma);
-    const int commaWidth = std::max(4, box.height() / 2);
-    m_Virgula->setGeometry(px(kCommaCentreTwips - left) - commaWidth / 2, -box.height() / 5,
-                           commaWidth, box.height() + box.height() / 5);
+    m_Virgula->setGeometry(px(kCommaCentreTwips - left) - commaWidth / 2, 0, commaWidth,
+                           box.height());
     m_Virgula->raise();
 }
 
@@ -697,12 +721,7 @@ void Apresentacao::preparePicture(const QSize &size, int captionHeight)
             onFrame();
         }
     }
-    // The two fastest wheels at rest on their digits, not on a spinning frame.
-    if (m_odometer->showsCount()) {
-        using Face = OdometerFrame::Face;
-        m_odometer->setFace(OdometerFrame::Picture1, Face::digit(int(m_shown.DigitoDecimal3)));
-        m_odometer->setFace(OdometerFrame::Picture0, Face::digit(int(m_shown.DigitoDecimal4)));
-    }
+    restFastWheels();
     m_ProximaVitima->setValue(m_counter.nextVictimShare());
     // Eight wheels side by side are at most a seventh of the width tall: in a square or an
     // upright picture the count is written in large figures instead.

@@ -125,6 +125,7 @@ private:
     void onRunStateChanged();
     void onCapacityReached();
     void markVictimCalmly();
+    void restFastWheels();
     QString runStateText() const;
 
     Counter &m_counter;
