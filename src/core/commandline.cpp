@@ -31,13 +31,14 @@ struct Names
                                QStringLiteral("ARQUIVO.png")};
     QCommandLineOption pictureSize{QStringList{QStringLiteral("tamanho")}, QString(),
                                    QStringLiteral("LARGURAxALTURA")};
+    QCommandLineOption list{QStringList{QStringLiteral("listar")}};
     QCommandLineOption help{QStringList{QStringLiteral("h"), QStringLiteral("help")}};
     QCommandLineOption version{QStringList{QStringLiteral("v"), QStringLiteral("version")}};
 
     QList<QCommandLineOption> all() const
     {
-        return {monthly, entry,         mode,    title,       presentation, screen,
-                noSound, reducedMotion, picture, pictureSize, help,         version};
+        return {monthly,       entry,   mode,        title, presentation, screen, noSound,
+                reducedMotion, picture, pictureSize, list,  help,         version};
     }
     // The options that take a value, by any of their names.
     bool takesValue(const QString &name) const
@@ -232,10 +233,12 @@ QString commandLineHelp()
                "Opções:\n"
                "  -m, --mensal N          conta a partir de N ocorrências por mês (número\n"
                "                          inteiro de 0 a %2) e começa a contagem\n"
-               "  -e, --entrada NOME      conta a partir da entrada de nome exatamente NOME em\n"
+               "  -e, --entrada NOME      conta a partir da entrada NOME de\n"
                "                          QuorvelParametros.txt ou Quorvelhomicidios.txt e\n"
                "                          começa a contagem; ativa o padrão horário de mesmo\n"
-               "                          nome, se houver\n"
+               "                          nome, se houver. Vale o nome exato; sem ele, a única\n"
+               "                          entrada de mesmo nome sem contar maiúsculas e\n"
+               "                          acentos (\"bahia\", \"Sao Paulo\")\n"
                "      --modo dia|mes|ano  acumula as ocorrências do dia (o normal), do mês ou\n"
                "                          do ano\n"
                "  -t, --titulo TEXTO      nomeia o que é contado na apresentação no lugar do\n"
@@ -257,6 +260,11 @@ QString commandLineHelp()
                "      --tamanho LARGURAxALTURA\n"
                "                          o tamanho da imagem em pixels, cada lado de %3 a\n"
                "                          %4 (o normal é %5x%6)\n"
+               "      --listar            mostra todas as entradas, uma por linha, com os\n"
+               "                          campos separados por tabulação: nome, número\n"
+               "                          mensal, indicador, local, ano e fonte; e termina\n"
+               "                          (com o código 1 se um arquivo de números não pôde\n"
+               "                          ser lido por inteiro)\n"
                "  -h, --help              mostra esta ajuda e termina\n"
                "  -v, --version           mostra a versão e termina\n"
                "\n"
@@ -272,7 +280,10 @@ QString commandLineHelp()
                "Diante de uma opção desconhecida, de um número que não é inteiro ou de uma\n"
                "entrada que não existe, ou de uma contagem que já passa da capacidade do\n"
                "odômetro no modo pedido, o programa escreve o erro na saída de erro e termina\n"
-               "com o código 2, sem abrir janela nem alterar arquivo. Se a imagem de --imagem\n"
+               "com o código 2, sem abrir janela nem alterar arquivo; para uma entrada que não\n"
+               "existe, sugere até cinco nomes próximos. Sem sessão gráfica (nenhuma tela) e\n"
+               "sem --imagem, o programa diz que precisa de uma e termina com o código 1,\n"
+               "sem alterar arquivo. Se a imagem de --imagem\n"
                "não pode ser gravada (pasta que não existe, sem permissão, disco cheio), o\n"
                "programa diz o motivo e termina com o código 1, sem deixar arquivo pela\n"
                "metade; um arquivo que já existia é substituído por inteiro.\n"
@@ -305,6 +316,8 @@ CommandLineResult parseCommandLine(const QStringList &arguments, const QString &
         return {CommandLineResult::Action::Print, {}, commandLineHelp(), 0};
     if (parser.isSet(names.version))
         return {CommandLineResult::Action::Print, {}, commandLineVersion(version), 0};
+    if (parser.isSet(names.list))
+        return {CommandLineResult::Action::ListEntries, {}, QString(), 0};
 
     if (!parser.positionalArguments().isEmpty())
         return failure(QStringLiteral("Argumento inesperado: ") +
