@@ -1,9 +1,11 @@
 #include "core/clock.h"
 #include "core/commandline.h"
 #include "core/datadirectory.h"
+#include "core/graphicalsession.h"
 #include "core/localtimezone.h"
 #include "core/processsignals.h"
 #include "core/soundcues.h"
+#include "data/sourcesreader.h"
 #include "display/qtdesktopservices.h"
 #include "display/qtsoundoutput.h"
 #include "display/qttranslations.h"
@@ -97,7 +99,48 @@ int main(int argc, char *argv[])
         write(stderr, command.text);
         return command.exitStatus;
     }
-    const StartOptions &options = command.options;
+    StartOptions options = command.options;
+
+    // Where the data files are read from is known before the application object: every
+    // check that needs no window runs before a display is looked for.
+    QCoreApplication::setApplicationName(QStringLiteral("Quorvel Counter"));
+    const QString directory = programDirectoryBeforeStart(QString::fromLocal8Bit(argv[0]));
+    const bool writable = QFileInfo(directory).isWritable();
+    const QString userDirectory = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    const auto dataFile = [&](const QString &name) {
+        return dataFileBeforeStart(name, directory, writable, userDirectory);
+    };
+    const QString parametrosFile = dataFile(QStringLiteral("QuorvelParametros.txt"));
+    const QString homicidiosFile = dataFile(QStringLiteral("Quorvelhomicidios.txt"));
+
+    if (command.action == CommandLineResult::Action::ListEntries) {
+        const StartEntryListing listed =
+            startEntryListing(parametrosFile, homicidiosFile, dataFile(sourcesFileName()));
+        write(stdout, listed.listing);
+        if (listed.problems.isEmpty())
+            return 0;
+        write(stderr, listed.problems);
+        return kDataReadErrorStatus;
+    }
+    // An entry named on the command line is looked up, and made the entry's own name, before
+    // the data folder is set up.
+    if (const QString entryError = resolveStartEntries(options, parametrosFile, homicidiosFile);
+        !entryError.isEmpty()) {
+        write(stderr, entryError);
+        return kCommandLineErrorStatus;
+    }
+    // A count that would start over the odometer's capacity is refused as well.
+    if (const QString capacityError =
+            checkStartCapacity(options, parametrosFile, homicidiosFile, SystemClock().now());
+        !capacityError.isEmpty()) {
+        write(stderr, capacityError);
+        return kCommandLineErrorStatus;
+    }
+    // Without a graphical session Qt would end the program with its own English advice.
+    if (options.opensWindow() && !graphicalSessionExpected()) {
+        write(stderr, noGraphicalSessionText());
+        return kNoDisplayStatus;
+    }
 
     // A picture from the command line (a scheduled job, often with no display at all) is
     // always drawn offscreen at one pixel a pixel; the platform is chosen before the
@@ -124,36 +167,6 @@ int main(int argc, char *argv[])
     const QString screenError = checkStartScreen(options, int(QGuiApplication::screens().size()));
     if (!screenError.isEmpty()) {
         write(stderr, screenError);
-        return kCommandLineErrorStatus;
-    }
-
-    // The sound cues lie beside the program, and so do the data files unless the user may
-    // not write there: then the patterns are saved in the user's own copy.
-    const QString directory = QCoreApplication::applicationDirPath();
-    const bool writable = QFileInfo(directory).isWritable();
-    const QString userDirectory = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-
-    // An entry named on the command line is looked up before the data folder is set up.
-    const QString entryError =
-        checkStartEntry(options,
-                        dataFileBeforeStart(QStringLiteral("QuorvelParametros.txt"), directory,
-                                            writable, userDirectory),
-                        dataFileBeforeStart(QStringLiteral("Quorvelhomicidios.txt"), directory,
-                                            writable, userDirectory));
-    if (!entryError.isEmpty()) {
-        write(stderr, entryError);
-        return kCommandLineErrorStatus;
-    }
-    // A count that would start over the odometer's capacity is refused as well.
-    const QString capacityError =
-        checkStartCapacity(options,
-                           dataFileBeforeStart(QStringLiteral("QuorvelParametros.txt"), directory,
-                                               writable, userDirectory),
-                           dataFileBeforeStart(QStringLiteral("Quorvelhomicidios.txt"), directory,
-                                               writable, userDirectory),
-                           SystemClock().now());
-    if (!capacityError.isEmpty()) {
-        write(stderr, capacityError);
         return kCommandLineErrorStatus;
     }
 

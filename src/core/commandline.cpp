@@ -33,13 +33,14 @@ struct Names
                                    QStringLiteral("LARGURAxALTURA")};
     QCommandLineOption page{QStringList{QStringLiteral("pagina")}, QString(),
                             QStringLiteral("ARQUIVO.html")};
+    QCommandLineOption list{QStringList{QStringLiteral("listar")}};
     QCommandLineOption help{QStringList{QStringLiteral("h"), QStringLiteral("help")}};
     QCommandLineOption version{QStringList{QStringLiteral("v"), QStringLiteral("version")}};
 
     QList<QCommandLineOption> all() const
     {
         return {monthly,       entry,   mode,        title, presentation, screen, noSound,
-                reducedMotion, picture, pictureSize, page,  help,         version};
+                reducedMotion, picture, pictureSize, page,  list,         help,   version};
     }
     // The options that take a value, by any of their names.
     bool takesValue(const QString &name) const
@@ -254,10 +255,12 @@ QString commandLineHelp()
                "Opções:\n"
                "  -m, --mensal N          conta a partir de N ocorrências por mês (número\n"
                "                          inteiro de 0 a %2) e começa a contagem\n"
-               "  -e, --entrada NOME      conta a partir da entrada de nome exatamente NOME em\n"
+               "  -e, --entrada NOME      conta a partir da entrada NOME de\n"
                "                          QuorvelParametros.txt ou Quorvelhomicidios.txt e\n"
                "                          começa a contagem; ativa o padrão horário de mesmo\n"
-               "                          nome, se houver\n"
+               "                          nome, se houver. Vale o nome exato; sem ele, a única\n"
+               "                          entrada de mesmo nome sem contar maiúsculas e\n"
+               "                          acentos (\"bahia\", \"Sao Paulo\")\n"
                "      --modo dia|mes|ano  acumula as ocorrências do dia (o normal), do mês ou\n"
                "                          do ano\n"
                "  -t, --titulo TEXTO      nomeia o que é contado na apresentação no lugar do\n"
@@ -285,6 +288,11 @@ QString commandLineHelp()
                "                          em qualquer navegador, no fuso horário deste\n"
                "                          computador, e termina, sem abrir janela; exige\n"
                "                          --entrada ou --mensal (várias: a comparação)\n"
+               "      --listar            mostra todas as entradas, uma por linha, com os\n"
+               "                          campos separados por tabulação: nome, número\n"
+               "                          mensal, indicador, local, ano e fonte; e termina\n"
+               "                          (com o código 1 se um arquivo de números não pôde\n"
+               "                          ser lido por inteiro)\n"
                "  -h, --help              mostra esta ajuda e termina\n"
                "  -v, --version           mostra a versão e termina\n"
                "\n"
@@ -300,11 +308,13 @@ QString commandLineHelp()
                "Diante de uma opção desconhecida, de um número que não é inteiro ou de uma\n"
                "entrada que não existe, ou de uma contagem que já passa da capacidade do\n"
                "odômetro no modo pedido, o programa escreve o erro na saída de erro e termina\n"
-               "com o código 2, sem abrir janela nem alterar arquivo. Se a imagem de --imagem\n"
-               "ou a página de --pagina não pode ser gravada (pasta que não existe, sem\n"
-               "permissão, disco cheio), o programa diz o motivo e termina com o código 1,\n"
-               "sem deixar arquivo pela metade; um arquivo que já existia é substituído por\n"
-               "inteiro.\n"
+               "com o código 2, sem abrir janela nem alterar arquivo; para uma entrada que não\n"
+               "existe, sugere até cinco nomes próximos. Sem sessão gráfica (nenhuma tela) e\n"
+               "sem --imagem ou --pagina, o programa diz que precisa de uma e termina com o\n"
+               "código 1, sem alterar arquivo. Se a imagem de --imagem ou a página de --pagina\n"
+               "não pode ser gravada (pasta que não existe, sem permissão, disco cheio), o\n"
+               "programa diz o motivo e termina com o código 1, sem deixar arquivo pela\n"
+               "metade; um arquivo que já existia é substituído por inteiro.\n"
                "\n"
                "Exemplo, para uma tarefa diária (cron):\n"
                "  %1 --entrada Bahia --modo ano --imagem ~/bahia.png\n"
@@ -335,6 +345,8 @@ CommandLineResult parseCommandLine(const QStringList &arguments, const QString &
         return {CommandLineResult::Action::Print, {}, commandLineHelp(), 0};
     if (parser.isSet(names.version))
         return {CommandLineResult::Action::Print, {}, commandLineVersion(version), 0};
+    if (parser.isSet(names.list))
+        return {CommandLineResult::Action::ListEntries, {}, QString(), 0};
 
     if (!parser.positionalArguments().isEmpty())
         return failure(QStringLiteral("Argumento inesperado: ") +

@@ -15,8 +15,9 @@
 struct StartOptions
 {
     // With one choice alone, what it is: its figure or its entry.
-    std::optional<int> monthly;   // --mensal N: a whole figure, 0 to kMaxMonthlyFigure
-    std::optional<QString> entry; // --entrada NOME: exact name, looked up by findEntry
+    std::optional<int> monthly; // --mensal N: a whole figure, 0 to kMaxMonthlyFigure
+    // --entrada NOME: as typed, then the entry's own name once resolveStartEntries found it.
+    std::optional<QString> entry;
     // Every --mensal and --entrada in the order given: two to six open a comparison.
     CounterChoices choices;
     std::optional<AccumulationMode> mode; // --modo dia|mes|ano
@@ -42,17 +43,24 @@ struct StartOptions
     }
     // Two choices or more: the comparison view, started, instead of the main window's count.
     bool comparison() const { return choices.size() >= kMinComparedCounters; }
+    // A window is shown; a run that writes a file and ends needs no display.
+    bool opensWindow() const { return !pictureFile && !pageFile; }
 };
 
 // Exit status of a command line the program refuses.
 inline constexpr int kCommandLineErrorStatus = 2;
+// Exit status of a run that needs a window with no graphical session to show it in.
+inline constexpr int kNoDisplayStatus = 1;
+// Exit status of --listar when an incidence file could not be read whole.
+inline constexpr int kDataReadErrorStatus = 1;
 
 struct CommandLineResult
 {
     enum class Action {
-        Run,   // go on with `options`
-        Print, // write `text` to standard output and end with status 0 (--help, --version)
-        Fail,  // write `text` to standard error and end with status 2, touching no file
+        Run,         // go on with `options`
+        Print,       // write `text` to standard output and end with status 0 (--help, --version)
+        ListEntries, // --listar: write every entry to standard output, status 0
+        Fail,        // write `text` to standard error and end with status 2, touching no file
     };
     Action action = Action::Run;
     StartOptions options;

@@ -10,6 +10,15 @@
 
 #include <optional>
 
+QString programDirectoryBeforeStart(const QString &argv0)
+{
+    const QFileInfo running(QStringLiteral("/proc/self/exe"));
+    const QString executable = running.exists() ? running.canonicalFilePath() : QString();
+    if (!executable.isEmpty())
+        return QFileInfo(executable).absolutePath();
+    return QFileInfo(argv0).canonicalPath();
+}
+
 QStringList dataFileNames()
 {
     return {QStringLiteral("QuorvelParametros.txt"), QStringLiteral("Quorvelhomicidios.txt"),

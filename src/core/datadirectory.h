@@ -6,6 +6,12 @@
 // The data files the program reads beside itself.
 QStringList dataFileNames();
 
+// The program's own folder, known before the application object exists (the command line's
+// checks run before any display is needed): the folder of the running executable, links
+// resolved, as QCoreApplication::applicationDirPath() gives it later; from `argv0` where the
+// system does not say.
+QString programDirectoryBeforeStart(const QString &argv0);
+
 // What becomes of each data file in the user's data directory at start.
 struct UserCopiesPlan
 {

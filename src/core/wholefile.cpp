@@ -50,8 +50,14 @@ QString writeWholeFile(const QString &path, const QByteArray &bytes)
     // commit a file cut short by a full disk as if it were whole.
     QSaveFile file(path);
     errno = 0;
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return systemReason(errno, file.errorString());
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        const int error = errno;
+        // The folder is there, yet the system says no such file: a folder of the system's
+        // own (/proc) that takes no new files.
+        if (error == ENOENT || error == ENOTDIR)
+            return QStringLiteral("a pasta %1 não aceita arquivos novos").arg(folder.filePath());
+        return systemReason(error, file.errorString());
+    }
     errno = 0;
     if (file.write(bytes) != bytes.size() || !file.flush() ||
         file.error() != QFileDevice::NoError) {

@@ -1,5 +1,6 @@
 #include "windows/sharepictureactions.h"
 
+#include "core/savefolder.h"
 #include "core/sharepicturetext.h"
 #include "core/wholefile.h"
 #include "windows/sharepicture.h"
@@ -39,11 +40,9 @@ SharePictureActions *SharePictureActions::attach(QWidget *view, Hooks hooks)
 
 QString SharePictureActions::suggestedPath() const
 {
-    QString folder = m_hooks.folder;
-    if (folder.isEmpty())
-        folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-    if (folder.isEmpty())
-        folder = QDir::homePath();
+    const QString folder = m_hooks.folder.isEmpty()
+                               ? saveFolder(QStandardPaths::PicturesLocation)
+                               : existingFolderOrHome(m_hooks.folder, QDir::homePath());
     const QDateTime at = m_hooks.now ? m_hooks.now() : QDateTime::currentDateTime();
     return QDir(folder).filePath(defaultPictureFileName(at));
 }

@@ -33,7 +33,8 @@ public:
         // Asks for the file, suggesting a full path; empty when the user cancels. Unset: the
         // desktop's save dialog, for PNG pictures.
         std::function<QString(QWidget *parent, const QString &suggested)> askPath;
-        // The folder the dialog opens in. Unset: the user's pictures folder.
+        // The folder the dialog opens in. Unset: the user's pictures folder. Either one, when
+        // it does not exist: the home folder.
         QString folder;
     };
 

@@ -3,7 +3,9 @@
 #include "core/capacity.h"
 #include "core/datadirectory.h"
 #include "core/rates.h"
+#include "data/entrylisting.h"
 #include "data/entrylookup.h"
+#include "data/entrymatching.h"
 #include "data/incidencereader.h"
 #include "windows/Comparacao/comparisonlauncher.h"
 #include "windows/DeadZone/deadzone.h"
@@ -29,8 +31,48 @@ QString dataFileBeforeStart(const QString &fileName, const QString &programDirec
     return shipped;
 }
 
-QString checkStartEntry(const StartOptions &options, const QString &parametrosFile,
-                        const QString &homicidiosFile)
+namespace {
+
+QString refusal(const QString &text)
+{
+    return QStringLiteral("quorvel-counter: %1\nUse \"quorvel-counter --help\" para ver as "
+                          "opções.\n")
+        .arg(text);
+}
+
+// Names one a line, indented, for a person to copy one.
+QString nameLines(const QStringList &names)
+{
+    QString lines;
+    for (const QString &name : names)
+        lines += QStringLiteral("  ") + name + u'\n';
+    return lines;
+}
+
+// The entry's own name for what was typed; empty and `error` filled when there is none.
+QString resolvedEntryName(const QString &typed, const QStringList &names, QString &error)
+{
+    const EntryNameMatch match = matchEntryName(typed, names);
+    if (!match.name.isEmpty())
+        return match.name;
+    const QString listHint =
+        QStringLiteral("Use \"quorvel-counter --listar\" para ver todas as entradas.\n");
+    if (!match.ambiguous.isEmpty()) {
+        error = QStringLiteral("quorvel-counter: Entrada ambígua: %1\nPode ser:\n").arg(typed) +
+                nameLines(match.ambiguous) + listHint;
+    } else {
+        error = QStringLiteral("quorvel-counter: Entrada desconhecida: %1\n").arg(typed);
+        if (!match.closest.isEmpty())
+            error += QStringLiteral("Nomes mais próximos:\n") + nameLines(match.closest);
+        error += listHint;
+    }
+    return QString();
+}
+
+} // namespace
+
+QString resolveStartEntries(StartOptions &options, const QString &parametrosFile,
+                            const QString &homicidiosFile)
 {
     const bool anyEntry = std::any_of(options.choices.cbegin(), options.choices.cend(),
                                       [](const CounterChoice &choice) { return choice.isEntry(); });
@@ -38,21 +80,42 @@ QString checkStartEntry(const StartOptions &options, const QString &parametrosFi
         return QString();
     const IncidenceReading parametros = readIncidenceFile(parametrosFile);
     const IncidenceReading homicidios = readIncidenceFile(homicidiosFile);
-    QStringList names;
-    for (const CounterChoice &choice : options.choices) {
-        if (choice.isEntry())
-            names.append(choice.entryName);
-    }
-    if (options.entry && !names.contains(*options.entry))
-        names.append(*options.entry);
-    for (const QString &name : std::as_const(names)) {
+    const QStringList names = parametros.names + homicidios.names;
+    QString error;
+    const auto resolve = [&](QString &name) {
+        const QString own = resolvedEntryName(name, names, error);
+        if (own.isEmpty())
+            return false;
+        name = own;
         const EntryLookup lookup = findEntry(name, parametros, homicidios);
         if (!lookup.entry)
-            return QStringLiteral("quorvel-counter: %1\nUse \"quorvel-counter --help\" para ver "
-                                  "as opções.\n")
-                .arg(lookup.error);
+            error = refusal(lookup.error);
+        return lookup.entry.has_value();
+    };
+    for (CounterChoice &choice : options.choices) {
+        if (choice.isEntry() && !resolve(choice.entryName))
+            return error;
     }
+    if (options.entry && !resolve(*options.entry))
+        return error;
     return QString();
+}
+
+StartEntryListing startEntryListing(const QString &parametrosFile, const QString &homicidiosFile,
+                                    const QString &sourcesFile)
+{
+    const IncidenceReading parametros = readIncidenceFile(parametrosFile);
+    const IncidenceReading homicidios = readIncidenceFile(homicidiosFile);
+    StartEntryListing result;
+    result.listing = entryListing(parametros, homicidios, readSourcesFile(sourcesFile));
+    for (const auto &[reading, path] :
+         {std::pair{&parametros, parametrosFile}, std::pair{&homicidios, homicidiosFile}}) {
+        if (reading->failed())
+            result.problems += QStringLiteral("quorvel-counter: %1 não pôde ser lido por "
+                                              "inteiro; a lista está incompleta.\n")
+                                   .arg(QDir::toNativeSeparators(path));
+    }
+    return result;
 }
 
 QString checkStartCapacity(const StartOptions &options, const QString &parametrosFile,
@@ -80,9 +143,7 @@ QString checkStartCapacity(const StartOptions &options, const QString &parametro
     const QList<AccumulationMode> fitting = modesWithinCapacity(in);
     if (fitting.contains(mode))
         return QString();
-    return QStringLiteral("quorvel-counter: %1\nUse \"quorvel-counter --help\" para ver as "
-                          "opções.\n")
-        .arg(overCapacityText(mode, fitting));
+    return refusal(overCapacityText(mode, fitting));
 }
 
 QString checkStartScreen(const StartOptions &options, int screenCount)

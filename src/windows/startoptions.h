@@ -14,11 +14,24 @@ class DeadZone;
 QString dataFileBeforeStart(const QString &fileName, const QString &programDirectory,
                             bool programDirectoryWritable, const QString &userDirectory);
 
-// An entry named on the command line must be in one of the two lists, with a figure the
-// program can count from. Empty when it is (or none is named); otherwise the whole text for
-// standard error, "quorvel-counter: Entrada desconhecida: NOME" and the hint to --help.
-QString checkStartEntry(const StartOptions &options, const QString &parametrosFile,
-                        const QString &homicidiosFile);
+// Every entry named on the command line found in the two lists (matchEntryName: the exact
+// name, else the one name equal ignoring case and accents) with a figure the program can
+// count from, and its name in `options` made the entry's own. Empty when all are (or none is
+// named); otherwise the whole text for standard error: "quorvel-counter: Entrada
+// desconhecida: NOME" with up to five close names, or the names an ambiguous one may be.
+QString resolveStartEntries(StartOptions &options, const QString &parametrosFile,
+                            const QString &homicidiosFile);
+
+// --listar: every entry of the data files (the crime list, the states and their sources),
+// one a line, for standard output; and, for standard error, which incidence file could not be
+// read whole (the entries read before the failure are listed all the same).
+struct StartEntryListing
+{
+    QString listing;
+    QString problems; // empty when both files were read to their end
+};
+StartEntryListing startEntryListing(const QString &parametrosFile, const QString &homicidiosFile,
+                                    const QString &sourcesFile);
 
 // The figure asked for (typed or the entry's) must fit the odometer in the mode asked for at
 // `now`: empty when it does (or nothing is counted); otherwise the whole text for standard

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -45,6 +46,7 @@ private slots:
     void replacesExistingFileWhole();
     void failedWriteLeavesDiskAsItWas_data();
     void failedWriteLeavesDiskAsItWas();
+    void systemFolderNamesTheCause();
     void fullDiskLeavesNothing();
     void commandLine_data();
     void commandLine();
@@ -170,6 +172,16 @@ void TestSharePictureText::failedWriteLeavesDiskAsItWas()
     QVERIFY2(got.contains(reason), qPrintable(got));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"arquivo.txt"});
     QCOMPARE(readBytes(dir.filePath(QStringLiteral("arquivo.txt"))), QByteArray("old"));
+}
+
+// Folders of the system: the reason is the folder's, not a missing one.
+void TestSharePictureText::systemFolderNamesTheCause()
+{
+    if (!QFileInfo(QStringLiteral("/proc/self")).isDir())
+        QSKIP("no /proc here");
+    const QString reason = writeWholeFile(QStringLiteral("/proc/p.png"), "new");
+    QCOMPARE(reason, QStringLiteral("a pasta /proc não aceita arquivos novos"));
+    QVERIFY(!QFileInfo::exists(QStringLiteral("/proc/p.png")));
 }
 
 void TestSharePictureText::fullDiskLeavesNothing()

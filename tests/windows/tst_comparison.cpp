@@ -86,6 +86,7 @@ private slots:
     void newVictimMarksOneCounter();
     void dialogKeepsChoicesForNextTime();
     void dialogLimits();
+    void dialogRefusesSecondCopyAndClearsItsWord();
     void commandLineOpensComparison();
     void pictureOfTheComparison_data();
     void pictureOfTheComparison();
@@ -416,6 +417,49 @@ void TestComparison::dialogLimits()
     QVERIFY(compare->isEnabled());
     QVERIFY(!dialog.addEntry(QStringLiteral("Brasil"))); // a seventh
     QCOMPARE(dialog.comparison().choices.size(), 6);
+}
+
+// The same entry or figure twice is refused with a word; a message goes once it no longer
+// holds (a place freed, another figure typed).
+void TestComparison::dialogRefusesSecondCopyAndClearsItsWord()
+{
+    QTemporaryDir empty;
+    EscolhaComparacao dialog(ChoiceFiles::read(empty.path()), Comparison());
+    auto *notice = dialog.findChild<QLabel *>(QStringLiteral("Aviso"));
+    auto *typed = dialog.findChild<QLineEdit *>(QStringLiteral("NumeroDigitado"));
+    QVERIFY(dialog.addEntry(QStringLiteral("Bahia")));
+    QVERIFY(!dialog.addEntry(QStringLiteral("Bahia")));
+    QCOMPARE(notice->text(), QStringLiteral("\"Bahia\" já está entre os escolhidos."));
+    QCOMPARE(dialog.comparison().choices.size(), 1);
+    typed->setText(QStringLiteral("937"));
+    QVERIFY(dialog.addTypedFigure());
+    QCOMPARE(notice->text(), QString()); // two chosen: nothing to say
+    typed->setText(QStringLiteral("937"));
+    QVERIFY(!dialog.addTypedFigure());
+    QCOMPARE(notice->text(),
+             QStringLiteral("\"937 ocorrências por mês\" já está entre os escolhidos."));
+    QCOMPARE(dialog.comparison().choices.size(), 2);
+    // A figure the dialog cannot take: said until another one is typed.
+    typed->setText(QStringLiteral("dez"));
+    QVERIFY(!dialog.addTypedFigure());
+    QVERIFY(notice->text().startsWith(QStringLiteral("Digite um número inteiro")));
+    typed->clear();
+    QTest::keyClicks(typed, QStringLiteral("1"));
+    QCOMPARE(notice->text(), QString());
+
+    for (const char *figure : {"2", "3", "4", "5"}) {
+        typed->setText(QString::fromLatin1(figure));
+        QVERIFY(dialog.addTypedFigure());
+    }
+    QCOMPARE(notice->text(), QStringLiteral("São no máximo 6 contadores."));
+    dialog.removeChosen(5);
+    QCOMPARE(dialog.comparison().choices.size(), 5);
+    QCOMPARE(notice->text(), QString());
+    dialog.removeChosen(0);
+    dialog.removeChosen(0);
+    dialog.removeChosen(0);
+    dialog.removeChosen(0);
+    QCOMPARE(notice->text(), QStringLiteral("Escolha ao menos 2 contadores (de 2 a 6)."));
 }
 
 // Two to six choices on the command line: the comparison, full screen and counting, in the

@@ -81,6 +81,7 @@ private slots:
     void viewPlacesItsOwnWheels_data();
     void viewPlacesItsOwnWheels();
     void spacePausesEscReturnsWithSameCount();
+    void leavingPutsTheWindowBack();
     void enteredFromButtonAndF11();
     void reducedMotion();
     void newVictimAnnouncedOnce();
@@ -89,6 +90,24 @@ private slots:
 void TestPresentation::initTestCase()
 {
     QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
+}
+
+// On one screen the main window hides while the view shows; shown again it may be placed
+// anew (a window manager centres it), which the hidden window's move stands for here.
+void TestPresentation::leavingPutsTheWindowBack()
+{
+    Fixture f;
+    f.window.move(137, 91);
+    QTRY_COMPARE(f.window.pos(), QPoint(137, 91));
+    const QSize size = f.window.size();
+    f.window.enterPresentation();
+    QVERIFY(f.window.isHidden());
+    f.window.move(400, 300);
+    f.press(&f.view(), Qt::Key_Escape);
+    QVERIFY(!f.view().isOpen());
+    QVERIFY(f.window.isVisible());
+    QTRY_COMPARE(f.window.pos(), QPoint(137, 91));
+    QCOMPARE(f.window.size(), size);
 }
 
 void TestPresentation::spacePausesEscReturnsWithSameCount()

@@ -153,8 +153,9 @@ QString Comparacao::stateText() const
 void Comparacao::showState()
 {
     QString state = isCounting() ? QStringLiteral("Contando") : QStringLiteral("Em pausa");
-    state += QStringLiteral(" · Espaço: iniciar ou pausar · Esc: sair · F10: outra tela · Ctrl+S: "
-                            "salvar imagem");
+    state +=
+        QStringLiteral(" · Espaço: iniciar ou pausar · Esc: voltar · F10: outra tela · Ctrl+S: "
+                       "salvar imagem");
     if (!m_notice.isEmpty())
         state = m_notice;
     m_state->setText(state);

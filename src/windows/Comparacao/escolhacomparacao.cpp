@@ -137,6 +137,11 @@ void EscolhaComparacao::build(const ChoiceFiles &files)
             [this, addFrom] { addFrom(m_states); });
     connect(addTyped, &QPushButton::clicked, this, &EscolhaComparacao::addTypedFigure);
     connect(m_typed, &QLineEdit::returnPressed, this, &EscolhaComparacao::addTypedFigure);
+    // What was said of the last figure typed no longer holds for a new one.
+    connect(m_typed, &QLineEdit::textEdited, this, [this] {
+        m_refusal.clear();
+        showChoices(m_chosen->currentRow());
+    });
     connect(m_up, &QPushButton::clicked, this, [this] { moveChosen(m_chosen->currentRow(), -1); });
     connect(m_down, &QPushButton::clicked, this, [this] { moveChosen(m_chosen->currentRow(), 1); });
     connect(m_remove, &QPushButton::clicked, this,
@@ -162,30 +167,43 @@ QString EscolhaComparacao::choiceText(const CounterChoice &choice)
     return QStringLiteral("%1 ocorrências por mês").arg(choice.monthly.value_or(0));
 }
 
+bool EscolhaComparacao::refuse(const QString &why)
+{
+    m_refusal = why;
+    showChoices(m_chosen->currentRow());
+    return false;
+}
+
+bool EscolhaComparacao::addOnce(const CounterChoice &choice)
+{
+    if (m_comparison.choices.contains(choice))
+        return refuse(
+            QStringLiteral("\"%1\" já está entre os escolhidos.").arg(choiceText(choice)));
+    m_refusal.clear();
+    m_comparison.choices.append(choice);
+    showChoices(int(m_comparison.choices.size()) - 1);
+    return true;
+}
+
 bool EscolhaComparacao::addEntry(const QString &name)
 {
     if (m_comparison.choices.size() >= kMaxComparedCounters || name.isEmpty())
         return false;
-    m_comparison.choices.append(CounterChoice::entry(name));
-    showChoices(int(m_comparison.choices.size()) - 1);
-    return true;
+    return addOnce(CounterChoice::entry(name));
 }
 
 bool EscolhaComparacao::addTypedFigure()
 {
     const QString text = m_typed->text().trimmed();
     const std::optional<int> figure = isDigitsOnly(text) ? wholeMonthlyFigure(text) : std::nullopt;
-    if (!figure) {
-        m_notice->setText(
-            QStringLiteral("Digite um número inteiro de ocorrências por mês, de 0 a %1.")
-                .arg(kMaxMonthlyFigure));
-        return false;
-    }
+    if (!figure)
+        return refuse(QStringLiteral("Digite um número inteiro de ocorrências por mês, de 0 a %1.")
+                          .arg(kMaxMonthlyFigure));
     if (m_comparison.choices.size() >= kMaxComparedCounters)
         return false;
-    m_comparison.choices.append(CounterChoice::typed(*figure));
+    if (!addOnce(CounterChoice::typed(*figure)))
+        return false;
     m_typed->clear();
-    showChoices(int(m_comparison.choices.size()) - 1);
     return true;
 }
 
@@ -194,6 +212,7 @@ void EscolhaComparacao::removeChosen(int row)
     if (row < 0 || row >= m_comparison.choices.size())
         return;
     m_comparison.choices.removeAt(row);
+    m_refusal.clear();
     showChoices(std::min(row, int(m_comparison.choices.size()) - 1));
 }
 
@@ -204,6 +223,7 @@ void EscolhaComparacao::moveChosen(int row, int by)
         to >= m_comparison.choices.size())
         return;
     m_comparison.choices.move(row, to);
+    m_refusal.clear();
     showChoices(to);
 }
 
@@ -232,9 +252,12 @@ void EscolhaComparacao::showChoices(int currentRow)
     m_chosen->setCurrentRow(currentRow);
     const bool full = m_comparison.choices.size() >= kMaxComparedCounters;
     const QString problemText = problem();
-    m_notice->setText(full
-                          ? QStringLiteral("São no máximo %1 contadores.").arg(kMaxComparedCounters)
-                          : problemText);
+    if (!m_refusal.isEmpty())
+        m_notice->setText(m_refusal);
+    else if (full)
+        m_notice->setText(QStringLiteral("São no máximo %1 contadores.").arg(kMaxComparedCounters));
+    else
+        m_notice->setText(problemText);
     m_compare->setEnabled(problemText.isEmpty());
     for (QPushButton *add :
          findChildren<QPushButton *>(QRegularExpression(QStringLiteral("^BotaoAdicionar"))))

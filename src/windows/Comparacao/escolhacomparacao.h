@@ -40,6 +40,10 @@ private:
     void build(const ChoiceFiles &files);
     void showChoices(int currentRow);
     static QString choiceText(const CounterChoice &choice);
+    // A command refused with a word: shown until the next change.
+    bool refuse(const QString &why);
+    // The choice once only: false and a word when it is already chosen.
+    bool addOnce(const CounterChoice &choice);
 
     Comparison m_comparison;
     QListWidget *m_crimes = nullptr;
@@ -48,6 +52,7 @@ private:
     QListWidget *m_chosen = nullptr;
     QButtonGroup *m_modes = nullptr;
     QLabel *m_notice = nullptr;
+    QString m_refusal; // why the last command was refused; empty after any change
     QPushButton *m_up = nullptr;
     QPushButton *m_down = nullptr;
     QPushButton *m_remove = nullptr;

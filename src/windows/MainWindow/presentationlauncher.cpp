@@ -39,6 +39,7 @@ void PresentationLauncher::open(bool reducedMotion, int victimKind)
     view();
     m_view->setReducedMotion(reducedMotion);
     m_view->setVictimKind(victimKind);
+    m_windowGeometry = m_window->isVisible() ? m_window->saveGeometry() : QByteArray();
     m_view->open(m_window->screen());
     // On a screen of its own (a projector) the view leaves the window usable beside it.
     m_window->setVisible(m_view->screen() != m_window->screen());
@@ -49,6 +50,8 @@ void PresentationLauncher::close()
     if (!isOpen())
         return;
     m_view->closeView();
+    if (!m_windowGeometry.isEmpty() && m_window->isHidden())
+        m_window->restoreGeometry(m_windowGeometry);
     m_window->show();
     m_window->raise();
     m_window->activateWindow();

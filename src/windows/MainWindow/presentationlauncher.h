@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 #include <QObject>
 #include <QSize>
@@ -51,4 +52,7 @@ private:
     Clock &m_clock;
     QWidget *m_window;
     Apresentacao *m_view = nullptr;
+    // Where the window stood when the view opened: a window shown again may otherwise be
+    // placed anew by the window manager (centred).
+    QByteArray m_windowGeometry;
 };
