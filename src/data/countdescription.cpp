@@ -13,6 +13,7 @@ DescribedCount describeCount(const CurrentChoice &choice, std::optional<double> 
             described.rate = rateText(*found);
             described.what.dataYear = found->year;
             described.what.indicator = found->indicator;
+            described.what.place = found->place;
         }
     } else {
         described.what.typedMonthly = typedMonthly;
