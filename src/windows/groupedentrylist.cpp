@@ -45,6 +45,8 @@ void GroupedEntryList::fill(const QStringList &texts, const QStringList &names,
             QFont bold = m_list->font();
             bold.setBold(true);
             heading->setFont(bold);
+            // A heading reads as text, not as a greyed entry.
+            heading->setForeground(m_list->palette().windowText());
             heading->setData(Qt::AccessibleDescriptionRole, QStringLiteral("Grupo"));
             m_headings.append(Heading{heading, group.entries});
         }
