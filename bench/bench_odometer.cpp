@@ -429,6 +429,11 @@ int runGuidePictures(const QString &folderPath)
 
     named<PictureButton>(window, "botao(0)")->click(); // the lists of crimes and of states
     ok = save(window, folder, QStringLiteral("lista.png")) && ok;
+    // The same list found by a few letters typed above it: one group left.
+    auto *search = named<QLineEdit>(window, "BuscaOcorrencias");
+    search->setText(QStringLiteral("femin"));
+    ok = save(window, folder, QStringLiteral("lista-busca.png")) && ok;
+    search->clear();
 
     auto *list = named<QListWidget>(window, "List1");
     QListWidgetItem *item = nullptr;

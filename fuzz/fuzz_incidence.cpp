@@ -1,9 +1,11 @@
 // The incidence reader (QuorvelParametros.txt, Quorvelhomicidios.txt) on any bytes: it never
 // crashes, keeps its lists parallel, and tells a failure only where the text ends after the
-// first item of an entry. The sources reader (QuorvelFontes.txt) shares its item rules and
-// runs on the same bytes: every name it keeps is found, once, skipped lines are in order, and a
-// rate it keeps is a plain number that its text shows.
+// first item of an entry; a figure it reads is within the counter's range and reads back the
+// same from the form the window shows it in. The sources reader (QuorvelFontes.txt) shares its item
+// rules and runs on the same bytes: every name it keeps is found, once, skipped lines are in order,
+// and a rate it keeps is a plain number that its text shows.
 
+#include "core/rates.h"
 #include "data/incidencereader.h"
 #include "sourcescheck.h"
 
@@ -52,6 +54,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
              !reading.names[i].startsWith(shortName.chopped(1)) ||
              (shortName.size() > 1 && shortName.at(shortName.size() - 2).isHighSurrogate())))
             fail("a name shortened for the list is not a whole-character start of the name");
+        if (const std::optional<double> figure = reading.figure(i)) {
+            if (!std::isfinite(*figure) || *figure < 0 || *figure > kMaxMonthlyFigure)
+                fail("a figure read is outside the counter's range");
+            if (decimalMonthlyFigure(monthlyFigureText(*figure)) != figure)
+                fail("a figure in Brazilian form reads back as another");
+        }
     }
 
     // Reading is a pure function of the text: the same bytes give the same entries.

@@ -40,7 +40,10 @@ QString countSentence(const CountDescription &what, AccumulationMode mode, const
         const QString of = what.indicator.trimmed().isEmpty()
                                ? QString()
                                : QStringLiteral("de ") + what.indicator.trimmed() + u' ';
-        return what.entryName + QStringLiteral(": estimativa ") + of + period + paceText(what);
+        const QString place = what.place.trimmed();
+        const bool placeOpens = !of.isEmpty() && !place.isEmpty() && place.front().isUpper();
+        return (placeOpens ? place : what.entryName) + QStringLiteral(": estimativa ") + of +
+               period + paceText(what);
     }
     if (what.typedMonthly && std::isfinite(*what.typedMonthly)) {
         return QStringLiteral("Estimativa a partir de %1 ocorrências por mês, %2")

@@ -17,6 +17,8 @@ struct CountDescription
     QString title;
     // The chosen entry's name ("Bahia"); empty for a typed figure.
     QString entryName;
+    // What the entry's figure covers, from its source line ("Bahia", "cidade de São Paulo").
+    QString place;
     // What the entry's figure counts, from its source line ("mortes violentas intencionais");
     // empty when the sources file does not say.
     QString indicator;
@@ -31,6 +33,9 @@ QString periodText(AccumulationMode mode, const QDate &today);
 
 // The view's sentence, e.g. "Bahia: estimativa de mortes violentas intencionais em 2026, no
 // ritmo de 2024", "Estimativa a partir de 937 ocorrências por mês, em 2026", or
-// "Nenhum número escolhido" when nothing is counted.
+// "Nenhum número escolhido" when nothing is counted. An entry that says what it counts opens
+// with its place when the place is a proper name ("Bahia: estimativa de feminicídios …" for
+// "Feminicídios na Bahia"), with its own name otherwise ("cidade de São Paulo" reads only
+// inside a name).
 QString countSentence(const CountDescription &what, AccumulationMode mode, const QDate &today,
                       const QLocale &locale = QLocale());

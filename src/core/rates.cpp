@@ -2,6 +2,7 @@
 
 #include "core/numbermask.h"
 
+#include <algorithm>
 #include <cmath>
 
 std::optional<int> wholeMonthlyFigure(QStringView text)
@@ -20,6 +21,32 @@ std::optional<int> wholeMonthlyFigure(QStringView text)
     if (figure > kMaxMonthlyFigure)
         return std::nullopt;
     return figure;
+}
+
+std::optional<double> decimalMonthlyFigure(QStringView text)
+{
+    const QStringView trimmed = text.trimmed();
+    const qsizetype separator = std::max(trimmed.indexOf(u','), trimmed.indexOf(u'.'));
+    const QStringView whole = separator < 0 ? trimmed : trimmed.left(separator);
+    const QStringView decimals = separator < 0 ? QStringView() : trimmed.mid(separator + 1);
+    if (!wholeMonthlyFigure(whole) || whole.size() != whole.trimmed().size())
+        return std::nullopt;
+    if (separator >= 0 && (decimals.isEmpty() || decimals.size() > 2 || !isDigitsOnly(decimals)))
+        return std::nullopt;
+    // The C reading of the same digits: the double nearest to what is written.
+    const QString plain =
+        decimals.isEmpty() ? whole.toString() : whole.toString() + u'.' + decimals.toString();
+    const double figure = QLocale::c().toDouble(plain);
+    if (figure > kMaxMonthlyFigure)
+        return std::nullopt;
+    return figure;
+}
+
+QString monthlyFigureText(double monthly)
+{
+    QLocale brazilian(QLocale::Portuguese, QLocale::Brazil);
+    brazilian.setNumberOptions(QLocale::OmitGroupSeparator);
+    return brazilian.toString(monthly, 'f', QLocale::FloatingPointShortest);
 }
 
 double dailyRate(double monthly)

@@ -23,6 +23,16 @@ inline constexpr int kMaxMonthlyFigure = 2999970;
 // digits 0 to 9 only, blanks around it allowed, at most kMaxMonthlyFigure; nothing otherwise.
 std::optional<int> wholeMonthlyFigure(QStringView text);
 
+// A monthly figure as an incidence file gives it: digits with at most two decimals after one
+// comma or point ("937", "9,25", "3677.25"), blanks around it allowed, at most
+// kMaxMonthlyFigure; nothing otherwise (a sign, a third decimal, "1.234,5"). A yearly count
+// divided by 12 is kept to the hundredth, so that 10 a year is not counted as 12.
+std::optional<double> decimalMonthlyFigure(QStringView text);
+
+// A monthly figure in Brazilian form, with its decimals only when it has some and no group
+// separator: "9,25", "3677,3", "937". The form every window shows an entry's figure in.
+QString monthlyFigureText(double monthly);
+
 // Daily rate: the monthly number / 30, truncated (not rounded) to hundredths, as the daily
 // field shows it ("###0.00") and the count runs at. Its 24th part is the hourly average.
 double dailyRate(double monthly);

@@ -14,6 +14,7 @@ DescribedCount describeCount(const CurrentChoice &choice, std::optional<double> 
             described.rate = rateText(*found, audienceLocale());
             described.what.dataYear = found->year;
             described.what.indicator = found->indicator;
+            described.what.place = found->place;
         }
     } else {
         described.what.typedMonthly = typedMonthly;

@@ -16,11 +16,11 @@ EntryLookup findEntry(const QString &name, const IncidenceReading &parametros,
         if (index < 0 || index >= reading->quantities.size())
             continue;
         const QString &quantity = reading->quantities[index];
-        const std::optional<int> monthly = wholeMonthlyFigure(quantity);
+        const std::optional<double> monthly = reading->figure(index);
         if (!monthly) {
             // One pass of arg: a name may itself hold "%2".
-            lookup.error = QStringLiteral("A entrada \"%1\" não tem um número mensal inteiro "
-                                          "de 0 a %2: \"%3\"")
+            lookup.error = QStringLiteral("A entrada \"%1\" não tem um número mensal de 0 a %2, "
+                                          "com até duas casas decimais: \"%3\"")
                                .arg(name, QString::number(kMaxMonthlyFigure), quantity);
             return lookup;
         }

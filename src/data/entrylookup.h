@@ -19,7 +19,7 @@ struct FoundEntry
     EntryList list = EntryList::Parametros;
     qsizetype index = 0;
     QString name;
-    int monthly = 0;
+    double monthly = 0; // with its decimals: "0,83" is 10 a year
 };
 
 // The entry or, when there is none to count from, a message in Portuguese.
@@ -32,7 +32,7 @@ struct EntryLookup
 // Finds the entry named exactly `name` (case, accents and spaces count, as the pattern lookup
 // compares), in the crime list first, then in the states; the first equal entry in file order
 // wins. Entries read before a reading failure count. Errors: "Entrada desconhecida: NOME",
-// and an entry whose quantity is not a whole figure the program can count from
-// (wholeMonthlyFigure in core/rates.h).
+// and an entry whose quantity is not a figure the program can count from
+// (decimalMonthlyFigure in core/rates.h).
 EntryLookup findEntry(const QString &name, const IncidenceReading &parametros,
                       const IncidenceReading &homicidios);

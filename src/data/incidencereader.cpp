@@ -1,5 +1,6 @@
 #include "data/incidencereader.h"
 
+#include "core/rates.h"
 #include "data/itemscanner.h"
 
 #include <QFile>
@@ -62,6 +63,13 @@ QString shortenedForList(const QString &text)
     while (kept > 0 && text.at(kept - 1).isHighSurrogate())
         --kept;
     return text.left(kept) + QChar(0x2026);
+}
+
+std::optional<double> IncidenceReading::figure(qsizetype i) const
+{
+    if (i < 0 || i >= quantities.size())
+        return std::nullopt;
+    return decimalMonthlyFigure(quantities.at(i));
 }
 
 QStringList IncidenceReading::listTexts() const

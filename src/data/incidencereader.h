@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <QStringView>
 
+#include <optional>
+
 // Why the reading of an incidence file stopped early.
 enum class IncidenceFailure {
     None,       // read to its end
@@ -28,6 +30,9 @@ struct IncidenceReading
 
     bool failed() const { return failure != IncidenceFailure::None; }
     qsizetype size() const { return names.size(); }
+    // The monthly figure of entry i, with its decimals (decimalMonthlyFigure in core/rates.h);
+    // nothing when its quantity is not one or there is no such entry.
+    std::optional<double> figure(qsizetype i) const;
 
     // The texts of the visible list: name, three spaces, quantity, each field shortened for
     // the list (the names and quantities themselves stay whole).

@@ -22,7 +22,9 @@ QString rateText(const EntrySource &source, const QLocale &locale)
     QString number = locale.toString(*source.ratePer100k, 'f', QLocale::FloatingPointShortest);
     if (!number.contains(locale.decimalPoint()))
         number = locale.toString(*source.ratePer100k, 'f', 1);
-    QString text = QStringLiteral("taxa de %1 por 100 mil habitantes").arg(number);
+    const QString population =
+        source.population.isEmpty() ? QStringLiteral("habitantes") : source.population;
+    QString text = QStringLiteral("taxa de %1 por 100 mil %2").arg(number, population);
     if (!source.year.isEmpty())
         text += QStringLiteral(" em ") + source.year;
     return text;

@@ -13,11 +13,15 @@ struct EntrySource
     QString source; // who published it: "Anuário Brasileiro de Segurança Pública 2025 (FBSP)"
     QString year;   // the year the figure covers, as written: "2024"
     QString note;   // anything a reader must know to cite it (may be empty)
-    // The published rate per 100,000 inhabitants for that year, when the line gives one.
+    // The published rate per 100,000 people of ratePopulation for that year, when the line
+    // gives one.
     std::optional<double> ratePer100k;
     // What the figure counts, as a sentence uses it: "mortes violentas intencionais",
     // "roubos de veículos"; empty when the line does not say.
     QString indicator;
+    // Whose rate it is, as the rate's text says it: "mulheres" for a feminicide rate; empty for
+    // the inhabitants of the place, as most rates are.
+    QString population;
 };
 
 // The texts every view shows of a source. Plain functions of the record, no widgets: the main
@@ -30,8 +34,9 @@ struct EntrySource
 QString sourceLine(const EntrySource &source);
 
 // "taxa de 40,6 por 100 mil habitantes em 2024", the number with the locale's decimal
-// separator and at least one decimal (as published: "15,0"); "… habitantes" without a year.
-// Empty when the line gives no rate.
+// separator and at least one decimal (as published: "15,0"); "… habitantes" without a year;
+// "… por 100 mil mulheres …" when the line names that population. Empty when the line gives
+// no rate.
 QString rateText(const EntrySource &source, const QLocale &locale = QLocale());
 
 // The source line followed by the rate, when there is one:

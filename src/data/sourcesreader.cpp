@@ -7,9 +7,10 @@
 
 namespace {
 
-// Name, place, source, year and note; then the rate and what is counted, both optional.
+// Name, place, source, year and note; then the rate, what is counted and whose rate it is,
+// all optional.
 constexpr int kRequiredItems = 5;
-constexpr int kMostItems = 7;
+constexpr int kMostItems = 8;
 
 } // namespace
 
@@ -56,11 +57,13 @@ SourcesTable readSources(QStringView text)
             table.skipLine(line);
             continue;
         }
-        EntrySource source{fields[1], fields[2], fields[3], fields[4], {}, {}};
+        EntrySource source{fields[1], fields[2], fields[3], fields[4], {}, {}, {}};
         if (fields.size() > 5)
             source.ratePer100k = parseRate(fields[5]);
         if (fields.size() > 6)
             source.indicator = fields[6].trimmed();
+        if (fields.size() > 7)
+            source.population = fields[7].trimmed();
         if (!table.add(fields[0], source))
             table.skipLine(line);
     }

@@ -24,7 +24,7 @@ public:
     qsizetype size() const { return m_names.size(); }
     bool isEmpty() const { return m_names.isEmpty(); }
 
-    // Lines (from 1) that were left out: fewer than five or more than seven items, no entry name,
+    // Lines (from 1) that were left out: fewer than five or more than eight items, no entry name,
     // neither a source nor a note, or a name already given on an earlier line. Blank lines are not
     // listed. The reader never fails: what is left is the table.
     const QList<int> &skippedLines() const { return m_skippedLines; }
@@ -45,10 +45,10 @@ QString sourcesFileName();
 
 // One record a line, with the incidence files' item rules (quoted, separated by commas; CR LF,
 // LF or CR line ends): entry name, place, source, year, note, and optionally the rate per
-// 100,000 inhabitants ("40,6" or "40.6") and what the line counts ("mortes violentas
-// intencionais"). Five, six or seven items make a record; a rate that is not a number is left
-// out and the rest of the line still counts. A record does not continue on the next line, so
-// a broken line costs that line only.
+// 100,000 ("40,6" or "40.6"), what the line counts ("mortes violentas intencionais") and whose
+// rate it is ("mulheres"; inhabitants when absent or empty). Five to eight items make a record;
+// a rate that is not a number is left out and the rest of the line still counts. A record does not
+// continue on the next line, so a broken line costs that line only.
 SourcesTable readSources(QStringView text);
 
 // The bytes of a file: valid UTF-8 reads as UTF-8, anything else as Windows-1252.

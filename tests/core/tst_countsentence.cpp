@@ -11,6 +11,8 @@ class TestCountSentence : public QObject
 private slots:
     void sentence_data();
     void sentence();
+    void placeOpensTheSentence_data();
+    void placeOpensTheSentence();
 };
 
 void TestCountSentence::sentence_data()
@@ -82,6 +84,52 @@ void TestCountSentence::sentence()
         what.typedMonthly = typed;
     const QLocale portuguese(QLocale::Portuguese, QLocale::Brazil);
     QCOMPARE(countSentence(what, mode, QDate(2026, 12, 10), portuguese), expected);
+}
+
+// The new lines' names say what they count ("Feminicídios na Bahia"): the sentence opens with
+// their place and says what once; a place that is no proper name never opens it.
+void TestCountSentence::placeOpensTheSentence_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("place");
+    QTest::addColumn<QString>("indicator");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("feminicides in a state")
+        << "Feminicídios na Bahia"
+        << "Bahia"
+        << "feminicídios"
+        << "Bahia: estimativa de feminicídios em 2026, no ritmo de 2024";
+    QTest::newRow("police killings in the country")
+        << "Mortes por intervenção policial no Brasil"
+        << "Brasil"
+        << "mortes por intervenção policial"
+        << "Brasil: estimativa de mortes por intervenção policial em 2026, no ritmo de 2024";
+    QTest::newRow("a city is no proper name")
+        << "Roubos em geral na cidade de São Paulo"
+        << "cidade de São Paulo"
+        << "roubos"
+        << "Roubos em geral na cidade de São Paulo: estimativa de roubos em 2026, no ritmo de "
+           "2024";
+    QTest::newRow("no indicator: the name")
+        << "Homicidios em São Paulo"
+        << "São Paulo" << QString()
+        << "Homicidios em São Paulo: estimativa em 2026, no ritmo de 2024";
+}
+
+void TestCountSentence::placeOpensTheSentence()
+{
+    QFETCH(QString, entry);
+    QFETCH(QString, place);
+    QFETCH(QString, indicator);
+    QFETCH(QString, expected);
+
+    CountDescription what;
+    what.entryName = entry;
+    what.place = place;
+    what.indicator = indicator;
+    what.dataYear = QStringLiteral("2024");
+    QCOMPARE(countSentence(what, AccumulationMode::Ano, QDate(2026, 12, 10)), expected);
 }
 
 QTEST_GUILESS_MAIN(TestCountSentence)

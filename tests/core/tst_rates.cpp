@@ -79,6 +79,19 @@ void TestRates::deriveRates_data()
     QTest::newRow("one") << 1.0 << 0.03 << "0.03"
                          << "0.001"
                          << "12.2";
+    // Figures to the hundredth, as the shipped lines give a yearly count / 12.
+    QTest::newRow("9,25: 111 a year") << 9.25 << 0.30 << "0.30"
+                                      << "0.013"
+                                      << "112.5";
+    QTest::newRow("124,33: 1492 a year") << 124.33 << 4.14 << "4.14"
+                                         << "0.173"
+                                         << "1512.7";
+    QTest::newRow("0,83: 10 a year") << 0.83 << 0.02 << "0.02"
+                                     << "0.001"
+                                     << "10.1";
+    QTest::newRow("3677,25: 44127 a year") << 3677.25 << 122.57 << "122.57"
+                                           << "5.107"
+                                           << "44739.9";
     QTest::newRow("large") << 300000.0 << 10000.0 << "10000.00"
                            << "416.667"
                            << "3650000.0";

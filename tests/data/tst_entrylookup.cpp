@@ -1,6 +1,8 @@
 // --entrada NOME: the entry is found by its exact name in either incidence file.
 #include "data/entrylookup.h"
 
+#include "core/rates.h"
+
 #include <QDir>
 #include <QTest>
 
@@ -14,7 +16,9 @@ IncidenceReading parametros()
                                      "\"Roubos\",\"99\"\r\n"
                                      "\"Furtos\",\"muitos\"\r\n"
                                      "\"Estelionatos\",\"3000000\"\r\n"
-                                     "\"Latroc\xednios\",\" 4\"\r\n"));
+                                     "\"Latroc\xednios\",\" 4\"\r\n"
+                                     "\"Sergipe\",\"0,83\"\r\n"
+                                     "\"Estupros\",\"0,833\"\r\n"));
 }
 
 IncidenceReading homicidios()
@@ -42,29 +46,37 @@ void TestEntryLookup::findsByExactName_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("list"); // -1: not found
     QTest::addColumn<int>("index");
-    QTest::addColumn<int>("monthly");
+    QTest::addColumn<double>("monthly");
     QTest::addColumn<QString>("error");
 
     const int crimes = int(EntryList::Parametros);
     const int states = int(EntryList::Homicidios);
-    QTest::newRow("example line") << "Homicidios em São Paulo" << crimes << 0 << 937 << "";
-    QTest::newRow("a state") << "São Paulo" << states << 1 << 311 << "";
-    QTest::newRow("in both: the crime list first") << "Bahia" << crimes << 2 << 7 << "";
-    QTest::newRow("twice: the first") << "Roubos" << crimes << 1 << 11110 << "";
-    QTest::newRow("blanks around the figure") << "Latrocínios" << crimes << 6 << 4 << "";
-    QTest::newRow("lower case") << "são paulo" << -1 << 0 << 0 << "Entrada desconhecida: são paulo";
-    QTest::newRow("no accent") << "Sao Paulo" << -1 << 0 << 0 << "Entrada desconhecida: Sao Paulo";
-    QTest::newRow("trailing blank") << "Bahia " << -1 << 0 << 0 << "Entrada desconhecida: Bahia ";
-    QTest::newRow("no name") << "" << -1 << 0 << 0 << "Entrada desconhecida: ";
-    QTest::newRow("a figure is no name") << "311" << -1 << 0 << 0 << "Entrada desconhecida: 311";
-    QTest::newRow("after the failure") << "20" << -1 << 0 << 0 << "Entrada desconhecida: 20";
+    QTest::newRow("example line") << "Homicidios em São Paulo" << crimes << 0 << 937.0 << "";
+    QTest::newRow("a state") << "São Paulo" << states << 1 << 311.0 << "";
+    QTest::newRow("in both: the crime list first") << "Bahia" << crimes << 2 << 7.0 << "";
+    QTest::newRow("twice: the first") << "Roubos" << crimes << 1 << 11110.0 << "";
+    QTest::newRow("blanks around the figure") << "Latrocínios" << crimes << 6 << 4.0 << "";
+    QTest::newRow("ten a year") << "Sergipe" << crimes << 7 << 0.83 << "";
+    QTest::newRow("lower case") << "são paulo" << -1 << 0 << 0.0
+                                << "Entrada desconhecida: são paulo";
+    QTest::newRow("no accent") << "Sao Paulo" << -1 << 0 << 0.0
+                               << "Entrada desconhecida: Sao Paulo";
+    QTest::newRow("trailing blank") << "Bahia " << -1 << 0 << 0.0 << "Entrada desconhecida: Bahia ";
+    QTest::newRow("no name") << "" << -1 << 0 << 0.0 << "Entrada desconhecida: ";
+    QTest::newRow("a figure is no name") << "311" << -1 << 0 << 0.0 << "Entrada desconhecida: 311";
+    QTest::newRow("after the failure") << "20" << -1 << 0 << 0.0 << "Entrada desconhecida: 20";
     QTest::newRow("not a figure")
-        << "Furtos" << -1 << 0 << 0
-        << "A entrada \"Furtos\" não tem um número mensal inteiro de 0 a 2999970: \"muitos\"";
+        << "Furtos" << -1 << 0 << 0.0
+        << "A entrada \"Furtos\" não tem um número mensal de 0 a 2999970, com até duas casas "
+           "decimais: \"muitos\"";
     QTest::newRow("too large")
-        << "Estelionatos" << -1 << 0 << 0
-        << "A entrada \"Estelionatos\" não tem um número mensal inteiro de 0 a 2999970: "
-           "\"3000000\"";
+        << "Estelionatos" << -1 << 0 << 0.0
+        << "A entrada \"Estelionatos\" não tem um número mensal de 0 a 2999970, com até duas "
+           "casas decimais: \"3000000\"";
+    QTest::newRow("three decimals")
+        << "Estupros" << -1 << 0 << 0.0
+        << "A entrada \"Estupros\" não tem um número mensal de 0 a 2999970, com até duas casas "
+           "decimais: \"0,833\"";
 }
 
 void TestEntryLookup::findsByExactName()
@@ -72,7 +84,7 @@ void TestEntryLookup::findsByExactName()
     QFETCH(QString, name);
     QFETCH(int, list);
     QFETCH(int, index);
-    QFETCH(int, monthly);
+    QFETCH(double, monthly);
     QFETCH(QString, error);
 
     const EntryLookup lookup = findEntry(name, parametros(), homicidios());
@@ -99,7 +111,8 @@ void TestEntryLookup::findsEveryShippedEntry()
             QVERIFY2(lookup.entry, qPrintable(lookup.error));
             QCOMPARE(lookup.entry->list, list);
             QCOMPARE(lookup.entry->index, i);
-            QCOMPARE(QString::number(lookup.entry->monthly), reading->quantities[i]);
+            // The files write their figures as the window shows them.
+            QCOMPARE(monthlyFigureText(lookup.entry->monthly), reading->quantities[i]);
         }
     }
 }

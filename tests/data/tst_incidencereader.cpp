@@ -42,6 +42,8 @@ private slots:
     void readsFixtureFiles_data();
     void readsFixtureFiles();
     void missingOrUnreadableFileFails();
+    void readsDecimalFigures_data();
+    void readsDecimalFigures();
     void readsShippedFiles_data();
     void readsShippedFiles();
     void shippedPatternsAreExamplesOrTheExampleLine();
@@ -244,6 +246,61 @@ void TestIncidenceReader::missingOrUnreadableFileFails()
     QCOMPARE(flatten(again), QStringList({"Bahia", "555"}));
 }
 
+// A quantity may carry two decimals after a comma or a point, so that a yearly count / 12 is
+// kept; anything else is no figure (the entry is listed, and refused when chosen).
+void TestIncidenceReader::readsDecimalFigures_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("quantities"); // as written, whatever the figure
+    QTest::addColumn<QList<double>>("figures");  // -1: no figure
+
+    QTest::newRow("comma") << QByteArray("\"Feminic\xed"
+                                         "dios na Bahia\",\"9,25\"\r\n")
+                           << QStringList{"9,25"} << QList<double>{9.25};
+    QTest::newRow("point") << QByteArray("\"Brasil\",\"3677.25\"\r\n") << QStringList{"3677.25"}
+                           << QList<double>{3677.25};
+    QTest::newRow("one decimal, blanks inside the quotes")
+        << QByteArray("\"Latroc\xednios\",\" 3,5 \"\r\n") << QStringList{" 3,5 "}
+        << QList<double>{3.5};
+    QTest::newRow("under one a month")
+        << QByteArray("\"Sergipe\",\"0,83\"\r\n") << QStringList{"0,83"} << QList<double>{0.83};
+    QTest::newRow("negative") << QByteArray("\"Bahia\",\"-9,25\"\r\n\"Acre\",\"-1\"\r\n")
+                              << QStringList{"-9,25", "-1"} << QList<double>{-1, -1};
+    QTest::newRow("too many decimals")
+        << QByteArray("\"Sergipe\",\"0,833\"\r\n\"Acre\",\"0.6667\"\r\n")
+        << QStringList{"0,833", "0.6667"} << QList<double>{-1, -1};
+    QTest::newRow("at and over the limit")
+        << QByteArray("\"A\",\"2999970\"\r\n\"B\",\"2999970,01\"\r\n\"C\",\"99999999,5\"\r\n")
+        << QStringList{"2999970", "2999970,01", "99999999,5"} << QList<double>{2999970, -1, -1};
+    QTest::newRow("separators that are no decimals")
+        << QByteArray("\"A\",\"1.234,5\"\r\n\"B\",\"9,\"\r\n\"C\",\",5\"\r\n\"D\",\"9 ,25\"\r\n")
+        << QStringList{"1.234,5", "9,", ",5", "9 ,25"} << QList<double>{-1, -1, -1, -1};
+    // The form every file had before: whole figures read as they always did.
+    QTest::newRow("old whole-number file unchanged")
+        << QByteArray("\"Homicidios em S\xe3o Paulo\",\"937\"\r\n\"Roubos\",\"0011110\"\r\n"
+                      "\"Furtos\",\"muitos\"\r\n")
+        << QStringList{"937", "0011110", "muitos"} << QList<double>{937, 11110, -1};
+}
+
+void TestIncidenceReader::readsDecimalFigures()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, quantities);
+    QFETCH(QList<double>, figures);
+
+    const IncidenceReading reading = readIncidences(bytes);
+    QVERIFY(!reading.failed());
+    QCOMPARE(reading.quantities, quantities);
+    for (qsizetype i = 0; i < figures.size(); ++i) {
+        const std::optional<double> figure = reading.figure(i);
+        QCOMPARE(figure.has_value(), figures[i] >= 0);
+        if (figure)
+            QCOMPARE(*figure, figures[i]);
+    }
+    QVERIFY(!reading.figure(figures.size()));
+    QVERIFY(!reading.figure(-1));
+}
+
 void TestIncidenceReader::readsShippedFiles_data()
 {
     QTest::addColumn<QString>("file");
@@ -251,12 +308,13 @@ void TestIncidenceReader::readsShippedFiles_data()
     QTest::addColumn<QStringList>("first");
     QTest::addColumn<QStringList>("last");
 
-    QTest::newRow("crimes") << "QuorvelParametros.txt" << 12
+    // 50 police killings a year in Tocantins, 179 deaths in Acre, 44127 in Brazil, / 12.
+    QTest::newRow("crimes") << "QuorvelParametros.txt" << 49
                             << QStringList{"Homicidios em São Paulo", "937"}
-                            << QStringList{"Roubos de carga no estado de São Paulo", "531"};
+                            << QStringList{"Mortes por intervenção policial no Tocantins", "4,17"};
     QTest::newRow("homicides by state")
-        << "Quorvelhomicidios.txt" << 28 << QStringList{"Acre", "15"}
-        << QStringList{"Brasil", "3677"};
+        << "Quorvelhomicidios.txt" << 28 << QStringList{"Acre", "14,92"}
+        << QStringList{"Brasil", "3677,25"};
 }
 
 void TestIncidenceReader::readsShippedFiles()
@@ -282,8 +340,7 @@ void TestIncidenceReader::readsShippedFiles()
     QCOMPARE(flatten(reading).mid(0, 2), first);
     QCOMPARE(flatten(reading).mid(2 * count - 2), last);
     for (qsizetype i = 0; i < count; ++i) {
-        bool whole = false;
-        QVERIFY2(reading.quantities[i].toInt(&whole) > 0 && whole, qPrintable(reading.names[i]));
+        QVERIFY2(reading.figure(i).value_or(0) > 0, qPrintable(reading.names[i]));
         QVERIFY2(!reading.names[i].contains(u','), qPrintable(reading.names[i]));
     }
 }

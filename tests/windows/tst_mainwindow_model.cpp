@@ -119,7 +119,7 @@ void TestMainWindowModel::headerNamesTheHandedOverPattern_data()
     QTest::addColumn<QString>("entry");  // empty: a typed figure
     QTest::addColumn<QString>("header"); // before the hand-over and once it is switched off
     QTest::newRow("typed figure") << QString() << QString();
-    QTest::newRow("chosen entry") << kRoubos << kRoubos + QStringLiteral("   11110");
+    QTest::newRow("chosen entry") << kRoubos << kRoubos + QStringLiteral("   11110,33");
 }
 
 void TestMainWindowModel::headerNamesTheHandedOverPattern()

@@ -41,7 +41,7 @@ void TestShippedFigures::chosenStateShowsItsYearAndRate_data()
     QTest::newRow("Ceará keeps 2022, no rate")
         << "pt_BR"
         << "Ceará"
-        << "260"
+        << "260,25"
         << "Fonte: Anuário Brasileiro de Segurança Pública 2023 (FBSP), dados de 2022";
 }
 

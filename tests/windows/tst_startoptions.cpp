@@ -78,7 +78,7 @@ void TestStartOptions::argumentsToWindows_data()
         << QStringList{"--entrada", "Homicidios em São Paulo"} << "937"
         << "Homicidios em São Paulo" << 0 << true << false << true << false;
     QTest::newRow("a state, by the year, short options")
-        << QStringList{"-e", "Alagoas", "--modo", "ano", "-a"} << "95"
+        << QStringList{"-e", "Alagoas", "--modo", "ano", "-a"} << "95,08"
         << "Alagoas" << 2 << true << true << false << false;
     // Typed without capitals or accents, the one entry of that name.
     QTest::newRow("a state in lower case, with its pattern")
@@ -205,7 +205,7 @@ void TestStartOptions::dataFileBeforeStartSeesRenewedCopies()
     QCOMPARE(QDir(user.path()).entryList(QDir::Files | QDir::Hidden), QStringList{name});
 }
 
-// "Roubos em geral na cidade de São Paulo" counts 11110 a month, 370,33 a day: on 1 October
+// "Roubos em geral na cidade de São Paulo" counts 11110,33 a month, 370,34 a day: on 1 October
 // at noon, 273,5 days of the year make about 101 000, over the odometer's 99.999,9999.
 void TestStartOptions::capacityOfTheChoice_data()
 {

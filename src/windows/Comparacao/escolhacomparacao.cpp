@@ -2,6 +2,8 @@
 
 #include "core/numbermask.h"
 #include "core/rates.h"
+#include "data/entrygroups.h"
+#include "windows/groupedentrylist.h"
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>
@@ -18,19 +20,39 @@
 
 namespace {
 
-// A list of entries: the list's own texts shown, the exact names kept for the choice.
+// A list of entries under their groups' headings with its search field above it: the list's
+// own texts shown whole (a long one wraps, its figure with it), the exact names kept for the
+// choice.
 QListWidget *entryList(const QString &objectName, const QString &accessibleName,
-                       const IncidenceReading &reading)
+                       const IncidenceReading &reading, const SourcesTable &sources,
+                       QLineEdit *search, QWidget *parent)
 {
     auto *list = new QListWidget;
     list->setObjectName(objectName);
     list->setAccessibleName(accessibleName);
+    list->setWordWrap(true);
+    list->setTextElideMode(Qt::ElideNone);
+    search->setObjectName(QStringLiteral("Busca") + objectName);
+    search->setAccessibleName(QStringLiteral("Buscar em: ") + accessibleName);
+    search->setPlaceholderText(QStringLiteral("Buscar: femin, bahia, sao paulo…"));
+    auto *groups = new GroupedEntryList(list, search, parent);
     const QStringList texts = reading.listTexts();
+    groups->fill(texts, reading.names, groupByIndicator(reading.names, sources));
     for (qsizetype i = 0; i < reading.names.size(); ++i) {
-        auto *item = new QListWidgetItem(texts.value(i, reading.names.at(i)), list);
-        item->setData(Qt::UserRole, reading.names.at(i));
+        if (QListWidgetItem *item = groups->itemOfEntry(int(i))) {
+            item->setData(Qt::UserRole, reading.names.at(i));
+            item->setToolTip(texts.value(i));
+        }
     }
     return list;
+}
+
+QVBoxLayout *searchAbove(QLineEdit *search, QListWidget *list)
+{
+    auto *column = new QVBoxLayout;
+    column->addWidget(search);
+    column->addWidget(list);
+    return column;
 }
 
 QPushButton *button(const QString &objectName, const QString &text)
@@ -56,10 +78,13 @@ EscolhaComparacao::EscolhaComparacao(const ChoiceFiles &files, const Comparison 
 
 void EscolhaComparacao::build(const ChoiceFiles &files)
 {
+    auto *crimeSearch = new QLineEdit;
+    auto *stateSearch = new QLineEdit;
     m_crimes = entryList(QStringLiteral("ListaOcorrencias"), QStringLiteral("Ocorrências"),
-                         files.parametros);
-    m_states = entryList(QStringLiteral("ListaEstados"),
-                         QStringLiteral("Mortes violentas por estado"), files.homicidios);
+                         files.parametros, files.sources, crimeSearch, this);
+    m_states =
+        entryList(QStringLiteral("ListaEstados"), QStringLiteral("Mortes violentas por estado"),
+                  files.homicidios, files.sources, stateSearch, this);
     auto *addCrime =
         button(QStringLiteral("BotaoAdicionarOcorrencia"), QStringLiteral("Adicionar"));
     auto *addState = button(QStringLiteral("BotaoAdicionarEstado"), QStringLiteral("Adicionar"));
@@ -105,8 +130,8 @@ void EscolhaComparacao::build(const ChoiceFiles &files)
     grid->addWidget(new QLabel(QStringLiteral("Estados")), 0, 1);
     grid->addWidget(new QLabel(QStringLiteral("Escolhidos (de 2 a %1)").arg(kMaxComparedCounters)),
                     0, 2);
-    grid->addWidget(m_crimes, 1, 0);
-    grid->addWidget(m_states, 1, 1);
+    grid->addLayout(searchAbove(crimeSearch, m_crimes), 1, 0);
+    grid->addLayout(searchAbove(stateSearch, m_states), 1, 1);
     grid->addWidget(m_chosen, 1, 2);
     grid->addWidget(addCrime, 2, 0);
     grid->addWidget(addState, 2, 1);

@@ -80,8 +80,8 @@ void DeadZone::buildParts()
     m_runButtons = new RunControlButtons(Image2, Image3, this);
     m_soundSwitch = new SoundSwitch(
         Option2, Option3, somGroup, m_sound, [this] { return counting(); }, this);
-    m_lists =
-        new IncidenceListPanel(PainelList1, List1, Homicidios, m_desktop, m_dataDirectory, this);
+    m_lists = new IncidenceListPanel(PainelList1, List1, BuscaOcorrencias, Homicidios, m_desktop,
+                                     m_dataDirectory, this);
     m_files = new DataFileOpener(m_desktop, m_sound, *m_notices, m_dataDirectory, this);
     m_toolPanel = new ToolPanel(PainelFerramentas, botao[7], Option6Group, m_sound, this);
     m_presentation = new PresentationLauncher(*m_counter, m_clock, this);

@@ -314,6 +314,8 @@ private:
     PictureBox *Picture22 = nullptr;
     QFrame *PainelList1 = nullptr;
     QListWidget *List1 = nullptr;
+    // Filters List1 as the user types, above it.
+    QLineEdit *BuscaOcorrencias = nullptr;
     QFrame *Picture42 = nullptr;
     QComboBox *Homicidios = nullptr;
     QFrame *PainelFerramentas = nullptr;

@@ -44,17 +44,18 @@ void DeadZone::chooseIncidence(const IncidenceListPanel::Row &row)
 
     PainelList1->hide();
     quietPause();
+    const std::optional<double> monthly = decimalMonthlyFigure(entry->quantity);
     {
-        // The field shows the entry's figure; the figure itself goes to the counter.
+        // The field shows the entry's figure, with its decimals in Brazilian form whichever
+        // separator the file wrote; the figure itself goes to the counter.
         const QSignalBlocker blocker(ParametroMes);
-        ParametroMes->setText(entry->quantity);
+        ParametroMes->setText(monthly ? monthlyFigureText(*monthly) : entry->quantity);
     }
     if (ParametroMes->hasFocus())
         Image2->setFocus();
-    const std::optional<int> monthly = wholeMonthlyFigure(entry->quantity);
     // The entry's own pattern, read from the pattern file: the editor is left as it is.
     m_counter->chooseEntry(
-        entry->choice, monthly ? double(*monthly) : qQNaN(),
+        entry->choice, monthly.value_or(qQNaN()),
         patternForEntry(distributionModel().TabelaPadroes(), entry->choice.name()));
     showHourOnSlider();
 }

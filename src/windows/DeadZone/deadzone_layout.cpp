@@ -376,13 +376,17 @@ void DeadZone::buildListPanel()
                       QStringLiteral("Freqüencia pesquisada no arquivo QuorvelParametros.txt"),
                       0.85, true);
     place(Label18, 90, 60, 5900, 260);
+    BuscaOcorrencias = named(new QLineEdit(PainelList1), QStringLiteral("BuscaOcorrencias"));
+    BuscaOcorrencias->setAccessibleName(QStringLiteral("Buscar na lista de ocorrências"));
+    BuscaOcorrencias->setPlaceholderText(QStringLiteral("Buscar: femin, bahia, sao paulo…"));
+    place(BuscaOcorrencias, 90, 360, 5900, 330);
     List1 = named(new QListWidget(PainelList1), QStringLiteral("List1"));
     List1->setMouseTracking(true);
     List1->viewport()->setMouseTracking(true);
     List1->setAccessibleName(QStringLiteral("Lista de ocorrências"));
     // Every entry is one line of text: measuring each of 100,000 would freeze the window.
     List1->setUniformItemSizes(true);
-    place(List1, 90, 360, 5900, 2700);
+    place(List1, 90, 720, 5900, 2340);
 
     Picture42 = panel(PainelList1, QStringLiteral("Picture42"));
     Picture42->setMouseTracking(true);

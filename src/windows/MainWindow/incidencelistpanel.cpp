@@ -1,8 +1,10 @@
 #include "windows/MainWindow/incidencelistpanel.h"
 
+#include "data/entrygroups.h"
 #include "data/incidencereader.h"
 #include "data/sourceline.h"
 #include "display/desktopservices.h"
+#include "windows/groupedentrylist.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -11,14 +13,17 @@
 #include <QListWidget>
 #include <QSignalBlocker>
 
-IncidenceListPanel::IncidenceListPanel(QFrame *panel, QListWidget *crimes, QComboBox *states,
-                                       DesktopServices &desktop, QString dataDirectory,
-                                       QWidget *window)
-    : QObject(window), m_panel(panel), m_crimes(crimes), m_states(states), m_desktop(desktop),
-      m_dataDirectory(std::move(dataDirectory)), m_window(window)
+IncidenceListPanel::IncidenceListPanel(QFrame *panel, QListWidget *crimes, QLineEdit *crimeSearch,
+                                       QComboBox *states, DesktopServices &desktop,
+                                       QString dataDirectory, QWidget *window)
+    : QObject(window), m_panel(panel), m_crimes(crimes),
+      m_crimeGroups(new GroupedEntryList(crimes, crimeSearch, this)), m_states(states),
+      m_desktop(desktop), m_dataDirectory(std::move(dataDirectory)), m_window(window)
 {
-    connect(m_crimes, &QListWidget::itemDoubleClicked, this, [this] {
-        emit entryChosen({m_crimes->currentRow(), CurrentChoice::List::Crimes});
+    connect(m_crimes, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem *item) {
+        // A heading is no entry.
+        if (const int entry = GroupedEntryList::entryIndex(item); entry >= 0)
+            emit entryChosen({entry, CurrentChoice::List::Crimes});
     });
     connect(m_states, &QComboBox::currentIndexChanged, this, [this](int index) {
         emit entryChosen({index, CurrentChoice::List::States});
@@ -38,7 +43,8 @@ QString IncidenceListPanel::statesFileName()
 
 void IncidenceListPanel::clear()
 {
-    m_crimes->clear();
+    m_crimeGroups->clear();
+    m_crimeTexts.clear();
     m_List2.clear();
     m_List3.clear();
     {
@@ -59,9 +65,8 @@ QString IncidenceListPanel::read()
 
     QString failedFile;
     const IncidenceReading crimes = readIncidenceFile(dir.filePath(crimesFileName()));
-    m_crimes->setUpdatesEnabled(false);
-    m_crimes->addItems(crimes.listTexts());
-    m_crimes->setUpdatesEnabled(true);
+    m_crimeTexts = crimes.listTexts();
+    m_crimeGroups->fill(m_crimeTexts, crimes.names, groupByIndicator(crimes.names, m_sources));
     m_List2.items = crimes.quantities;
     m_List3.items = crimes.names;
     if (crimes.failed()) {
@@ -86,9 +91,10 @@ QString IncidenceListPanel::read()
 
 void IncidenceListPanel::showSources()
 {
-    for (int row = 0; row < m_crimes->count() && row < m_List3.count(); ++row) {
-        if (const auto source = m_sources.find(m_List3.items.at(row)))
-            m_crimes->item(row)->setToolTip(sourceDetails(*source));
+    for (int row = 0; row < m_List3.count(); ++row) {
+        QListWidgetItem *item = m_crimeGroups->itemOfEntry(row);
+        if (const auto source = m_sources.find(m_List3.items.at(row)); source && item)
+            item->setToolTip(sourceDetails(*source));
     }
     for (int row = 0; row < m_states->count() && row < m_List3b.count(); ++row) {
         if (const auto source = m_sources.find(m_List3b.items.at(row)))
@@ -114,8 +120,7 @@ std::optional<IncidenceListPanel::Entry> IncidenceListPanel::entryAt(const Row &
     names.setCurrentRow(row.row);
     Entry entry;
     entry.choice.chooseEntry(row.list, names.currentText(),
-                             states ? m_states->itemText(row.row)
-                                    : m_crimes->item(row.row)->text());
+                             states ? m_states->itemText(row.row) : m_crimeTexts.value(row.row));
     entry.quantity = quantities.currentText();
     return entry;
 }
@@ -123,7 +128,7 @@ std::optional<IncidenceListPanel::Entry> IncidenceListPanel::entryAt(const Row &
 std::optional<IncidenceListPanel::Row> IncidenceListPanel::select(const QString &name)
 {
     if (const qsizetype row = m_List3.items.indexOf(name); row >= 0) {
-        m_crimes->setCurrentRow(int(row));
+        m_crimes->setCurrentItem(m_crimeGroups->itemOfEntry(int(row)));
         return Row{int(row), CurrentChoice::List::Crimes};
     }
     if (const qsizetype row = m_List3b.items.indexOf(name); row >= 0) {
@@ -139,9 +144,9 @@ bool IncidenceListPanel::eventFilter(QObject *watched, QEvent *event)
     if (watched == m_crimes && event->type() == QEvent::KeyPress) {
         // Enter and Space choose the entry, as a double click does.
         const int key = static_cast<QKeyEvent *>(event)->key();
-        if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) &&
-            m_crimes->currentItem()) {
-            emit entryChosen({m_crimes->currentRow(), CurrentChoice::List::Crimes});
+        const int entry = GroupedEntryList::entryIndex(m_crimes->currentItem());
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) && entry >= 0) {
+            emit entryChosen({entry, CurrentChoice::List::Crimes});
             return true;
         }
     }

@@ -11,14 +11,17 @@
 
 class DesktopServices;
 class QComboBox;
+class GroupedEntryList;
 class QFrame;
+class QLineEdit;
 class QListWidget;
 class QWidget;
 
 // The main window's incidence list panel: reads the crimes' file into List1 and the states'
 // file into Homicidios, each entry with its source as a tooltip, reports a file it could not
-// read, and turns a row into the entry it stands for. A double click, Enter or Space on a
-// crime, or a state picked in the box, choose that row (entryChosen).
+// read, and turns a row into the entry it stands for. List1 groups the crimes under what they
+// count and shows those its search field finds. A double click, Enter or Space on a crime, or
+// a state picked in the box, choose that entry (entryChosen).
 class IncidenceListPanel : public QObject
 {
     Q_OBJECT
@@ -30,6 +33,7 @@ public:
         CurrentChoice choice;
         QString quantity;
     };
+    // An entry by its place in its file (List1's row when it shows no headings).
     struct Row
     {
         int row = -1;
@@ -37,8 +41,9 @@ public:
     };
 
     // window: where the file error report shows.
-    IncidenceListPanel(QFrame *panel, QListWidget *crimes, QComboBox *states,
-                       DesktopServices &desktop, QString dataDirectory, QWidget *window);
+    IncidenceListPanel(QFrame *panel, QListWidget *crimes, QLineEdit *crimeSearch,
+                       QComboBox *states, DesktopServices &desktop, QString dataDirectory,
+                       QWidget *window);
 
     // Reads both files (and the sources) again and shows the panel; the name of the file that
     // could not be read, or empty.
@@ -75,6 +80,8 @@ private:
 
     QFrame *m_panel;
     QListWidget *m_crimes;
+    GroupedEntryList *m_crimeGroups;
+    QStringList m_crimeTexts; // List1's text of each crime, in file order
     QComboBox *m_states;
     DesktopServices &m_desktop;
     QString m_dataDirectory;
