@@ -1,5 +1,7 @@
 #include "data/entrymatching.h"
 
+#include "data/searchtext.h"
+
 #include <QList>
 #include <QSet>
 
@@ -31,16 +33,7 @@ qsizetype editDistance(const QString &from, const QString &to)
 
 QString looseEntryName(const QString &name)
 {
-    const QString decomposed = name.simplified().normalized(QString::NormalizationForm_KD);
-    QString loose;
-    loose.reserve(decomposed.size());
-    for (const QChar c : decomposed) {
-        const QChar::Category category = c.category();
-        if (category != QChar::Mark_NonSpacing && category != QChar::Mark_SpacingCombining &&
-            category != QChar::Mark_Enclosing)
-            loose.append(c);
-    }
-    return loose.toCaseFolded();
+    return foldForSearch(name.simplified());
 }
 
 EntryNameMatch matchEntryName(const QString &typed, const QStringList &names)

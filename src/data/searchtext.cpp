@@ -2,12 +2,15 @@
 
 QString foldForSearch(const QString &text)
 {
-    // Canonical decomposition puts each accent on its own character after its letter.
-    const QString decomposed = text.normalized(QString::NormalizationForm_D);
+    // Decomposition puts each accent on its own character after its letter (and spells out
+    // ligatures and the like); the accents are then left out.
+    const QString decomposed = text.normalized(QString::NormalizationForm_KD);
     QString folded;
     folded.reserve(decomposed.size());
     for (const QChar c : decomposed) {
-        if (c.category() != QChar::Mark_NonSpacing)
+        const QChar::Category category = c.category();
+        if (category != QChar::Mark_NonSpacing && category != QChar::Mark_SpacingCombining &&
+            category != QChar::Mark_Enclosing)
             folded.append(c);
     }
     return folded.toCaseFolded();

@@ -1,5 +1,6 @@
 #include "windows/sharepageaction.h"
 
+#include "core/savefolder.h"
 #include "core/wholefile.h"
 
 #include <QAction>
@@ -28,12 +29,9 @@ SharePageAction *SharePageAction::attach(QWidget *view, Hooks hooks)
 
 QString SharePageAction::suggestedPath() const
 {
-    QString folder = m_hooks.folder;
-    if (folder.isEmpty())
-        folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    // The documents folder is named even where it was never made.
-    if (folder.isEmpty() || !QDir(folder).exists())
-        folder = QDir::homePath();
+    const QString folder = m_hooks.folder.isEmpty()
+                               ? saveFolder(QStandardPaths::DocumentsLocation)
+                               : existingFolderOrHome(m_hooks.folder, QDir::homePath());
     const QDateTime at = m_hooks.now ? m_hooks.now() : QDateTime::currentDateTime();
     return QDir(folder).filePath(defaultPageFileName(at.date()));
 }
