@@ -161,6 +161,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             (result.text != commandLineHelp() && result.text != commandLineVersion(kVersion)))
             fail("--help or --version prints something else or fails");
         break;
+    case CommandLineResult::Action::ListEntries:
+        if (result.exitStatus != 0 || !arguments.contains(QStringLiteral("--listar")))
+            fail("a listing without --listar, or with a status of its own");
+        break;
     case CommandLineResult::Action::Run:
         if (result.exitStatus != 0 || !result.text.isEmpty())
             fail("an accepted command line carries a status or a message");
